@@ -1,0 +1,64 @@
+// Character-level helpers for GBK text held in byte strings.
+//
+// A byte below 0x80 is a one-byte character; a byte of 0x80 or more opens a two-byte character
+// (a lead byte in the last position stands alone). Positions and lengths are byte counts held in
+// int; texts are shorter than 2^31 bytes. Searches match only where a character begins.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+inline constexpr int kNotFound = -1;
+
+// The byte length of the string as a position.
+inline int Size(std::string_view text) { return static_cast<int>(text.size()); }
+
+// 1 for a byte below 0x80, 2 for a lead byte.
+inline int CharLength(char lead) { return static_cast<unsigned char>(lead) < 0x80 ? 1 : 2; }
+
+// True for "0" to "9".
+inline bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+
+// True for "a" to "z" and "A" to "Z".
+inline bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+// True when `pair` is exactly two bytes, the first at least 0xB0 and the second at least 0xA1:
+// a Chinese character. Full-width punctuation, digits, letters and spaces are not.
+bool IsHanziPair(std::string_view pair);
+
+// True when the (at most) two bytes at `pos` form a Chinese character.
+bool IsHanziAt(std::string_view text, int pos);
+
+// The bytes from `pos`, at most `n` of them, cut short at the end of the text; "" when `pos` lies
+// at or beyond the end.
+std::string_view Substring(std::string_view text, int pos, int n);
+
+// True when the text holds `needle` at byte `pos` (cut short at the end, so never past it).
+bool HasAt(std::string_view text, int pos, std::string_view needle);
+
+// The position of the first occurrence of `needle` that begins at a character boundary at or
+// after `from`, or kNotFound. `from` must itself be a character boundary (0 always is); the walk
+// starts there, never at byte 0, so repeated searches along a text stay linear in its length.
+// An empty needle is found at `from` when `from` lies within the text.
+int FindFrom(std::string_view text, std::string_view needle, int from = 0);
+
+// True when `needle` occurs in the text at a character boundary.
+inline bool Contains(std::string_view text, std::string_view needle) {
+  return FindFrom(text, needle) != kNotFound;
+}
+
+// The number of non-overlapping occurrences of `needle`, searched from the start; 0 for an empty
+// needle.
+int CountOccurrences(std::string_view text, std::string_view needle);
+
+// The text with every occurrence of `needle` (found from the start, non-overlapping) replaced by
+// `replacement`. An empty needle leaves the text as it is.
+std::string ReplaceAll(std::string_view text, std::string_view needle,
+                       std::string_view replacement);
+
+// True for the ASCII whitespace bytes: space, tab, CR, LF, vertical tab, form feed. The
+// full-width space is not whitespace.
+inline bool IsAsciiSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// The text without leading and trailing ASCII whitespace.
+std::string_view TrimAscii(std::string_view text);
