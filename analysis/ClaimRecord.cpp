@@ -1,12 +1,14 @@
 #include "ClaimRecord.h"
 
+#include <utility>
+
 ClaimList g_claims;
 std::vector<std::string> g_paragraphs;
 std::vector<MarkSpan> g_markSpans;
 
-void ClaimList::Append(const ClaimRecord& record) {
+void ClaimList::Append(ClaimRecord record) {
   firstByNumber_.try_emplace(record.number, Count());
-  records_.push_back(record);
+  records_.push_back(std::move(record));
 }
 
 void ClaimList::Empty() {

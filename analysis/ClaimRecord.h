@@ -34,8 +34,8 @@ struct MarkSpan {
 // number must not change once it is appended, since lookups by number are indexed.
 class ClaimList {
  public:
-  // Appends a copy of `record`.
-  void Append(const ClaimRecord& record);
+  // Appends a copy of `record` (moved in when the caller gives it up).
+  void Append(ClaimRecord record);
   // Drops every record and releases the storage.
   void Empty();
 

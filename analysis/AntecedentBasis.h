@@ -1,0 +1,34 @@
+// Antecedent basis: a term after "所述" must appear earlier in the claim or in one of its
+// ancestors up to four generations (parent to great-great-grandparent).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The 27 characters that end a term: "的是为还有在和或与以将及当所由而至跟只又再于使让可到则".
+extern const std::string g_termStopChars;
+
+// How many ancestor generations are searched for a term.
+inline constexpr int kAntecedentGenerations = 4;
+
+// The number of Chinese characters in the text (two-byte characters with a lead byte of 0xB0 or
+// more and a trail byte of 0xA1 or more).
+int CountHanzi(std::string_view text);
+
+// The term that begins at `pos` (right behind a "所述"), or "" when none is recognised. A plain
+// term is the first two Chinese characters of a run of Chinese characters that ends before a
+// stop character, "包括", "包含" or anything else; a term with a reference sign runs up to and
+// including the ")" of a "(...)" holding only ASCII digits, letters, "-", "_", "." and Chinese
+// characters, and counts 1 to 9 Chinese characters in all.
+std::string ExtractTerm(std::string_view text, int pos);
+
+// True when `term` has a basis for the "所述" that ends at `pos` in the text of the claim at
+// `claimPos`: it occurs earlier in that text, or anywhere in the text of an ancestor within four
+// generations as the texts stand now. Also true when the term is shorter than 4 bytes (nothing to
+// check) or `claimPos` is not a position in g_claims.
+bool HasAntecedent(std::string_view term, int pos, int claimPos);
+
+// Brackets in the text of the claim at `claimPos` every "所述" after the first "其特征在于" whose
+// term has no basis: "【所述】" for a plain term, "【所述弹簧(3)】" for a term with a reference
+// sign. Does nothing for a claim marked "【多引多】" or without "其特征在于". Uses g_markSpans.
+void CheckAntecedentBasis(int claimPos);

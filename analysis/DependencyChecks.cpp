@@ -1,0 +1,54 @@
+#include "DependencyChecks.h"
+
+#include <algorithm>
+
+#include "ClaimRecord.h"
+#include "GbkText.h"
+#include "GbkTexts.h"
+#include "SubjectRecognition.h"
+
+void ResolveParents(int pos) {
+  ClaimRecord& record = g_claims[pos];
+  record.multiRef = record.parentNumbers.size() >= 2;
+  record.parentIndices.clear();
+  for (int32_t number : record.parentNumbers) {
+    const int parent = FindClaimIndex(number);
+    if (parent == -1) continue;
+    record.parentIndices.push_back(parent);
+    if (g_claims[parent].multiRef || g_claims[parent].dependsOnMultiRef) {
+      record.dependsOnMultiRef = 1;
+    }
+  }
+}
+
+void CheckSuspectedIndependent(int pos) {
+  ClaimRecord& record = g_claims[pos];
+  if (!record.isIndependent) return;
+  const int claimWord = FindFrom(record.text, gbk::kClaimWord);
+  const int fullStop = FindFrom(record.text, gbk::kFullStop);
+  const int lineBreak = FindFrom(record.text, "\r\n");
+  if (HasAt(FirstHanziRun(record.text), 0, gbk::kOneKind) && claimWord > 0 &&
+      (fullStop > claimWord || lineBreak > claimWord)) {
+    record.marks += gbk::kMarkSuspectedIndependent;
+  }
+}
+
+void CheckParents(int pos) {
+  ClaimRecord& record = g_claims[pos];
+  const auto& numbers = record.parentNumbers;
+  if (std::any_of(numbers.begin(), numbers.end(),
+                  [&](int32_t n) { return n >= record.number; })) {
+    record.marks += gbk::kMarkParentTooLarge;
+  }
+  if (!numbers.empty() && record.parentIndices.size() < numbers.size()) {
+    record.marks += gbk::kMarkParentNotFound;
+  }
+  if (std::any_of(numbers.begin(), numbers.end(),
+                  [&](int32_t n) { return n < record.setLeader; })) {
+    record.marks += gbk::kMarkParentOtherSet;
+  }
+  if (record.multiRef && record.dependsOnMultiRef) {
+    record.marks += gbk::kMarkMultiMulti;
+    record.multiMulti = 1;
+  }
+}
