@@ -20,12 +20,14 @@ enum class FileEncoding { Utf8, Gb18030 };
 
 // Decoding of file contents that reports where the bytes stop being valid.
 struct DecodeResult {
-  QString text;               // valid only when errorOffset is empty
+  QString text;                          // valid only when errorOffset is empty
   std::optional<qsizetype> errorOffset;  // byte offset of the first invalid sequence
 };
 
-// Decodes file bytes; a UTF-8 byte-order mark at the start is not part of the text.
+// Decodes file bytes. A byte-order mark at the start (EF BB BF in UTF-8, 84 31 95 33 in GB18030)
+// is not part of the text. Bytes that stop in the middle of a character are invalid; the offset is
+// that of the first byte of the sequence that cannot be read.
 DecodeResult DecodeFileBytes(const QByteArray& bytes, FileEncoding encoding);
 
-// Encodes `text` for writing to a file or stream.
+// Encodes `text` for writing to a file or stream, without a byte-order mark.
 QByteArray EncodeFileText(const QString& text, FileEncoding encoding);
