@@ -1,0 +1,6 @@
+#include "ClaimCheckApp.h"
+
+int main(int argc, char** argv) {
+  CClaimCheckApp app(argc, argv);
+  return app.InitInstance();
+}
