@@ -45,7 +45,7 @@ void CompleteRecord(int pos, int32_t& currentLeader) {
 }
 
 // Runs every check on the record at `pos` in the fixed order and counts its problems.
-void CheckRecord(int pos, ProblemTotals& totals) {
+void CheckRecord(int pos, AntecedentChecker& antecedents, ProblemTotals& totals) {
   ClaimRecord& record = g_claims[pos];
   record.marks.clear();
   CheckNumbering(pos);
@@ -53,7 +53,7 @@ void CheckRecord(int pos, ProblemTotals& totals) {
   CheckReferenceFormat(pos);
   CheckParents(pos);
   CheckSubject(pos);
-  if (!record.multiMulti) CheckAntecedentBasis(pos);
+  if (!record.multiMulti) antecedents.Check(pos);
   CheckWording(pos);
   record.problemCount = CountOccurrences(record.text + record.marks, gbk::kMarkOpen);
   if (record.problemCount > 0) {
@@ -95,7 +95,11 @@ std::string WriteReport(const ProblemTotals& totals) {
       ++sets;
       body.append(gbk::kSetHeaderHead).append(std::to_string(sets)).append(gbk::kSetHeaderTail);
     }
-    body.append(record.head).append(record.marks).append(" ").append(record.text).append("\r\n\r\n");
+    body.append(record.head)
+        .append(record.marks)
+        .append(" ")
+        .append(record.text)
+        .append("\r\n\r\n");
   }
   if (sets == 0) return body;
   std::string report = Summary(sets, totals);
@@ -119,7 +123,8 @@ std::string AnalyzeClaims(const std::string& text) {
   int32_t currentLeader = 1;
   for (int pos = 0; pos < g_claims.Count(); ++pos) CompleteRecord(pos, currentLeader);
   ProblemTotals totals;
-  for (int pos = 0; pos < g_claims.Count(); ++pos) CheckRecord(pos, totals);
+  AntecedentChecker antecedents;
+  for (int pos = 0; pos < g_claims.Count(); ++pos) CheckRecord(pos, antecedents, totals);
   NumberProblemClaims(totals.claims);
   return WriteReport(totals);
 }

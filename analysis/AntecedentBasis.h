@@ -2,6 +2,7 @@
 // ancestors up to four generations (parent to great-great-grandparent).
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -27,6 +28,26 @@ std::string ExtractTerm(std::string_view text, int pos);
 // generations as the texts stand now. Also true when the term is shorter than 4 bytes (nothing to
 // check) or `claimPos` is not a position in g_claims.
 bool HasAntecedent(std::string_view term, int pos, int claimPos);
+
+// Runs the antecedent-basis step over the claims of one analysis, keeping what it learns about
+// the texts (indexes of long texts, which claims hold which words) from one claim to the next.
+// While a checker lives, records must not be added to g_claims, and the claims' texts must not
+// change except through its own Check.
+class AntecedentChecker {
+ public:
+  AntecedentChecker();
+  ~AntecedentChecker();
+  AntecedentChecker(const AntecedentChecker&) = delete;
+  AntecedentChecker& operator=(const AntecedentChecker&) = delete;
+
+  // The step of CheckAntecedentBasis for the claim at `claimPos`.
+  void Check(int claimPos);
+
+ private:
+  friend bool HasAntecedent(std::string_view term, int pos, int claimPos);
+  struct State;
+  std::unique_ptr<State> state_;
+};
 
 // Brackets in the text of the claim at `claimPos` every "所述" after the first "其特征在于" whose
 // term has no basis: "【所述】" for a plain term, "【所述弹簧(3)】" for a term with a reference

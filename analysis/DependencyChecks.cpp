@@ -36,8 +36,7 @@ void CheckSuspectedIndependent(int pos) {
 void CheckParents(int pos) {
   ClaimRecord& record = g_claims[pos];
   const auto& numbers = record.parentNumbers;
-  if (std::any_of(numbers.begin(), numbers.end(),
-                  [&](int32_t n) { return n >= record.number; })) {
+  if (std::any_of(numbers.begin(), numbers.end(), [&](int32_t n) { return n >= record.number; })) {
     record.marks += gbk::kMarkParentTooLarge;
   }
   if (!numbers.empty() && record.parentIndices.size() < numbers.size()) {

@@ -9,7 +9,9 @@ MessageSink& CurrentSink() {
 }
 }  // namespace
 
-MessageSink SetMessageSink(MessageSink sink) { return std::exchange(CurrentSink(), std::move(sink)); }
+MessageSink SetMessageSink(MessageSink sink) {
+  return std::exchange(CurrentSink(), std::move(sink));
+}
 
 void ShowMessage(const std::string& message) {
   if (CurrentSink()) CurrentSink()(message);

@@ -61,8 +61,8 @@ std::string DependentSubject(std::string_view text, int phrase) {
   if (said == kNotFound || end <= said) return "";
   const int begin = said + Size(gbk::kSaid);
   std::string_view subject = Substring(text, begin, end - begin);
-  for (std::string_view breaker : {std::string_view("\r\n"), gbk::kEnumComma, gbk::kSemicolon,
-                                   gbk::kCharacterisedBy}) {
+  for (std::string_view breaker :
+       {std::string_view("\r\n"), gbk::kEnumComma, gbk::kSemicolon, gbk::kCharacterisedBy}) {
     if (Contains(subject, breaker)) return "";
   }
   return std::string(DropPrefix(DropPrefix(subject, gbk::kOf), gbk::kOneKind));
