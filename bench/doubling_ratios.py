@@ -1,0 +1,73 @@
+#!/usr/bin/env python3
+"""Time per doubling of work, per family, from the JSON output of quillex-bench.
+
+    quillex-bench --benchmark_repetitions=5 --benchmark_out=bench.json
+    python3 bench/doubling_ratios.py bench.json [--limit 2.3]
+
+For each benchmark kind and family, lists the sizes with their work (input plus report bytes) and
+median time, and between neighbouring sizes the factor by which the time grows when the work
+doubles: (t2 / t1) ** (1 / log2(w2 / w1)). A linear stage gives about 2, a quadratic one 4.
+Exits 1 when some factor exceeds the limit.
+"""
+import argparse
+import json
+import math
+import re
+import statistics
+import sys
+from collections import defaultdict
+
+NAME = re.compile(r"^(?P<kind>[^/]+)/(?P<family>[^/]+)/(?P<size>\d+[KM]?)(/|$)")
+
+
+def size_bytes(size):
+    scale = {"K": 1 << 10, "M": 1 << 20}.get(size[-1], 1)
+    return int(size.rstrip("KM")) * scale
+
+
+def collect(runs):
+    """(kind, family) -> {size: (work bytes, median real time in ms)}"""
+    times = defaultdict(list)
+    work = {}
+    for run in runs:
+        if run.get("run_type") == "aggregate" or run.get("error_occurred"):
+            continue
+        match = NAME.match(run["name"])
+        if not match:
+            continue
+        key = (match["kind"], match["family"], match["size"])
+        scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[run.get("time_unit", "ns")]
+        times[key].append(run["real_time"] * scale)
+        work[key] = run["work_bytes"]
+    table = defaultdict(dict)
+    for (kind, family, size), values in times.items():
+        table[(kind, family)][size] = (work[(kind, family, size)], statistics.median(values))
+    return table
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("json")
+    parser.add_argument("--limit", type=float, default=2.3)
+    args = parser.parse_args()
+    with open(args.json, encoding="utf-8") as f:
+        table = collect(json.load(f)["benchmarks"])
+    worst = 0.0
+    for (kind, family), sizes in sorted(table.items()):
+        print(f"{kind} {family}")
+        previous = None
+        for size in sorted(sizes, key=size_bytes):
+            work, time = sizes[size]
+            line = f"  {size:>5}  work {work / 1e6:9.2f} MB  median {time:10.2f} ms"
+            if previous and work > previous[0] and previous[1] > 0:
+                factor = (time / previous[1]) ** (1 / math.log2(work / previous[0]))
+                worst = max(worst, factor)
+                line += f"  x{factor:.2f} per doubling"
+            print(line)
+            previous = (work, time)
+    print(f"worst factor per doubling: {worst:.2f} (limit {args.limit})")
+    return 1 if worst > args.limit else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
