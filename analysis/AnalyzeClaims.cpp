@@ -19,12 +19,14 @@ struct ProblemTotals {
   int problems = 0;  // sum of the records' problem counts
 };
 
-std::string ParentTag(const std::vector<int32_t>& numbers) {
-  if (numbers.empty()) return std::string(gbk::kTagParentUnknown);
-  std::string tag(gbk::kTagParent);
-  for (int32_t n : numbers) tag.append(std::to_string(n)).push_back(';');
-  tag.push_back(']');
-  return tag;
+void AppendParentTag(std::string& head, const std::vector<int32_t>& numbers) {
+  if (numbers.empty()) {
+    head += gbk::kTagParentUnknown;
+    return;
+  }
+  head += gbk::kTagParent;
+  for (int32_t n : numbers) head.append(std::to_string(n)).push_back(';');
+  head.push_back(']');
 }
 
 // Kind, subject, parents and claim set of the record at `pos`, and its tags.
@@ -32,16 +34,17 @@ void CompleteRecord(int pos, int32_t& currentLeader) {
   ClaimRecord& record = g_claims[pos];
   record.subject = RecognizeSubject(record.text, record.isIndependent);
   if (Size(record.subject) < kMinSubjectBytes) record.subject.clear();
-  record.head = "[" + record.subject + "]";
+  // The kind tag stands first in the head; the kind is known once the subject is read.
+  record.head = record.isIndependent ? gbk::kTagIndependent : gbk::kTagDependent;
+  record.head.append(std::to_string(record.number)).append("]");
+  record.head.append("[").append(record.subject).append("]");
   if (!record.isIndependent) {
     record.parentRefs = DedupeNumberList(ParseParentRefs(record.text));
     record.parentNumbers = ParentNumbersOf(record.parentRefs);
-    record.head += ParentTag(record.parentNumbers);
+    AppendParentTag(record.head, record.parentNumbers);
     ResolveParents(pos);
   }
   AssignClaimSet(record, currentLeader);
-  const std::string_view kind = record.isIndependent ? gbk::kTagIndependent : gbk::kTagDependent;
-  record.head.insert(0, std::string(kind) + std::to_string(record.number) + "]");
 }
 
 // Runs every check on the record at `pos` in the fixed order and counts its problems.
@@ -73,38 +76,36 @@ void NumberProblemClaims(int problemClaims) {
   }
 }
 
-std::string Summary(int sets, const ProblemTotals& totals) {
-  std::string summary(gbk::kSummarySets);
-  summary.append(std::to_string(sets)).append(gbk::kSummaryClaims);
-  summary.append(std::to_string(g_claims.Count())).append(gbk::kSummaryProblemClaims);
-  summary.append(std::to_string(totals.claims)).append(gbk::kSummaryProblems);
-  summary.append(std::to_string(totals.problems)).append(gbk::kSummaryTail);
-  return summary;
+void AppendSummary(std::string& report, int sets, const ProblemTotals& totals) {
+  report.append(gbk::kSummarySets).append(std::to_string(sets));
+  report.append(gbk::kSummaryClaims).append(std::to_string(g_claims.Count()));
+  report.append(gbk::kSummaryProblemClaims).append(std::to_string(totals.claims));
+  report.append(gbk::kSummaryProblems).append(std::to_string(totals.problems));
+  report.append(gbk::kSummaryTail).append("\r\n\r\n");
 }
 
+// The summary (when some claim is independent), every claim under its set header, and the
+// closing line.
 std::string WriteReport(const ProblemTotals& totals) {
-  size_t size = 0;
+  size_t size = 512;
+  int independents = 0;
   for (const ClaimRecord& record : g_claims) {
     size += record.head.size() + record.marks.size() + record.text.size() + 64;
+    independents += record.isIndependent;
   }
-  std::string body;
-  body.reserve(size);
+  std::string report;
+  report.reserve(size);
+  if (independents > 0) AppendSummary(report, independents, totals);
   int sets = 0;
   for (const ClaimRecord& record : g_claims) {
     if (record.isIndependent) {
       ++sets;
-      body.append(gbk::kSetHeaderHead).append(std::to_string(sets)).append(gbk::kSetHeaderTail);
+      report.append(gbk::kSetHeaderHead).append(std::to_string(sets)).append(gbk::kSetHeaderTail);
     }
-    body.append(record.head)
-        .append(record.marks)
-        .append(" ")
-        .append(record.text)
-        .append("\r\n\r\n");
+    report.append(record.head).append(record.marks).append(" ").append(record.text);
+    report.append("\r\n\r\n");
   }
-  if (sets == 0) return body;
-  std::string report = Summary(sets, totals);
-  report.reserve(report.size() + 4 + body.size() + gbk::kClosingLine.size());
-  report.append("\r\n\r\n").append(body).append(gbk::kClosingLine);
+  if (sets > 0) report.append(gbk::kClosingLine);
   return report;
 }
 

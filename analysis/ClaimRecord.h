@@ -50,11 +50,16 @@ class ClaimList {
   // The position of the first record bearing `number`, or -1.
   int FindFirst(int32_t number) const;
   // How many different numbers the records bear: the most claims a reference can reach.
-  int DistinctNumbers() const { return static_cast<int>(firstByNumber_.size()); }
+  int DistinctNumbers() const { return distinctNumbers_; }
 
  private:
+  // Claim numbers up to this bound are looked up in a table, any others in a map.
+  static constexpr int32_t kTabledNumbers = 10000;
+
   std::vector<ClaimRecord> records_;
-  std::unordered_map<int32_t, int> firstByNumber_;
+  std::vector<int> firstByTabledNumber_;
+  std::unordered_map<int32_t, int> firstByOtherNumber_;
+  int distinctNumbers_ = 0;
 };
 
 extern ClaimList g_claims;

@@ -38,11 +38,9 @@ inline constexpr std::string_view kMarkJoint = "\xA1\xBF\xA1\xBE";              
 inline constexpr std::string_view kFullWidthFullStop = "\xA3\xAE";                  // ．
 inline constexpr std::string_view kFullWidthParenOpen = "\xA3\xA8";                 // （
 inline constexpr std::string_view kFullWidthParenClose = "\xA3\xA9";                // ）
-inline constexpr std::
-    string_view
-        kMarkNumbering =
-            "\xA1\xBE\xB1\xBE\xC8\xA8\xB1\xE0\xBA\xC5\xD3\xEB\xC7\xB0\xB2\xBB\xC1\xAC\xD0\xF8\xA1"
-            "\xBF";  // 【本权编号与前不连续】
+inline constexpr std::string_view kMarkNumbering =
+    "\xA1\xBE\xB1\xBE\xC8\xA8\xB1\xE0\xBA\xC5\xD3\xEB\xC7\xB0\xB2\xBB\xC1\xAC\xD0\xF8\xA1"
+    "\xBF";  // 【本权编号与前不连续】
 inline constexpr std::string_view kMarkSuspectedIndependent =
     "\xA1\xBE\xD2\xC9\xCB\xC6\xB6\xC0\xC8\xA8\xA1\xBF";  // 【疑似独权】
 inline constexpr std::string_view kMarkReferenceFormat =
@@ -50,19 +48,17 @@ inline constexpr std::string_view kMarkReferenceFormat =
     "\xF3\xA1\xBF";  // 【引用父权编号时格式有误】
 inline constexpr std::string_view kMarkParentTooLarge =
     "\xA1\xBE\xD3\xD0\xB5\xC4\xB8\xB8\xC8\xA8\xB1\xE0\xBA\xC5\xB9\xFD\xB4\xF3\xA1\xBF";  // 【有的父权编号过大】
-inline constexpr std::string_view
-    kMarkParentNotFound = "\xA1\xBE\xD3\xD0\xB5\xC4\xB8\xB8\xC8\xA8\xCE\xB4\xD5\xD2\xB5\xBD\xA1"
-                          "\xBF";  // 【有的父权未找到】
+inline constexpr std::string_view kMarkParentNotFound =
+    "\xA1\xBE\xD3\xD0\xB5\xC4\xB8\xB8\xC8\xA8\xCE\xB4\xD5\xD2\xB5\xBD\xA1"
+    "\xBF";  // 【有的父权未找到】
 inline constexpr std::string_view kMarkParentOtherSet =
     "\xA1\xBE\xB4\xE6\xD4\xDA\xB7\xC7\xB1\xBE\xCC\xD7\xB5\xC4\xB8\xB8\xC8\xA8\xB1\xE0\xBA\xC5\xA1"
     "\xBF";  // 【存在非本套的父权编号】
 inline constexpr std::string_view kMarkMultiMulti =
     "\xA1\xBE\xB6\xE0\xD2\xFD\xB6\xE0\xA1\xBF";  // 【多引多】
-inline constexpr std::
-    string_view
-        kMarkNoSubject =
-            "\xA1\xBE\xB2\xBB\xC4\xDC\xCA\xB6\xB1\xF0\xB1\xBE\xC8\xA8\xCF\xEE\xD6\xF7\xCC\xE2\xA1"
-            "\xBF";  // 【不能识别本权项主题】
+inline constexpr std::string_view kMarkNoSubject =
+    "\xA1\xBE\xB2\xBB\xC4\xDC\xCA\xB6\xB1\xF0\xB1\xBE\xC8\xA8\xCF\xEE\xD6\xF7\xCC\xE2\xA1"
+    "\xBF";  // 【不能识别本权项主题】
 inline constexpr std::string_view kMarkSubjectMismatch =
     "\xA1\xBE\xD6\xF7\xCC\xE2\xD3\xEB\xB8\xB8\xC8\xA8\xB2\xBB\xD2\xBB\xD6\xC2\xA1\xBF";  // 【主题与父权不一致】
 inline constexpr std::string_view kMarkNoCharacterising =
@@ -90,11 +86,9 @@ inline constexpr std::string_view kSummaryProblemClaims =
 inline constexpr std::string_view kSummaryProblems =
     "\xCC\xF5\xA3\xA8\xBC\xFB\xCE\xC4\xD6\xD0\xB5\xC4\xA1\xEF\xB1\xEA\xBC\xC7\xA3\xA9\xA3\xAC\xCE"
     "\xCA\xCC\xE2\xB9\xB2\xD3\xD0 ";  // 条（见文中的★标记），问题共有
-inline constexpr std::
-    string_view
-        kSummaryTail =
-            "\xB4\xA6\xA3\xA8\xBC\xFB\xCE\xC4\xD6\xD0\xB5\xC4\xA1\xBE "
-            "\xA1\xBF\xB1\xEA\xBC\xC7\xA3\xA9";  // 处（见文中的【 】标记）
+inline constexpr std::string_view kSummaryTail =
+    "\xB4\xA6\xA3\xA8\xBC\xFB\xCE\xC4\xD6\xD0\xB5\xC4\xA1\xBE "
+    "\xA1\xBF\xB1\xEA\xBC\xC7\xA3\xA9";  // 处（见文中的【 】标记）
 inline constexpr std::string_view kClosingLine =
     "------------------"
     "\r\n\xD7\xEE\xBA\xF3\xD2\xBB\xCC\xF5\xC8\xA8\xC0\xFB\xD2\xAA\xC7\xF3\xBD\xE1\xCA\xF8";  // ------------------\r\n最后一条权利要求结束

@@ -1,6 +1,8 @@
 #include "ParentRefs.h"
 
+#include <algorithm>
 #include <unordered_set>
+#include <vector>
 
 #include "ClaimNumbering.h"
 #include "ClaimRecord.h"
@@ -70,14 +72,49 @@ std::string ParseParentRefs(std::string_view text) {
   return "";
 }
 
+namespace {
+
+// The items already kept by one DedupeNumberList. Plain numbers (digits without a leading zero,
+// at most four of them: what range expansion writes) are looked up by value in a table, since
+// two such items are equal exactly when their values are; other items go to a set.
+class SeenItems {
+ public:
+  // True the first time `item` is offered.
+  bool Add(std::string_view item) {
+    const int value = PlainNumberValue(item);
+    if (value == -1) return others_.insert(item).second;
+    if (plain_.empty()) plain_.assign(kMaxClaimNumber + 1, false);
+    if (plain_[value]) return false;
+    plain_[value] = true;
+    return true;
+  }
+
+ private:
+  static int PlainNumberValue(std::string_view item) {
+    if (item.empty() || item.size() > 4 || (item[0] == '0' && item.size() > 1)) return -1;
+    int value = 0;
+    for (char c : item) {
+      if (!IsAsciiDigit(c)) return -1;
+      value = value * 10 + (c - '0');
+    }
+    return value;
+  }
+
+  std::vector<bool> plain_;
+  std::unordered_set<std::string_view> others_;
+};
+
+}  // namespace
+
 std::string DedupeNumberList(std::string_view list) {
   std::string result;
-  std::unordered_set<std::string_view> seen;
+  result.reserve(list.size());
+  SeenItems seen;
   size_t start = 0;
   for (size_t end = list.find(';'); end != std::string_view::npos;
        start = end + 1, end = list.find(';', start)) {
     const std::string_view item = TrimAscii(list.substr(start, end - start));
-    if (item.empty() || !seen.insert(item).second) continue;
+    if (item.empty() || !seen.Add(item)) continue;
     result.append(item).push_back(';');
   }
   return result;
@@ -85,6 +122,7 @@ std::string DedupeNumberList(std::string_view list) {
 
 std::vector<int32_t> ParentNumbersOf(std::string_view parentRefs) {
   std::vector<int32_t> numbers;
+  numbers.reserve(std::count(parentRefs.begin(), parentRefs.end(), ';'));
   size_t start = 0;
   for (size_t end = parentRefs.find(';'); end != std::string_view::npos;
        start = end + 1, end = parentRefs.find(';', start)) {
