@@ -1,0 +1,126 @@
+// The character-aligned text helpers, checked against a naive walker on random byte strings, and
+// the character tests on their borders.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "GbkText.h"
+#include "TestText.h"
+
+namespace {
+
+// ---- Reference: as slow and plain as can be --------------------------------------------------
+//
+// Every question starts again from byte 0 and walks the characters one by one: a byte below 0x80
+// is one character, any other byte opens a two-byte character (a lead byte at the very end
+// stands alone). A needle may begin only where the walk stops.
+
+std::vector<int> Boundaries(const std::string& text) {
+  std::vector<int> at;
+  for (int i = 0; i < static_cast<int>(text.size());
+       i += static_cast<unsigned char>(text[i]) < 0x80 ? 1 : 2) {
+    at.push_back(i);
+  }
+  return at;
+}
+
+bool MatchesAt(const std::string& text, const std::string& needle, int i) {
+  return text.compare(i, needle.size(), needle) == 0;
+}
+
+int NaiveFind(const std::string& text, const std::string& needle, int from) {
+  for (int i : Boundaries(text)) {
+    if (i >= from && MatchesAt(text, needle, i)) return i;
+  }
+  return -1;
+}
+
+std::string NaiveReplace(const std::string& text, const std::string& needle,
+                         const std::string& replacement, int* count) {
+  std::string out;
+  *count = 0;
+  int skipUntil = 0;
+  for (int i : Boundaries(text)) {
+    if (i < skipUntil) continue;
+    int next = i + (static_cast<unsigned char>(text[i]) < 0x80 ? 1 : 2);
+    if (MatchesAt(text, needle, i)) {
+      out += replacement;
+      ++*count;
+      next = i + static_cast<int>(needle.size());
+    } else {
+      out += text.substr(i, next - i);
+    }
+    skipUntil = next;
+  }
+  return out;
+}
+
+// Characters whose bytes invite a misaligned match: trail bytes that are ASCII letters or lead
+// bytes themselves, full-width punctuation, and a four-byte GB18030 sequence.
+// clang-format off
+const std::vector<std::string> kAlphabet = {
+    "a", "b", "\r", "\n", "\xB0\xA1", "\xA1\xB0", "\xB0\xB0", "\xD1" "b", "\xA1\xA3",
+    "\x81\x30\x81\x30", "\x81\x30"};
+// clang-format on
+
+std::string RandomChars(std::mt19937& rng, int maxChars) {
+  std::string s;
+  int n = std::uniform_int_distribution<int>(1, maxChars)(rng);
+  for (int k = 0; k < n; ++k) s += kAlphabet[rng() % kAlphabet.size()];
+  return s;
+}
+
+TEST(GbkTextReference, FindCountReplaceAgreeWithNaiveWalk) {
+  std::mt19937 rng(20240601);
+  for (int round = 0; round < 5000; ++round) {
+    std::string text = RandomChars(rng, 24);
+    if (rng() % 4 == 0) text += "\xB0";  // a lead byte with nothing after it
+    std::string needle = RandomChars(rng, 3);
+    std::vector<int> at = Boundaries(text);
+    int from = at[rng() % at.size()];
+    SCOPED_TRACE(testing::PrintToString(text) + " / " + testing::PrintToString(needle));
+
+    EXPECT_EQ(FindFrom(text, needle, from), NaiveFind(text, needle, from)) << "from " << from;
+    int count = 0;
+    std::string replaced = NaiveReplace(text, needle, "#", &count);
+    EXPECT_EQ(CountOccurrences(text, needle), count);
+    EXPECT_EQ(ReplaceAll(text, needle, "#"), replaced);
+  }
+}
+
+TEST(GbkText, EmptyNeedlesAndBytesAcrossCharacters) {
+  EXPECT_EQ(CountOccurrences("abc", ""), 0);
+  EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
+  EXPECT_EQ(FindFrom(Gbk("啊，"), Gbk("。")), -1);  // A1 A3 stands across 啊 and ，
+  EXPECT_EQ(CountOccurrences(Gbk("；；；"), Gbk("；；")), 1);
+  EXPECT_EQ(ReplaceAll(Gbk("翱翘濉"), Gbk("壳体"), "x"), Gbk("翱翘濉"));
+}
+
+struct HanziCase {
+  std::string bytes;
+  bool hanzi;
+};
+
+TEST(GbkText, IsHanziPairTestsTheLowerEndsOnly) {
+  // clang-format off
+  const HanziCase cases[] = {
+      {Gbk("啊"), true}, {"\xB0\xA1", true}, {"\xFE\xFE", true}, {"\xAF\xFE", false},
+      {"\xB0\xA0", false}, {Gbk("，"), false}, {Gbk("　"), false}, {Gbk("１"), false},
+      {Gbk("裝"), false}, {"\xB0", false}, {"", false}, {Gbk("一种"), false},
+      {"\xB0\xA1" "a", false},
+  };
+  // clang-format on
+  for (const HanziCase& c : cases) {
+    EXPECT_EQ(IsHanziPair(c.bytes), c.hanzi) << testing::PrintToString(c.bytes);
+  }
+}
+
+TEST(GbkText, TrimRemovesAsciiWhitespaceOnly) {
+  EXPECT_EQ(TrimAscii(" \t\r\n\v\fab c\f\v\n\r\t "), "ab c");
+  EXPECT_EQ(TrimAscii(Gbk("　装置　")), Gbk("　装置　"));
+  EXPECT_EQ(TrimAscii(" \r\n "), "");
+}
+
+}  // namespace
