@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds Quillex and runs every test, then builds it again with AddressSanitizer and
+# UndefinedBehaviorSanitizer (in build-asan/) and runs every test there. With CI=true warnings
+# are errors. Installs what is missing on Debian 12 first.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+
+quillex_install_missing
+
+werror=OFF
+[ "${CI:-}" = true ] && werror=ON
+
+# The window's tests need a display; a virtual one serves where there is none.
+run_tests() {
+  local runner=()
+  [ -n "${DISPLAY:-}" ] || runner=(xvfb-run -a)
+  "${runner[@]}" ctest --test-dir "$quillex_root/$1" --output-on-failure -j 2
+}
+
+quillex_build build -DQUILLEX_WERROR="$werror"
+run_tests build
+
+quillex_build build-asan -DQUILLEX_WERROR="$werror" -DQUILLEX_SANITIZE=ON
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-asan
