@@ -130,8 +130,8 @@ void TestClaimCheckDlg::window() {
   QVERIFY(Button(kCheck)->isDefault());
 
   // Left to right and in tab order: the box, then the four buttons, then the box again.
-  const QList<QWidget*> order{Box(), Button(kCheck), Button(kClear), Button(kHelp),
-                              Button(kAbout), Box()};
+  const QList<QWidget*> order{Box(),         Button(kCheck), Button(kClear),
+                              Button(kHelp), Button(kAbout), Box()};
   for (int i = 1; i < order.size(); ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), order[i]);
@@ -330,18 +330,10 @@ void TestClaimCheckDlg::keys_data() {
   QTest::addColumn<int>("modifiers");
   QTest::addColumn<QString>("shown");
 
-  const QString claim = QStringLiteral("1.一种杯子，其特征在于，包括杯体和杯盖。");
   QTest::newRow("Ctrl+Return checks")
-      << int(Qt::Key_Return) << int(Qt::ControlModifier)
-      << QStringLiteral(
-             "分析完毕，找到1套、共1条权利要求\n"
-             "其中存在问题的权利要求有 0条（见文中的★标记），问题共有 0处（见文中的【 】标记）\n\n"
-             "----------第1套：----------\n"
-             "[独权1][杯子] 1.一种杯子，其特征在于，包括杯体和杯盖。\n\n"
-             "------------------\n"
-             "最后一条权利要求结束");
+      << int(Qt::Key_Return) << int(Qt::ControlModifier) << kCleanReport;
   QTest::newRow("Return starts a new line")
-      << int(Qt::Key_Return) << int(Qt::NoModifier) << claim + u'\n';
+      << int(Qt::Key_Return) << int(Qt::NoModifier) << kCleanClaims + u'\n';
   QTest::newRow("F1 shows the help") << int(Qt::Key_F1) << int(Qt::NoModifier) << HelpText();
 }
 
@@ -350,7 +342,7 @@ void TestClaimCheckDlg::keys() {
   QFETCH(int, modifiers);
   QFETCH(QString, shown);
   Open();
-  Paste(QStringLiteral("1.一种杯子，其特征在于，包括杯体和杯盖。"));
+  Paste(kCleanClaims);
 
   QTest::keyClick(Box(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
   QCOMPARE(Box()->toPlainText(), shown);
