@@ -4,6 +4,8 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
+# The window shows Chinese text; a desktop without a CJK font would show empty boxes.
+quillex_packages+=(fonts-wqy-zenhei)
 quillex_install_missing
 quillex_build build
 
