@@ -4,6 +4,7 @@
 #include <QKeySequence>
 #include <QPalette>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -119,6 +120,8 @@ void CClaimCheckDlg::OnCheck() {
   PutTextIntoBox();
   HighlightMarks(u"【", u"】", g_markFormat);
   step.endEditBlock();
+  // The report reads from its summary down, wherever the selection left the view.
+  m_richEdit->verticalScrollBar()->setValue(0);
 
   if (outcome.congratulate) ShowMessage(std::string(gbk::kMessageCongratulation));
 }

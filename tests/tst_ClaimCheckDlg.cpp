@@ -226,6 +226,9 @@ void TestClaimCheckDlg::check() {
   QCOMPARE(RedRuns(*Box()->document()), red);
   QVERIFY(!ColourMask(*Box()->document(), true).contains(u'?'));
   QCOMPARE(m_messages, messages);
+  // The selection rests on the last coloured range, or on everything when there is none.
+  QCOMPARE(Box()->textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n'),
+           red.isEmpty() ? shown : red.last());
 }
 
 void TestClaimCheckDlg::clearEmptiesTheClaims() {
