@@ -1,0 +1,21 @@
+// What must hold after every check, whatever the input: the rules the fuzz target enforces and the
+// invariant test confirms on real and generated claims.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "CheckCommand.h"
+
+// Checks `outcome`, the result of RunCheck(boxText) with g_claims and g_paragraphs as that check
+// left them. Returns a description of the first rule broken, or "" when all hold:
+// - without a claim the shown text is the normalised text;
+// - the paragraphs are the normalised text's pieces between line breaks, trimmed, empty ones left
+//   out, and every paragraph from claim 1 on reaches a claim's text unchanged once the brackets
+//   that the analysis inserted are taken out;
+// - the report consists of a summary (only when some claim is independent), one set header per
+//   independent claim, one block per claim holding its head, marks, a space and its text, and the
+//   closing line; the summary's counts of sets, claims, problem claims and problems agree with the
+//   claims, exactly the problem claims carry "★[Err", numbered in order, and each claim's problem
+//   count equals the marks in its text and its merged marks.
+std::string FindBrokenRule(std::string_view boxText, const CheckOutcome& outcome);
