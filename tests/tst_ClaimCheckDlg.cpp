@@ -321,11 +321,15 @@ void TestClaimCheckDlg::undo() {
   const QString colours = ColourMask(*Box()->document(), false);
 
   QTest::mouseClick(Button(command), Qt::LeftButton);
-  QVERIFY(Box()->toPlainText() != text);
+  const QString done = Box()->toPlainText();
+  QVERIFY(done != text);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
 
   QCOMPARE(Box()->toPlainText(), text);
   QCOMPARE(ColourMask(*Box()->document(), false), colours);
+
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  QCOMPARE(Box()->toPlainText(), done);
 }
 
 void TestClaimCheckDlg::keys_data() {
