@@ -1,36 +1,36 @@
 #include "AboutDlg.h"
 
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "AppResources.h"
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+CAboutDlg::CAboutDlg(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint) {
   setWindowTitle(QStringLiteral("关于 Quillex"));
   setFont(ProgramFont(12));
 
   auto* icon = new QLabel(this);
   icon->setPixmap(ApplicationIcon().pixmap(32, 32));
-  icon->setAlignment(Qt::AlignTop);
-
-  auto* facts = new QVBoxLayout;
-  facts->addWidget(new QLabel(QStringLiteral("名称：vudarevevi"), this));
-  facts->addWidget(new QLabel(QStringLiteral("版本：1.0 正式版"), this));
-  facts->addSpacing(fontMetrics().height() * 4);
-  facts->addWidget(new QLabel(QStringLiteral("本软件为单机版、纯绿色软件"), this), 0,
-                   Qt::AlignHCenter);
-
   auto* ok = new QPushButton(QStringLiteral("确定"), this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-  auto* top = new QHBoxLayout;
-  top->addWidget(icon);
-  top->addLayout(facts, 1);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(top);
-  layout->addWidget(ok, 0, Qt::AlignRight);
+  // Icon and facts at the top, the remark in the middle, the button at the bottom right.
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
+  layout->addWidget(new QLabel(QStringLiteral("名称：vudarevevi"), this), 0, 1);
+  layout->addWidget(new QLabel(QStringLiteral("版本：1.0 正式版"), this), 1, 1);
+  layout->setRowStretch(2, 1);
+  layout->addWidget(new QLabel(QStringLiteral("本软件为单机版、纯绿色软件"), this), 3, 0, 1, 2,
+                    Qt::AlignHCenter);
+  layout->setRowStretch(4, 1);
+  layout->addWidget(ok, 5, 1, Qt::AlignRight);
+  layout->setColumnStretch(1, 1);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->setColumnMinimumWidth(1, fontMetrics().horizontalAdvance(QString(30, u'永')));
+  layout->setRowMinimumHeight(2, fontMetrics().height() * 3);
+  layout->setRowMinimumHeight(4, fontMetrics().height());
 }
