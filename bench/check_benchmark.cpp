@@ -24,7 +24,9 @@ namespace {
 struct Input {
   QString text;             // as the window holds it
   qsizetype utf8Bytes = 0;  // as a file holds it
-  std::string normalized;   // the engine's bytes, normalised, as the analysis receives them
+  std::string engineText;   // the engine's bytes, as the check receives them
+  std::string normalized;   // normalised, as the analysis receives them
+  std::string report;       // the analysis' report
 };
 
 // Inputs are made once per family and size and kept, since a benchmark runs many times.
@@ -36,7 +38,9 @@ const Input& InputFor(Family family, size_t bytes) {
     slot = std::make_unique<Input>();
     slot->text = QString::fromUtf8(utf8);
     slot->utf8Bytes = static_cast<qsizetype>(utf8.size());
-    slot->normalized = NormalizeClaimsText(ToEngineText(slot->text));
+    slot->engineText = ToEngineText(slot->text);
+    slot->normalized = NormalizeClaimsText(slot->engineText);
+    slot->report = RunCheck(slot->engineText).shownText;
   }
   return *slot;
 }
@@ -81,6 +85,30 @@ void WholeCheckOf(benchmark::State& state, Family family, size_t bytes) {
              static_cast<double>(shown.toUtf8().size()));
 }
 
+// One stage of the whole check on its own, to show where the time of the check goes.
+template <typename Stage>
+void StageOf(benchmark::State& state, Family family, size_t bytes, Stage stage) {
+  const Input& input = InputFor(family, bytes);
+  if (!HasInput(state, input)) return;
+  for (auto _ : state) benchmark::DoNotOptimize(stage(input));
+  state.counters["input_bytes"] = static_cast<double>(input.utf8Bytes);
+}
+
+void RegisterStages(Family family, size_t bytes) {
+  const std::string suffix = "/" + std::string(FamilyName(family)) + "/" + SizeName(bytes);
+  auto add = [&](const char* name, auto stage) {
+    benchmark::RegisterBenchmark(
+        (std::string("Stage-") + name + suffix).c_str(),
+        [=](benchmark::State& state) { StageOf(state, family, bytes, stage); })
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+  };
+  add("FromUtf8", [](const Input& in) { return QString::fromUtf8(in.text.toUtf8()).size(); });
+  add("ToEngineText", [](const Input& in) { return ToEngineText(in.text).size(); });
+  add("Normalize", [](const Input& in) { return NormalizeClaimsText(in.engineText).size(); });
+  add("FromEngineText", [](const Input& in) { return FromEngineText(in.report).size(); });
+}
+
 void RegisterAll() {
   for (Family family : kFamilies) {
     for (size_t bytes : kInputSizes) {
@@ -93,6 +121,7 @@ void RegisterAll() {
           ->UseRealTime();
     }
   }
+  RegisterStages(Family::kRealistic, kInputSizes[std::size(kInputSizes) - 1]);
 }
 
 }  // namespace
