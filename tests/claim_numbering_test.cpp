@@ -107,14 +107,14 @@ TEST(ClaimNumbering, ParagraphsOfOneClaimAreTrimmedAndJoined) {
 
 TEST(ClaimNumbering, EarlyExits) {
   const std::string notFound = "未找到权1 ?\n\n 请检查";
+  // clang-format off
   struct {
     std::string text;
     size_t messages;
-    // clang-format off
   } const cases[] = {
       {"", 0}, {"\r\n \r\n\t", 0},
       {Gbk("权利要求书\r\n2.一种装置，其特征在于，A。\r\n3.一种装置。"), 1}, {Gbk("1.5倍"), 1},
-      {Gbk("显示署名"), 2},
+      {Gbk("显示署名"), 2}, {Gbk("显示署名。"), 1},
   };
   // clang-format on
   for (const auto& c : cases) {
