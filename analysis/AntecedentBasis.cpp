@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -25,8 +26,6 @@ namespace {
 
 inline constexpr int kMaxTermHanzi = 9;
 inline constexpr int kMinTermBytes = 4;
-// Texts at least this long are searched through an index rather than byte by byte.
-inline constexpr int kIndexedTextBytes = 16 * 1024;
 // Ancestries larger than this are searched through the index of which claims hold which words.
 inline constexpr size_t kScannedAncestors = 32;
 
@@ -65,37 +64,81 @@ void ForEachWindow(std::string_view text, Visit visit) {
   for (int pos = 0; pos + kMinTermBytes <= Size(text); pos += CharLength(text[pos])) visit(pos);
 }
 
-// Where each four-byte window of one long text first occurs, and where it occurs next, so that
-// the first occurrence of a term costs about one look-up instead of a walk over the text.
+uint64_t HashBytes(std::string_view bytes) {
+  uint64_t hash = 14695981039346656037ull;
+  for (char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  return hash;
+}
+
+// Where the windows of one text first occur, so that the first occurrence of a term costs about
+// one look-up instead of a walk over the text. A plain term is four bytes; a longer term ends in
+// ")", so only windows ending in a ")" need to be known for it, and those are gathered once for
+// each length asked for.
 class TextIndex {
  public:
-  explicit TextIndex(std::string_view text) : next_(text.size(), kNotFound) {
-    std::unordered_map<uint32_t, int> last;
-    ForEachWindow(text, [&](int pos) {
-      const auto [it, added] = last.try_emplace(KeyAt(text, pos), pos);
-      if (added) {
-        first_.emplace(it->first, pos);
-      } else {
-        next_[it->second] = pos;
-        it->second = pos;
-      }
-    });
+  explicit TextIndex(std::string_view text) : text_(text), aligned_(text.size() + 1, false) {
+    for (int pos = 0; pos < Size(text); pos += CharLength(text[pos])) {
+      aligned_[pos] = true;
+      if (text[pos] == ')') closers_.push_back(pos);
+      if (pos + kMinTermBytes <= Size(text)) firstWindow_.try_emplace(KeyAt(text, pos), pos);
+    }
   }
 
-  // The first character-aligned occurrence of `term` (at least four bytes) in `text`, the text
-  // the index was built from, or kNotFound.
-  int FirstOccurrence(std::string_view text, std::string_view term) const {
-    const auto it = first_.find(KeyAt(term, 0));
-    for (int pos = it == first_.end() ? kNotFound : it->second; pos != kNotFound;
-         pos = next_[pos]) {
-      if (HasAt(text, pos, term)) return pos;
+  // The first character-aligned occurrence of `term` (at least four bytes) in the indexed text,
+  // or kNotFound.
+  int FirstOccurrence(std::string_view term) {
+    if (Size(term) == kMinTermBytes) {
+      const auto it = firstWindow_.find(KeyAt(term, 0));
+      return it == firstWindow_.end() ? kNotFound : it->second;
     }
-    return kNotFound;
+    if (term.back() != ')') return FindFrom(text_, term);
+    const auto& windows = WindowsEndingInCloser(Size(term));
+    const auto it = windows.find(HashBytes(term));
+    if (it == windows.end()) return kNotFound;
+    // Two windows with one hash: settle it the slow way.
+    return HasAt(text_, it->second, term) ? it->second : FindFrom(text_, term);
   }
 
  private:
-  std::unordered_map<uint32_t, int> first_;
-  std::vector<int> next_;
+  const std::unordered_map<uint64_t, int>& WindowsEndingInCloser(int length) {
+    const auto [it, added] = closerWindows_.try_emplace(length);
+    if (!added) return it->second;
+    for (int closer : closers_) {
+      const int start = closer + 1 - length;
+      if (start < 0 || !aligned_[start]) continue;
+      it->second.try_emplace(HashBytes(text_.substr(start, length)), start);
+    }
+    return it->second;
+  }
+
+  std::string_view text_;
+  std::vector<bool> aligned_;
+  std::vector<int> closers_;
+  std::unordered_map<uint32_t, int> firstWindow_;
+  std::unordered_map<int, std::unordered_map<uint64_t, int>> closerWindows_;
+};
+
+// Finds terms in one claim's text: byte by byte while that is cheap, through an index once the
+// searches have cost a few walks over the text.
+class TermFinder {
+ public:
+  int FirstOccurrence(std::string_view text, std::string_view term) {
+    if (index_) return index_->FirstOccurrence(term);
+    if (scanned_ <= kScansBeforeIndex * static_cast<int64_t>(text.size()) + kFreeScanBytes) {
+      const int pos = FindFrom(text, term);
+      scanned_ += pos == kNotFound ? Size(text) : pos + Size(term);
+      return pos;
+    }
+    index_ = std::make_unique<TextIndex>(text);
+    return index_->FirstOccurrence(term);
+  }
+
+ private:
+  static constexpr int64_t kScansBeforeIndex = 4;
+  static constexpr int64_t kFreeScanBytes = 4096;
+
+  int64_t scanned_ = 0;
+  std::unique_ptr<TextIndex> index_;
 };
 
 void InsertBrackets(std::string& text) {
@@ -152,8 +195,8 @@ struct AntecedentChecker::State {
   // Claims reached by the current ancestor walk carry its epoch.
   std::vector<uint32_t> reachedEpoch;
   uint32_t epoch = 0;
-  // Indexes of long texts, dropped when brackets change the text.
-  std::unordered_map<int, TextIndex> longTexts;
+  // Term search in each claim's text, dropped when brackets change the text.
+  std::unordered_map<int, TermFinder> finders;
   // For every four-byte window, the claims whose text held it when the map was built, ascending.
   // Brackets never create an occurrence of a term, so the lists can only hold too much, and
   // every candidate is confirmed on its text as it stands.
@@ -161,11 +204,7 @@ struct AntecedentChecker::State {
   bool windowsIndexed = false;
 
   int FirstOccurrence(int claimPos, std::string_view term) {
-    const std::string& text = g_claims[claimPos].text;
-    if (Size(text) < kIndexedTextBytes) return FindFrom(text, term);
-    auto it = longTexts.find(claimPos);
-    if (it == longTexts.end()) it = longTexts.emplace(claimPos, TextIndex(text)).first;
-    return it->second.FirstOccurrence(text, term);
+    return finders[claimPos].FirstOccurrence(g_claims[claimPos].text, term);
   }
 
   bool Holds(int claimPos, std::string_view term) {
@@ -260,7 +299,7 @@ void AntecedentChecker::Check(int claimPos) {
   }
   if (g_markSpans.empty()) return;
   InsertBrackets(record.text);
-  state_->longTexts.erase(claimPos);
+  state_->finders.erase(claimPos);
 }
 
 bool HasAntecedent(std::string_view term, int pos, int claimPos) {

@@ -104,7 +104,7 @@ TEST_P(AntecedentReferenceTest, BracketsTheSameTexts) {
       ClaimRecord record;
       record.number = n;
       const bool isLong = shape.longClaimEvery != 0 && n % shape.longClaimEvery == 0;
-      record.text = RandomClaimText(rng, n, isLong ? 6000 : shape.pieces);
+      record.text = RandomClaimText(rng, n, isLong ? 2000 : shape.pieces);
       g_claims.Append(std::move(record));
     }
     for (ClaimRecord& record : g_claims) {
@@ -123,6 +123,33 @@ TEST_P(AntecedentReferenceTest, BracketsTheSameTexts) {
       checker.Check(pos);
       ASSERT_EQ(g_claims[pos].text, expected[pos]) << "seed " << seed << ", claim " << pos;
     }
+  }
+  g_claims.Empty();
+}
+
+// Bytes that spell "弹簧(3)" from the second byte of a character on are no basis for it, also once
+// the claim is long enough for its searches to go through an index.
+TEST(AntecedentIndexTest, OccurrenceStraddlingCharactersIsNoBasis) {
+  const std::string straddling = "\xB0\xB5\xAF\xBB\xC9(3)";  // B0B5 AFBB C9"(" "3" ")"
+  const std::string spring = "\xB5\xAF\xBB\xC9(3)";          // 弹簧(3)
+  const std::string base = "\xB5\xD7\xD7\xF9";               // 底座
+  for (int distinctTerms : {2, 200}) {
+    std::string text = "1." + base + std::string(gbk::kCharacterisedBy) + straddling;
+    for (int k = 1; k <= distinctTerms; ++k) {
+      text += std::string(gbk::kSaid) + base + "(" + std::to_string(k) + ")";
+    }
+    text += std::string(gbk::kSaid) + spring;
+    g_claims.Empty();
+    ClaimRecord record;
+    record.number = 1;
+    record.text = text;
+    g_claims.Append(record);
+    ReferenceCheck(0);
+    const std::string expected = g_claims[0].text;
+    g_claims[0].text = text;
+    CheckAntecedentBasis(0);
+    EXPECT_EQ(g_claims[0].text, expected) << distinctTerms << " terms";
+    EXPECT_EQ(CountOccurrences(expected, gbk::kMarkOpen), distinctTerms + 1);
   }
   g_claims.Empty();
 }
