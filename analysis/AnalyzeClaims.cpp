@@ -58,7 +58,10 @@ void CheckRecord(int pos, AntecedentChecker& antecedents, ProblemTotals& totals)
   CheckSubject(pos);
   if (!record.multiMulti) antecedents.Check(pos);
   CheckWording(pos);
-  record.problemCount = CountOccurrences(record.text + record.marks, gbk::kMarkOpen);
+  // Counted part by part: a text ending in a lone lead byte would otherwise swallow the first
+  // byte of the first mark, and a shown mark would go uncounted.
+  record.problemCount = CountOccurrences(record.text, gbk::kMarkOpen) +
+                        CountOccurrences(record.marks, gbk::kMarkOpen);
   if (record.problemCount > 0) {
     ++totals.claims;
     totals.problems += record.problemCount;
