@@ -2,12 +2,13 @@
 """Time per doubling of work, per family, from the JSON output of quillex-bench.
 
     quillex-bench --benchmark_repetitions=5 --benchmark_out=bench.json
-    python3 bench/doubling_ratios.py bench.json [--limit 2.3]
+    python3 bench/doubling_ratios.py bench.json [--limit 2.3] [--cpu]
 
 For each benchmark kind and family, lists the sizes with their work (input plus report bytes) and
 median time, and between neighbouring sizes the factor by which the time grows when the work
 doubles: (t2 / t1) ** (1 / log2(w2 / w1)). A linear stage gives about 2, a quadratic one 4.
-Exits 1 when some factor exceeds the limit.
+Real (wall-clock) time by default; --cpu uses the process's CPU time, which other programs on a
+busy machine disturb less. Exits 1 when some factor exceeds the limit.
 """
 import argparse
 import json
@@ -25,8 +26,8 @@ def size_bytes(size):
     return int(size.rstrip("KM")) * scale
 
 
-def collect(runs):
-    """(kind, family) -> {size: (work bytes, median real time in ms)}"""
+def collect(runs, clock):
+    """(kind, family) -> {size: (work bytes, median time in ms)}"""
     times = defaultdict(list)
     work = {}
     for run in runs:
@@ -37,7 +38,7 @@ def collect(runs):
             continue
         key = (match["kind"], match["family"], match["size"])
         scale = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[run.get("time_unit", "ns")]
-        times[key].append(run["real_time"] * scale)
+        times[key].append(run[clock] * scale)
         work[key] = run["work_bytes"]
     table = defaultdict(dict)
     for (kind, family, size), values in times.items():
@@ -49,9 +50,10 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("json")
     parser.add_argument("--limit", type=float, default=2.3)
+    parser.add_argument("--cpu", action="store_true", help="use CPU time instead of real time")
     args = parser.parse_args()
     with open(args.json, encoding="utf-8") as f:
-        table = collect(json.load(f)["benchmarks"])
+        table = collect(json.load(f)["benchmarks"], "cpu_time" if args.cpu else "real_time")
     worst = 0.0
     for (kind, family), sizes in sorted(table.items()):
         print(f"{kind} {family}")
