@@ -82,8 +82,19 @@ std::string ToEngineText(const QString& text) {
 
 QString FromEngineText(std::string_view bytes) {
   QStringDecoder decoder(kGb18030, kFlags);
-  QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-  return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  const QString text =
+      decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  // One pass: QString::replace moves the tail once per block of matches, which grows with the
+  // length of the report times its number of lines.
+  QString result;
+  result.reserve(text.size());
+  qsizetype copied = 0;
+  for (qsizetype pos = text.indexOf(u"\r\n"); pos != -1; pos = text.indexOf(u"\r\n", copied)) {
+    result.append(QStringView(text).sliced(copied, pos - copied)).append(u'\n');
+    copied = pos + 2;
+  }
+  result.append(QStringView(text).sliced(copied));
+  return result;
 }
 
 DecodeResult DecodeFileBytes(const QByteArray& bytes, FileEncoding encoding) {
