@@ -43,7 +43,7 @@ std::vector<std::string> SplitTrimmed(std::string_view text) {
 int Count(std::string_view text, std::string_view needle) {
   int count = 0;
   for (size_t pos = 0; pos < text.size();) {
-    if (text.substr(pos).starts_with(needle)) {
+    if (text[pos] == needle[0] && text.compare(pos, needle.size(), needle) == 0) {
       ++count;
       pos += needle.size();
     } else {
