@@ -22,3 +22,6 @@ run_tests build
 
 quillex_build build-asan -DQUILLEX_WERROR="$werror" -DQUILLEX_SANITIZE=ON
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-asan
+
+# The fuzz targets, each for a bounded time (FUZZ_SECONDS, 60 by default).
+bash "$quillex_root/scripts/fuzz.sh"
