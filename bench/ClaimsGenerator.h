@@ -24,7 +24,8 @@ enum class Family {
   // 16 KB of description, so that its 9,999 parents make the report about three times the input.
   kWideRanges,
   // Four short claims, then a fifth whose description paragraphs run on to the requested size,
-  // full of "所述" followed by ever new terms.
+  // full of "所述" followed by terms drawn from some 46,000 pairs of characters, so that the
+  // claim keeps meeting terms it has not seen before.
   kLongClaim,
   // Claim 1 is independent; every further claim refers to the one before it.
   kDeepChain,
