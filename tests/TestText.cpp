@@ -53,9 +53,8 @@ std::string Utf8(std::string_view gbk) { return Convert(gbk, "UTF-8", "GB18030")
 
 std::string GbkParagraphs(const std::vector<std::string>& utf8Paragraphs) {
   std::string joined;
-  for (const std::string& p : utf8Paragraphs) {
-    if (!joined.empty()) joined += "\r\n";
-    joined += p;
+  for (size_t i = 0; i < utf8Paragraphs.size(); ++i) {
+    joined += (i == 0 ? "" : "\r\n") + utf8Paragraphs[i];
   }
   return Gbk(joined);
 }

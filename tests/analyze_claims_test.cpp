@@ -59,8 +59,8 @@ TEST(AnalyzeClaims, SetsStarsAndBracketOnlyClaims) {
 }
 
 TEST(AnalyzeClaims, EveryMarkInOrderInOneBracket) {
-  EngineRun run = Analyze(
-      GbkParagraphs({CleanClaim(1), CleanClaim(2, "1"), "4.根据权利要求4或0所述的灯，包括A；；B"}));
+  EngineRun run = Analyze(GbkParagraphs(
+      {CleanClaim(1), CleanClaim(2, "1"), "4.根据权利要求4或0所述的A型，包括A；；B"}));
   ASSERT_EQ(g_claims.Count(), 3);
   EXPECT_EQ(Utf8(g_claims[2].head), "★[Err1-1][从权4][][父4;0;]");
   EXPECT_EQ(MarksOf(2),

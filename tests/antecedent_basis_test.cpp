@@ -92,6 +92,8 @@ TEST(AntecedentBasis, WhereTermsAreLookedFor) {
       {"before the characterising phrase", {one}, "1", "所述弹簧，其特征在于，包括B。", ""},
       {"multiple on multiple", {one, CleanClaim(2, "1"), CleanClaim(3, "1或2")}, "1或3", shell, ""},
       {"refers to itself", {one}, "2", shell, ""},
+      {"itself as a grandparent", {one, CleanClaim(2, "3")}, "1或2",
+       "其特征在于，所述支架与支架相连。", ""},
       {"at the very end", {one}, "1", "其特征在于，包括A，所述", ""},
       {"only after it", {one}, "1", "其特征在于，所述支架与支架相连。",
        "其特征在于，【所述】支架与支架相连。"},

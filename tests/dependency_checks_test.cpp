@@ -1,4 +1,4 @@
-// Resolving parents, multiple dependency, claim sets and the marks on references.
+// Resolving parents, multiple dependency and claim sets, as the marks on references show them.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -45,6 +45,11 @@ TEST(DependencyChecks, ParentMarks) {
       {"chain", {C(1), C(2, "1"), C(3, "1或2"), C(4, "3"), C(5, "4"), C(6, "1或5")},
        {"", "", "", "", "", "【多引多】"}},
       {"same number twice", {C(1), C(2, "1、01"), C(3, "1或2")}, {"", "", "【多引多】"}},
+      {"two claims 4: the first counts",
+       {C(1), C(2, "1"), C(3, "1"), C(4, "1或2"), C(4, "1"), C(5, "4或1")},
+       {"", "", "", "", "【本权编号与前不连续】", "【多引多】"}},
+      {"before any independent claim", {C(1, "0"), C(2)},
+       {"【有的父权未找到|存在非本套的父权编号】", ""}},
       {"unreadable list", {C(1), C(2, "1和2"), C(3, "1或2")},
        {"", "【引用父权编号时格式有误】", ""}},
   };
@@ -71,39 +76,6 @@ TEST(DependencyChecks, SuspectedIndependentClaim) {
   };
   // clang-format on
   for (const MarksCase& c : cases) ExpectMarks(c);
-}
-
-TEST(DependencyChecks, FlagsAndParentPositions) {
-  Analyze(GbkParagraphs({C(1), C(2, "1"), C(3, "1或2"), C(4, "3"), C(5, "4"), C(6, "1或5"),
-                         C(6, "1"), C(7, "6、9")}));
-  const int multiRef[] = {0, 0, 1, 0, 0, 1, 0, 1};
-  const int depends[] = {0, 0, 0, 1, 1, 1, 0, 1};
-  const int multiMulti[] = {0, 0, 0, 0, 0, 1, 0, 1};
-  for (int i = 0; i < g_claims.Count(); ++i) {
-    EXPECT_EQ(g_claims[i].multiRef, multiRef[i]) << i;
-    EXPECT_EQ(g_claims[i].dependsOnMultiRef, depends[i]) << i;
-    EXPECT_EQ(g_claims[i].multiMulti, multiMulti[i]) << i;
-  }
-  EXPECT_EQ(g_claims[7].parentIndices, std::vector<int32_t>{5});  // the first claim 6; 9 is missing
-  EXPECT_EQ(FindClaimIndex(6), 5);
-  EXPECT_EQ(FindClaimIndex(0), -1);
-  EXPECT_EQ(FindClaimIndex(9), -1);
-}
-
-TEST(DependencyChecks, ClaimSets) {
-  Analyze(GbkParagraphs({C(1), C(2, "1"), C(3, "1"), C(4, "1"), C(5), C(6, "5"), C(7, "5")}));
-  const int leaders[] = {0, 1, 1, 1, 0, 5, 5};
-  for (int i = 0; i < 7; ++i) EXPECT_EQ(g_claims[i].setLeader, leaders[i]) << i;
-  for (int i : {0, 4}) {
-    EXPECT_EQ(g_claims[i].isIndependent, 1);
-    EXPECT_TRUE(g_claims[i].parentNumbers.empty() && g_claims[i].parentIndices.empty());
-    EXPECT_EQ(g_claims[i].multiRef + g_claims[i].dependsOnMultiRef + g_claims[i].multiMulti, 0);
-  }
-
-  Analyze(GbkParagraphs({C(1, "2"), C(2, "1")}));  // no independent claim at all
-  EXPECT_EQ(g_claims[0].isIndependent, 0);
-  EXPECT_EQ(g_claims[0].setLeader, 1);
-  EXPECT_EQ(g_claims[1].setLeader, 1);
 }
 
 }  // namespace

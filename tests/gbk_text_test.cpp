@@ -17,16 +17,15 @@ namespace {
 // is one character, any other byte opens a two-byte character (a lead byte at the very end
 // stands alone). A needle may begin only where the walk stops.
 
+size_t CharBytes(char lead) { return static_cast<unsigned char>(lead) < 0x80 ? 1 : 2; }
+
 std::vector<int> Boundaries(const std::string& text) {
   std::vector<int> at;
-  for (int i = 0; i < static_cast<int>(text.size());
-       i += static_cast<unsigned char>(text[i]) < 0x80 ? 1 : 2) {
-    at.push_back(i);
-  }
+  for (size_t i = 0; i < text.size(); i += CharBytes(text[i])) at.push_back(static_cast<int>(i));
   return at;
 }
 
-bool MatchesAt(const std::string& text, const std::string& needle, int i) {
+bool MatchesAt(const std::string& text, const std::string& needle, size_t i) {
   return text.compare(i, needle.size(), needle) == 0;
 }
 
@@ -37,22 +36,20 @@ int NaiveFind(const std::string& text, const std::string& needle, int from) {
   return -1;
 }
 
+// Replaces every match met on one walk from byte 0, counting them.
 std::string NaiveReplace(const std::string& text, const std::string& needle,
                          const std::string& replacement, int* count) {
   std::string out;
   *count = 0;
-  int skipUntil = 0;
-  for (int i : Boundaries(text)) {
-    if (i < skipUntil) continue;
-    int next = i + (static_cast<unsigned char>(text[i]) < 0x80 ? 1 : 2);
+  for (size_t i = 0; i < text.size();) {
     if (MatchesAt(text, needle, i)) {
       out += replacement;
       ++*count;
-      next = i + static_cast<int>(needle.size());
+      i += needle.size();
     } else {
-      out += text.substr(i, next - i);
+      out += text.substr(i, CharBytes(text[i]));
+      i += CharBytes(text[i]);
     }
-    skipUntil = next;
   }
   return out;
 }
@@ -115,12 +112,6 @@ TEST(GbkText, IsHanziPairTestsTheLowerEndsOnly) {
   for (const HanziCase& c : cases) {
     EXPECT_EQ(IsHanziPair(c.bytes), c.hanzi) << testing::PrintToString(c.bytes);
   }
-}
-
-TEST(GbkText, TrimRemovesAsciiWhitespaceOnly) {
-  EXPECT_EQ(TrimAscii(" \t\r\n\v\fab c\f\v\n\r\t "), "ab c");
-  EXPECT_EQ(TrimAscii(Gbk("　装置　")), Gbk("　装置　"));
-  EXPECT_EQ(TrimAscii(" \r\n "), "");
 }
 
 }  // namespace

@@ -45,7 +45,8 @@ TEST(SubjectConsistency, TailOfEveryFoundParent) {
       {{parent, CleanClaim(2, "3"), CleanClaim(3, "1", "方法")}, 1,
        "【有的父权编号过大|主题与父权不一致】"},
       // bytes, not characters: the trail byte of 裝 is "b"
-      {{parent, "2.根据权利要求1所述的裝置置，其特征在于，包括A。", CleanClaim(3, "2", "b置置")}, 2, ""},
+      {{parent, "2.根据权利要求1所述的裝置置，其特征在于，包括A。", CleanClaim(3, "2", "b置置")},
+       2, ""},
       {{parent}, 0, ""},
   };
   // clang-format on

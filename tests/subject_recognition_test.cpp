@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "ClaimRecord.h"
 #include "SubjectRecognition.h"
 #include "TestText.h"
 
@@ -69,20 +68,6 @@ TEST(SubjectRecognition, FirstHanziRunStopsAtCrAndOtherTwoByteCharacters) {
   for (const auto& [text, run] : cases) {
     EXPECT_EQ(Utf8(FirstHanziRun(Gbk(text))), run) << text;
   }
-}
-
-TEST(SubjectRecognition, ShortSubjectsShowAsEmptyTagAndMark) {
-  EngineRun run = Analyze(GbkParagraphs({"1.一种灯，其特征在于，包括A。",
-                                         "2.根据权利要求1所述的A型，其特征在于，包括B。",
-                                         "3.根据权利要求1所述的装置，其特征在于，包括C。"}));
-  ASSERT_EQ(g_claims.Count(), 3);
-  EXPECT_EQ(g_claims[0].subject, "");
-  EXPECT_EQ(g_claims[1].subject, "");
-  EXPECT_EQ(Utf8(g_claims[2].subject), "装置");
-  EXPECT_NE(run.text.find("[独权1][]【不能识别本权项主题】 1.一种灯"), std::string::npos)
-      << run.text;
-  EXPECT_NE(run.text.find("[从权2][][父1;]【不能识别本权项主题】 2."), std::string::npos)
-      << run.text;
 }
 
 }  // namespace
