@@ -145,8 +145,8 @@ TEST(AntecedentBasis, DenseWebOfForwardReferences) {
       claim += "，所述" + letter(term / 31) + letter(term) + "的A";
     }
     if (k == 2) claim += "，所述青龙的A，所述白虎的A，所述朱雀的A";
-    if (k == 1 || k == 100 || k == 200) claim += k == 1 ? "，朱雀" : k == 100 ? "，青龙" : "，白虎";
-    claims.push_back(claim + "。");
+    if (k == 1 || k == 200) claim += k == 1 ? "，朱雀" : "，白虎";
+    claims.push_back(claim + (k == 100 ? "，青龙" : "。"));  // a word at the very end, no full stop
   }
   EngineRun run = Analyze(GbkParagraphs(claims));
   ASSERT_EQ(g_claims.Count(), kClaims);
@@ -154,12 +154,13 @@ TEST(AntecedentBasis, DenseWebOfForwardReferences) {
                            "，其特征在于，【所述】甲丁的A，【所述】甲戊的A，【所述】甲己的A，"
                            "所述青龙的A，【所述】白虎的A，【所述】朱雀的A。");
   for (int i = 0; i < kClaims; ++i) {
-    EXPECT_EQ(g_claims[i].problemCount, i == 0 || i == kClaims - 1 ? 3 : i == 1 ? 6 : 4) << i;
+    const int expected = i == 0 || i == kClaims - 1 ? 3 : i == 1 ? 6 : i == 99 ? 5 : 4;
+    EXPECT_EQ(g_claims[i].problemCount, expected) << i;
     EXPECT_EQ(g_claims[i].multiMulti, 0) << i;
   }
   EXPECT_EQ(run.text.substr(0, run.text.find("\r\n\r\n")),
             "分析完毕，找到1套、共300条权利要求\r\n其中存在问题的权利要求有 300条（见文中的★"
-            "标记），问题共有 1200处（见文中的【 】标记）");
+            "标记），问题共有 1201处（见文中的【 】标记）");
 }
 
 // Claims longer than a few kilobytes, whose texts change when their brackets go in.
@@ -168,12 +169,13 @@ TEST(AntecedentBasis, LongClaims) {
   for (int i = 0; i < 1200; ++i) filler += "甲乙丙丁戊己庚辛";
   const std::string one = "1.一种装置，其特征在于，所述弹簧为圆形，" + filler;
   const std::string two = "2.根据权利要求1所述的装置，其特征在于，" + filler + "，包括支架，";
-  Analyze(GbkParagraphs({one + "，包括翱翘濉，底座和横梁。",
-                         two + "所述支架与所述底座与所述壳体与所述立柱相连，立柱。"}));
+  Analyze(GbkParagraphs({one + "，包括翱翘濉，底座和横梁",
+                         two + "所述支架与所述底座与所述壳体与所述立柱与所述横梁相连，立柱。"}));
   ASSERT_EQ(g_claims.Count(), 2);
   EXPECT_EQ(TextOf(0),
-            "1.一种装置，其特征在于，【所述】弹簧为圆形，" + filler + "，包括翱翘濉，底座和横梁。");
-  EXPECT_EQ(TextOf(1), two + "所述支架与所述底座与【所述】壳体与【所述】立柱相连，立柱。");
+            "1.一种装置，其特征在于，【所述】弹簧为圆形，" + filler + "，包括翱翘濉，底座和横梁");
+  EXPECT_EQ(TextOf(1),
+            two + "所述支架与所述底座与【所述】壳体与【所述】立柱与所述横梁相连，立柱。");
 }
 
 }  // namespace
