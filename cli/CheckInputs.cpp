@@ -91,9 +91,15 @@ std::optional<std::string> EngineTextOf(const QString& path, FileEncoding encodi
 int CheckOne(const QString& path, bool withHeader, FileEncoding encoding, Output& output) {
   std::optional<std::string> engineText = EngineTextOf(path, encoding, output);
   if (!engineText) return kExitNotChecked;
-  if (withHeader) output.Out(QStringLiteral("==> %1 <==\n").arg(InputDisplayName(path)));
   const CheckOutcome outcome = RunCheck(*engineText);
   engineText.reset();
+  // Nothing but blanks: the box would stay empty without a word, which on a command line is
+  // indistinguishable from a silent failure.
+  if (!outcome.checked && outcome.shownText.empty()) {
+    output.Error(InputDisplayName(path), QStringLiteral("no text to check"));
+    return kExitNotChecked;
+  }
+  if (withHeader) output.Out(QStringLiteral("==> %1 <==\n").arg(InputDisplayName(path)));
   output.Out(Output::WithFinalBreak(FromEngineText(outcome.shownText)));
   if (outcome.congratulate) {
     output.EngineMessage(gbk::kMessageCongratulation);

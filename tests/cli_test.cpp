@@ -111,8 +111,8 @@ TEST_F(QuillexCheckTest, ExitStatusFollowsTheOutcome) {
       {kClean, 0, "杯盖\xF0\xA0\x80\x80。", kCongratulation},
       {kWorkedExample, 1, kWorkedReport, ""},
       {"hello , world\n", 2, "hello，world\n", kNoClaimOne},
-      {"", 2, "", ""},
-      {" \t\r\n\n", 2, "", ""},
+      {"", 2, "", "quillex-check: standard input: no text to check\n"},
+      {" \t\r\n\n【】", 2, "", "quillex-check: standard input: no text to check\n"},
   };
   for (const Case& c : cases) {
     const ProcessResult run = RunQuillexCheck({}, c.in);
