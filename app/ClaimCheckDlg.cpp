@@ -21,7 +21,7 @@
 #include "MessageSink.h"
 
 #ifdef Q_OS_WIN
-#include <windows.h>
+#include <qt_windows.h>
 #endif
 
 namespace {
@@ -46,8 +46,8 @@ QTextEdit* MakeTextBox(QWidget* parent) {
 
 // A button of the row under the box; its stretch keeps the widths in the proportions of the
 // classic layout as the window grows.
-QPushButton* AddButton(QHBoxLayout* row, const QString& text, int stretch) {
-  auto* button = new QPushButton(text);
+QPushButton* AddButton(QWidget* parent, QHBoxLayout* row, const QString& text, int stretch) {
+  auto* button = new QPushButton(text, parent);
   button->setMinimumHeight(button->fontMetrics().height() * 23 / 8);
   row->addWidget(button, stretch);
   return button;
@@ -66,11 +66,11 @@ CClaimCheckDlg::CClaimCheckDlg(QWidget* parent)
 
   m_richEdit = MakeTextBox(this);
   auto* row = new QHBoxLayout;
-  QPushButton* check = AddButton(row, QStringLiteral("开始检查"), 209);
-  QPushButton* clear = AddButton(row, QStringLiteral("清空"), 70);
+  QPushButton* check = AddButton(this, row, QStringLiteral("开始检查"), 209);
+  QPushButton* clear = AddButton(this, row, QStringLiteral("清空"), 70);
   row->addStretch(72);
-  QPushButton* help = AddButton(row, QStringLiteral("帮助"), 52);
-  QPushButton* about = AddButton(row, QStringLiteral("关于"), 52);
+  QPushButton* help = AddButton(this, row, QStringLiteral("帮助"), 52);
+  QPushButton* about = AddButton(this, row, QStringLiteral("关于"), 52);
   check->setDefault(true);
 
   auto* layout = new QVBoxLayout(this);
