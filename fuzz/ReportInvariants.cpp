@@ -152,8 +152,12 @@ std::string CheckReport(std::string_view report) {
     const bool starred = record.head.starts_with(star);
     if (starred != (record.problemCount > 0)) return At("problem number wrong", i, reader.Pos());
     if (starred) ++problemIndex;
-    if (Count(record.head, gbk::kProblemTag) != (starred ? 1 : 0)) {
-      return At("stray problem tag in head", i, reader.Pos());
+    // The subject in the head is the user's own text and may hold anything, "★[Err" too; the
+    // kind tag comes right after the problem number.
+    const std::string_view kindTag =
+        record.isIndependent ? gbk::kTagIndependent : gbk::kTagDependent;
+    if (!std::string_view(record.head).substr(starred ? star.size() : 0).starts_with(kindTag)) {
+      return At("head does not open with the kind tag", i, reader.Pos());
     }
     if (record.problemCount != Count(record.text, gbk::kMarkOpen) + MarkCount(record.marks)) {
       return At("problem count differs from the marks", i, reader.Pos());
