@@ -1,9 +1,32 @@
 #include "CheckCommand.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "AnalyzeClaims.h"
 #include "ClaimRecord.h"
 #include "GbkText.h"
 #include "GbkTexts.h"
+
+namespace {
+
+// False for every character the normalisation leaves alone, judged by its first byte: the
+// full-width characters it replaces all begin with 0xA1 or 0xA3.
+bool MayBeReplaced(char first) {
+  switch (static_cast<unsigned char>(first)) {
+    case ' ':
+    case '\t':
+    case ',':
+    case ':':
+    case 0xA1:
+    case 0xA3:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
 
 std::string NormalizeClaimsText(std::string_view boxText) {
   struct Replacement {
@@ -21,9 +44,25 @@ std::string NormalizeClaimsText(std::string_view boxText) {
       {gbk::kMarkOpen, ""},
       {gbk::kMarkClose, ""},
   };
-  std::string text(TrimAscii(boxText));
-  for (const Replacement& r : kReplacements) text = ReplaceAll(text, r.from, r.to);
-  return text;
+  // Every replacement swaps one whole character for another or for nothing, so the characters
+  // of the text stay where they were for the replacements after it, and none makes a character
+  // that a later one would replace: one walk gives what the replacements in turn would give.
+  const std::string_view text = TrimAscii(boxText);
+  std::string normalized;
+  normalized.reserve(text.size() + text.size() / 8);
+  int copied = 0;
+  for (int pos = 0; pos < Size(text); pos += CharLength(text[pos])) {
+    if (!MayBeReplaced(text[pos])) continue;
+    const std::string_view character = text.substr(pos, CharLength(text[pos]));
+    const auto replacement =
+        std::find_if(std::begin(kReplacements), std::end(kReplacements),
+                     [&](const Replacement& r) { return r.from == character; });
+    if (replacement == std::end(kReplacements)) continue;
+    normalized.append(text.substr(copied, pos - copied)).append(replacement->to);
+    copied = pos + Size(character);
+  }
+  normalized.append(text.substr(std::min(copied, Size(text))));
+  return normalized;
 }
 
 CheckOutcome RunCheck(std::string_view boxText) {

@@ -1,5 +1,10 @@
 #include "WordingChecks.h"
 
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <iterator>
+
 #include "ClaimRecord.h"
 #include "GbkText.h"
 #include "GbkTexts.h"
@@ -17,13 +22,42 @@ std::string_view FullStopMark(std::string_view text) {
   return {};
 }
 
+constexpr size_t kPairCount = std::size(gbk::kPunctuationPairs);
+
+uint32_t FourBytes(const char* bytes) {
+  uint32_t value;
+  std::memcpy(&value, bytes, sizeof value);
+  return value;
+}
+
+// Which of the punctuation pairs occur in the text, in one walk over its characters rather than
+// one walk per pair.
+std::array<bool, kPairCount> PairsFound(std::string_view text) {
+  static const std::array<uint32_t, kPairCount> pairs = [] {
+    std::array<uint32_t, kPairCount> values;
+    for (size_t i = 0; i < kPairCount; ++i)
+      values[i] = FourBytes(gbk::kPunctuationPairs[i].pair.data());
+    return values;
+  }();
+  std::array<bool, kPairCount> found{};
+  for (int pos = 0; pos + 4 <= Size(text); pos += CharLength(text[pos])) {
+    // Every pair opens with full-width punctuation led by 0xA1 or 0xA3.
+    const unsigned char lead = static_cast<unsigned char>(text[pos]);
+    if (lead != 0xA1 && lead != 0xA3) continue;
+    const uint32_t here = FourBytes(text.data() + pos);
+    for (size_t i = 0; i < kPairCount; ++i) found[i] = found[i] || here == pairs[i];
+  }
+  return found;
+}
+
 }  // namespace
 
 void CheckWording(int pos) {
   ClaimRecord& record = g_claims[pos];
   if (!Contains(record.text, gbk::kCharacterisedBy)) record.marks += gbk::kMarkNoCharacterising;
   record.marks += FullStopMark(record.text);
-  for (const gbk::PunctuationPair& pair : gbk::kPunctuationPairs) {
-    if (Contains(record.text, pair.pair)) record.marks += pair.mark;
+  const auto found = PairsFound(record.text);
+  for (size_t i = 0; i < std::size(gbk::kPunctuationPairs); ++i) {
+    if (found[i]) record.marks += gbk::kPunctuationPairs[i].mark;
   }
 }
