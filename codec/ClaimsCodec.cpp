@@ -33,21 +33,20 @@ bool IsBreak(QChar c) {
   return c == u'\n' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
 }
 
-// Every line break becomes "\r\n"; "\r\n" itself counts as one break.
+// Every line break becomes "\r\n"; "\r\n" itself counts as one break. The runs between breaks are
+// copied whole.
 QString WithCrLfBreaks(const QString& text) {
   QString out;
   out.reserve(text.size() + text.size() / 8);
+  qsizetype copied = 0;
   for (qsizetype i = 0; i < text.size(); ++i) {
     const QChar c = text[i];
-    if (c == u'\r') {
-      if (i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-      out += u"\r\n";
-    } else if (IsBreak(c)) {
-      out += u"\r\n";
-    } else {
-      out += c;
-    }
+    if (c != u'\r' && !IsBreak(c)) continue;
+    out.append(QStringView(text).sliced(copied, i - copied)).append(u"\r\n");
+    if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+    copied = i + 1;
   }
+  out.append(QStringView(text).sliced(copied));
   return out;
 }
 
