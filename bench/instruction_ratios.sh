@@ -30,7 +30,7 @@ for family in $families; do
     instructions=$(sed -n 's/.*Collected : *//p' "$work/valgrind.txt")
     bytes=$(($(stat -c %s "$work/in.txt") + $(stat -c %s "$work/out.txt")))
     awk -v f="$family" -v s="$size" -v w="$bytes" -v i="$instructions" -v p="$previous" 'BEGIN {
-      line = sprintf("%-12s %5s  work %9.2f MB  %14d instructions", f, s, w / 1e6, i)
+      line = sprintf("%-12s %5s  work %9.2f MB  %14.0f instructions", f, s, w / 1e6, i)
       if (p != "") {
         split(p, q, " ")
         factor = exp(log(i / q[2]) / (log(w / q[1]) / log(2)))
@@ -43,5 +43,5 @@ for family in $families; do
   done
 done
 worst=$(sort -g "$work/factors" | tail -n 1)
-echo "worst factor per doubling: ${worst:-none} (limit $limit)"
+printf "worst factor per doubling: %.2f (limit %s)\n" "${worst:-0}" "$limit"
 awk -v w="${worst:-0}" -v l="$limit" 'BEGIN { exit !(w <= l) }'
