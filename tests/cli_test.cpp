@@ -16,8 +16,10 @@ struct ProcessResult {
   QByteArray err;
 };
 
-ProcessResult RunQuillexCheck(const QStringList& args, const QByteArray& in = {}) {
+ProcessResult RunQuillexCheck(const QStringList& args, const QByteArray& in = {},
+                              const QString& outFile = {}) {
   QProcess process;
+  if (!outFile.isEmpty()) process.setStandardOutputFile(outFile);
   process.start(QStringLiteral(QUILLEX_CHECK_PATH), args);
   process.write(in);
   process.closeWriteChannel();
@@ -27,8 +29,7 @@ ProcessResult RunQuillexCheck(const QStringList& args, const QByteArray& in = {}
 }
 
 QByteArray Gb18030(const QByteArray& utf8) {
-  QStringEncoder encoder("GB18030");
-  return encoder.encode(QString::fromUtf8(utf8));
+  return QStringEncoder("GB18030").encode(QString::fromUtf8(utf8));
 }
 
 const QByteArray kWorkedExample =
@@ -126,26 +127,19 @@ TEST(QuillexCheck, BadInputGetsOneLineNamingItAndNoOutput) {
 
 TEST(QuillexCheck, SeveralInputsEachGetAHeaderAndTheWorstStatusCounts) {
   const QString worked = Write("worked.txt", kWorkedExample);
-  const QString clean = Write("clean.txt", kClean);
   const QString missing = kDir.filePath("missing.txt");
-
-  const ProcessResult run = RunQuillexCheck({worked, missing, clean, QStringLiteral("-")}, kClean);
+  const ProcessResult run = RunQuillexCheck({worked, missing, QStringLiteral("-")}, kClean);
   EXPECT_EQ(run.exitCode, 2);
-  EXPECT_TRUE(run.out.startsWith("==> " + worked.toUtf8() + " <==\n" + kWorkedReport + "==> " +
-                                 clean.toUtf8() + " <==\n分析完毕"));
-  EXPECT_TRUE(run.out.contains("==> standard input <==\n分析完毕"));
-  EXPECT_FALSE(run.out.contains(missing.toUtf8()));
-  EXPECT_TRUE(run.err.startsWith("quillex-check: " + missing.toUtf8()));
-  EXPECT_TRUE(run.err.endsWith(kCongratulation + kCongratulation));
+  EXPECT_TRUE(run.out.startsWith("==> " + worked.toUtf8() + " <==\n" + kWorkedReport +
+                                 "==> standard input <==\n分析完毕"));
+  EXPECT_EQ(run.err, "quillex-check: " + missing.toUtf8() +
+                         ": cannot open: No such file or directory\n" + kCongratulation);
 }
 
 TEST(QuillexCheck, AnOutputThatCannotBeWrittenIsAnError) {
-  QProcess process;
-  process.setStandardOutputFile(QStringLiteral("/dev/full"));
-  process.start(QStringLiteral(QUILLEX_CHECK_PATH), {Write("claims.txt", kClean)});
-  ASSERT_TRUE(process.waitForFinished(120000));
-  EXPECT_EQ(process.exitCode(), 2);
-  EXPECT_TRUE(process.readAllStandardError().contains("cannot write"));
+  const ProcessResult run = RunQuillexCheck({}, kClean, QStringLiteral("/dev/full"));
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_TRUE(run.err.endsWith("quillex-check: standard output: cannot write\n"));
 }
 
 // Real claims texts in one run: each is read, checked and reported to its end.

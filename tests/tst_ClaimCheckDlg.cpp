@@ -1,14 +1,11 @@
 #include <QApplication>
 #include <QClipboard>
-#include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
-#include <QTimer>
 
-#include "AboutDlg.h"
 #include "AppResources.h"
 #include "ClaimCheckDlg.h"
 #include "ClaimRecord.h"
@@ -18,8 +15,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-enum { kCheck, kClear, kHelp, kAbout };
 
 const QString kWorkedExample =
     u"权利要求书\n"
@@ -74,9 +69,8 @@ class TestClaimCheckDlg : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(m_dlg.get()));
   }
   QTextEdit* Box() const { return m_dlg->findChild<QTextEdit*>(); }
-  // The buttons in the order they were made: "开始检查", "清空", "帮助", "关于".
-  QPushButton* Button(int i) const { return m_dlg->findChildren<QPushButton*>()[i]; }
-  void Click(int button) { QTest::mouseClick(Button(button), Qt::LeftButton); }
+  // The buttons as they are made: "开始检查", "清空", "帮助", "关于".
+  QList<QPushButton*> Buttons() const { return m_dlg->findChildren<QPushButton*>(); }
   // The clipboard offers formatted text too; the box must take only the characters.
   void Paste(const QString& text) {
     auto* data = new QMimeData;
@@ -104,77 +98,98 @@ class TestClaimCheckDlg : public QObject {
     QVERIFY(!m_dlg->windowIcon().isNull());
     QCOMPARE(m_dlg->size(), QSize(1000, 550));
     QCOMPARE(QApplication::focusWidget(), Box());
+    const QList<QPushButton*> buttons = Buttons();
     QStringList captions;
-    for (QPushButton* button : m_dlg->findChildren<QPushButton*>()) captions << button->text();
+    for (QPushButton* button : buttons) captions << button->text();
     QCOMPARE(captions.join(u'/'), u"开始检查/清空/帮助/关于"_s);
-    QVERIFY(Button(kCheck)->isDefault());
-    QVERIFY(Button(kCheck)->width() > 2 * Button(kClear)->width());
-    // Left to right and in tab order: the box, then the four buttons, then the box again.
-    const QList<QWidget*> order{Box(),         Button(kCheck), Button(kClear),
-                                Button(kHelp), Button(kAbout), Box()};
-    for (int i = 1; i < order.size(); ++i) {
+    QVERIFY(buttons[0]->isDefault());
+    QVERIFY(buttons[0]->width() > 2 * buttons[1]->width());
+    // In tab order and left to right: the four buttons after the box, then the box again.
+    const QList<QWidget*> order = QList<QWidget*>(buttons.begin(), buttons.end()) << Box();
+    for (int i = 0; i < order.size(); ++i) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget(), order[i]);
-      if (i > 1 && i < 5) QVERIFY(order[i - 1]->geometry().right() < order[i]->x());
+      if (i > 0 && i < 4) QVERIFY(order[i - 1]->geometry().right() < order[i]->x());
     }
     // The box takes what the window gains; the buttons keep their row under it.
     const QSize box = Box()->size();
     m_dlg->resize(1600, 900);
     QTRY_COMPARE(Box()->size(), box + QSize(600, 350));
-    for (int i = 2; i < 5; ++i) QCOMPARE(order[i]->y(), order[1]->y());
-    QVERIFY(order[1]->y() > Box()->geometry().bottom());
+    for (QPushButton* button : buttons) QVERIFY(button->y() > Box()->geometry().bottom());
+    QCOMPARE(buttons[3]->y(), buttons[0]->y());
   }
 
-  void check_data() {
+  // Each command on a pasted text, after the ones before it: what the box shows, what is red, what
+  // messages came; then Ctrl+Z brings back the text and its colours wherever the focus went, and
+  // Ctrl+Shift+Z does the command again.
+  void commands_data() {
     QTest::addColumn<QString>("pasted");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QStringList>("red");
-    QTest::addColumn<QStringList>("messages");
-    QTest::newRow("report with marks")
-        << kWorkedExample << u"*"_s  // the text as quillex-check shows it
-        << QStringList{u" "_s, u"所述"_s, u"本权编号与前不连续|缺句号"_s} << QStringList();
-    QTest::newRow("clean claims are congratulated once")
-        << kCleanClaims << kCleanReport << QStringList{u" "_s}
-        << QStringList{u"恭喜 :-)\n\n未发现常见形式错误"_s};
+    QTest::addColumn<QString>("commands");  // button captions or keys, joined by "/" as below
+    QTest::addColumn<QString>("shown");     // "*": the report, checked on the command line
+    QTest::addColumn<QString>("red");
+    QTest::addColumn<QString>("messages");
+    const QString noClaimOne = u"未找到权1 ?\n\n 请检查"_s;
+    const QString congratulation = u"恭喜 :-)\n\n未发现常见形式错误"_s;
+    QTest::newRow("a report with marks") << kWorkedExample << u"开始检查"_s << u"*"_s
+                                         << u" /所述/本权编号与前不连续|缺句号"_s << QString();
+    QTest::newRow("clean claims, congratulated once")
+        << kCleanClaims << u"开始检查"_s << kCleanReport << u" "_s << congratulation;
     QTest::newRow("no claim 1: the normalised text, uncoloured")
-        << u"  权利要求书\n一种杯子, 包括（杯体）和【杯盖】: 陶瓷．\n"_s
-        << u"权利要求书\n一种杯子，包括(杯体)和杯盖：陶瓷."_s << QStringList()
-        << QStringList{u"未找到权1 ?\n\n 请检查"_s};
-    QTest::newRow("empty box") << QString() << QString() << QStringList() << QStringList();
+        << u"  权利要求书\n一种杯子, 包括（杯体）和【杯盖】: 陶瓷．\n"_s << u"开始检查"_s
+        << u"权利要求书\n一种杯子，包括(杯体)和杯盖：陶瓷."_s << QString() << noClaimOne;
+    QTest::newRow("an empty box") << QString() << u"开始检查"_s << QString() << QString()
+                                  << QString();
+    QTest::newRow("开始检查 on a report")
+        << kWorkedExample << u"开始检查/开始检查"_s << u"*"_s << QString() << noClaimOne;
+    QTest::newRow("清空 after a check")
+        << kWorkedExample << u"开始检查/清空"_s << QString() << QString() << QString();
+    QTest::newRow("帮助 after a check")
+        << kWorkedExample << u"开始检查/帮助"_s << HelpText() << QString() << QString();
+    QTest::newRow("Ctrl+Return checks")
+        << kCleanClaims << u"Ctrl+Return"_s << kCleanReport << u" "_s << congratulation;
+    QTest::newRow("Return starts a new line")
+        << kCleanClaims << u"Return"_s << kCleanClaims + u'\n' << QString() << QString();
+    QTest::newRow("F1 shows the help")
+        << kCleanClaims << u"F1"_s << HelpText() << QString() << QString();
   }
-  void check() {
+  void commands() {
     QFETCH(QString, pasted);
+    QFETCH(QString, commands);
     QFETCH(QString, shown);
-    QFETCH(QStringList, red);
-    QFETCH(QStringList, messages);
+    QFETCH(QString, red);
+    QFETCH(QString, messages);
     Open();
     Paste(pasted);
     QCOMPARE(Box()->toPlainText(), pasted);
     QCOMPARE(RedRuns(*Box()->document()), QStringList());
-    Click(kCheck);
-    if (shown != u'*') QCOMPARE(Box()->toPlainText(), shown);
-    QCOMPARE(RedRuns(*Box()->document()), red);
-    QCOMPARE(m_messages, messages);
-    // The selection rests on the last coloured range, or on everything when there is none.
-    QCOMPARE(Box()->textCursor().selectedText().replace(QChar::ParagraphSeparator, u'\n'),
-             red.isEmpty() ? Box()->toPlainText() : red.last());
+    QString before;
+    QStringList redBefore;
+    for (const QString& command : commands.split(u'/')) {
+      before = Box()->toPlainText();
+      redBefore = RedRuns(*Box()->document());
+      const qsizetype button = u"开始检查/清空/帮助/关于"_s.split(u'/').indexOf(command);
+      if (button >= 0) QTest::mouseClick(Buttons()[button], Qt::LeftButton);
+      if (button < 0) QTest::keySequence(Box(), QKeySequence(command));
+    }
+    const QString done = Box()->toPlainText();
+    if (shown != u'*') QCOMPARE(done, shown);
+    QCOMPARE(RedRuns(*Box()->document()).join(u'/'), red);
+    QCOMPARE(m_messages.join(u'/'), messages);
+    // A check leaves the selection on the last coloured range.
+    if (!red.isEmpty()) QCOMPARE(Box()->textCursor().selectedText(), red.split(u'/').last());
+    if (done.isEmpty()) QVERIFY(g_claims.Count() == 0 && g_paragraphs.empty());
+    if (done == before) return;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Box()->toPlainText(), before);
+    QCOMPARE(RedRuns(*Box()->document()), redBefore);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(Box()->toPlainText(), done);
   }
 
-  void clearEmptiesTheClaims() {
-    Open();
-    Paste(kWorkedExample);
-    m_dlg->OnCheck();
-    QCOMPARE(g_claims.Count(), 3);
-    Click(kClear);
-    QCOMPARE(Box()->toPlainText(), QString());
-    QCOMPARE(g_claims.Count(), 0);
-    QVERIFY(g_paragraphs.empty());
-  }
-
+  // The help text that "帮助" and F1 show.
   void help() {
-    Open();
-    Click(kHelp);
-    const QString text = Box()->toPlainText();
+    const QString text = HelpText();
     const QByteArray gbk = QByteArray::fromStdString(ToEngineText(text));
     QCOMPARE(gbk.size(), 3137);
     QCOMPARE(gbk.count("\r\n"), 45);
@@ -191,74 +206,6 @@ class TestClaimCheckDlg : public QObject {
       pos = text.indexOf(part, pos);
       QVERIFY2(pos >= 0, qPrintable(part));
     }
-  }
-
-  void about() {
-    Open();
-    QStringList seen;
-    QTimer::singleShot(0, this, [&seen] {
-      auto* about = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget());
-      if (about == nullptr) return;
-      seen.append(about->windowTitle());
-      for (const QLabel* label : about->findChildren<QLabel*>()) {
-        seen.append(label->pixmap().isNull() ? label->text() : u"icon"_s);
-      }
-      seen.append(about->findChild<QPushButton*>()->text());
-      QTest::mouseClick(about->findChild<QPushButton*>(), Qt::LeftButton);
-    });
-    Click(kAbout);
-    QCOMPARE(
-        seen.join(u'/'),
-        u"关于 Quillex/icon/名称：vudarevevi/版本：1.0 正式版/本软件为单机版、纯绿色软件/确定"_s);
-    QCOMPARE(QApplication::activeModalWidget(), nullptr);
-  }
-
-  void undo_data() {
-    QTest::addColumn<bool>("checkedFirst");
-    QTest::addColumn<int>("command");
-    QTest::newRow("开始检查") << false << int(kCheck);
-    QTest::newRow("开始检查 on a report") << true << int(kCheck);
-    QTest::newRow("清空 after a check") << true << int(kClear);
-    QTest::newRow("帮助 after a check") << true << int(kHelp);
-  }
-  // Ctrl+Z brings back the text and its colours, wherever the click left the focus; Ctrl+Shift+Z
-  // does the command again.
-  void undo() {
-    QFETCH(bool, checkedFirst);
-    QFETCH(int, command);
-    Open();
-    Paste(kWorkedExample);
-    if (checkedFirst) Click(kCheck);
-    const QString text = Box()->toPlainText();
-    const QStringList red = RedRuns(*Box()->document());
-    Click(command);
-    const QString done = Box()->toPlainText();
-    QVERIFY(done != text);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(Box()->toPlainText(), text);
-    QCOMPARE(RedRuns(*Box()->document()), red);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z,
-                    Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(Box()->toPlainText(), done);
-  }
-
-  void keys_data() {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("Ctrl+Return checks")
-        << int(Qt::Key_Return) << int(Qt::ControlModifier) << kCleanReport;
-    QTest::newRow("Return starts a new line") << int(Qt::Key_Return) << 0 << kCleanClaims + u'\n';
-    QTest::newRow("F1 shows the help") << int(Qt::Key_F1) << 0 << HelpText();
-  }
-  void keys() {
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(QString, shown);
-    Open();
-    Paste(kCleanClaims);
-    QTest::keyClick(Box(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(Box()->toPlainText(), shown);
   }
 };
 
