@@ -17,6 +17,7 @@
 #include "ClaimRecord.h"
 #include "ClaimsCodec.h"
 #include "ClaimsGenerator.h"
+#include "RunBenchmarks.h"
 #include "WholeCheck.h"
 
 namespace {
@@ -126,11 +127,4 @@ void RegisterAll() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RegisterAll();
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks(argc, argv, RegisterAll); }

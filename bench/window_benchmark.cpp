@@ -17,6 +17,7 @@
 #include "BenchInputs.h"
 #include "ClaimCheckDlg.h"
 #include "ClaimsGenerator.h"
+#include "RunBenchmarks.h"
 #include "WholeCheck.h"
 
 namespace {
@@ -112,10 +113,5 @@ void RegisterAll() {
 int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  RegisterAll();
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunBenchmarks(argc, argv, RegisterAll);
 }
