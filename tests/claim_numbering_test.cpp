@@ -35,7 +35,7 @@ TEST(ClaimNumbering, GatheringAndTheNumberingMark) {
       {{"", one, " \v ", "", two, ""}, {"", ""}}, {{two, one, three}, {"", gap}},
       {{one, two, two, three}, {"", "", gap, ""}}, {{one, three, two}, {"", gap, gap}},
       {{one, "10000.一种装置，", two}, {"【句号未在结尾】", ""}},  // too large: no claim starts
-      {{one, "2.加热至100度", three},
+      {{one, "2.加热至100度", three},  // a numbered step is a claim of its own
        {"", "【缺“其特征在于”|缺句号】", "【存在非本套的父权编号】"}},
   };
   // clang-format on

@@ -25,9 +25,7 @@ TEST(SubjectRecognition, KindAndSubject) {
       {"1.一种一种装置，", true, "一种装置"}, {"1.一种装置\r\n包括A，", true, "装置"},
       {"2.按照权利要求1所述的装置，", true, "按照权利要求1所述的装置"},
       {"2.根据权利要", true, "根据权利要"}, {"1.，一种装置，", true, ""}, {"abc", true, ""},
-      {"2.根据权利要求1所述的装置，其特征在于", false, "装置"},
       {"3.如权利要求1或2所述的一种装置，", false, "装置"},
-      {"2.根据权利要求1所述装置：", false, "装置"},
       {"2.根据权利要求1所述的装置：包括A，", false, "装置"},
       {"2.根据权利要求1所述的的装置，", false, "的装置"},
       {"2.根据权利要求1所述一种的装置，", false, "的装置"},
@@ -51,9 +49,8 @@ TEST(SubjectRecognition, KindAndSubject) {
 
 TEST(SubjectRecognition, FirstHanziRunStopsAtCrAndOtherTwoByteCharacters) {
   const std::pair<std::string, std::string> cases[] = {
-      {"1.一种装置，其特征", "一种装置"},       {"1.一种A\r\nB", "一种A"}, {"1.\r一种", ""},
-      {"1.、一种、装置～A。", "一种、装置～A"}, {"1.一种裝置", "一种"},    {"1.，一种", ""},
-      {"1.一种(A型)装置", "一种(A型)装置"}};
+      {"1.一种A\r\nB", "一种A"}, {"1.\r一种", ""}, {"1.、一种、装置～A。", "一种、装置～A"},
+      {"1.一种裝置", "一种"},    {"1.，一种", ""}, {"1.一种(A型)装置", "一种(A型)装置"}};
   for (const auto& [text, run] : cases) EXPECT_EQ(Utf8(FirstHanziRun(Gbk(text))), run) << text;
 }
 
