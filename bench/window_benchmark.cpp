@@ -49,10 +49,12 @@ struct Window {
   }
 };
 
-// One window per size of paste, made when first needed.
+// One window per size of paste, made when first needed. The windows must be gone before the
+// application object is, so main() empties the map.
+std::map<size_t, std::unique_ptr<Window>> g_windows;
+
 Window& WindowFor(size_t pasteBytes) {
-  static std::map<size_t, std::unique_ptr<Window>> windows;
-  auto& window = windows[pasteBytes];
+  auto& window = g_windows[pasteBytes];
   if (!window) window = std::make_unique<Window>(pasteBytes);
   return *window;
 }
@@ -113,5 +115,7 @@ void RegisterAll() {
 int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
-  return RunBenchmarks(argc, argv, RegisterAll);
+  const int status = RunBenchmarks(argc, argv, RegisterAll);
+  g_windows.clear();
+  return status;
 }
