@@ -111,7 +111,9 @@ void CClaimCheckDlg::AddShortcuts() {
 }
 
 void CClaimCheckDlg::OnCheck() {
-  m_text = ToEngineText(m_richEdit->toPlainText());
+  // The raw text: toPlainText would turn a pasted no-break space into a blank, which the
+  // normalisation then removes.
+  m_text = ToEngineText(m_richEdit->document()->toRawText());
   const CheckOutcome outcome = RunCheck(m_text);
   m_text = outcome.shownText;
 

@@ -119,6 +119,15 @@ class TestClaimCheckDlg : public QObject {
     QCOMPARE(buttons[3]->y(), buttons[0]->y());
   }
 
+  // A no-break space pasted from a word processor reaches the check as itself, not as a blank
+  // that the normalisation would remove.
+  void keepsNoBreakSpaces() {
+    Open();
+    Paste(u"一种\u00A0杯子"_s);
+    Buttons()[0]->click();
+    QCOMPARE(Box()->document()->toRawText(), u"一种\u00A0杯子"_s);
+  }
+
   // Each command on a pasted text, after the ones before it: what the box shows, what is red, what
   // messages came; then Ctrl+Z brings back the text and its colours wherever the focus went, and
   // Ctrl+Shift+Z does the command again.
