@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "CheckCommand.h"
 #include "GbkTexts.h"
@@ -31,6 +32,13 @@ class Output {
     Err(QStringLiteral("%1: %2: %3\n").arg(QLatin1String(kProgram), name, what));
   }
 
+  // The engine's text, GBK, ending with a line break. Written a piece at a time, since a report
+  // can be far larger than the text it came from.
+  void OutEngineText(std::string_view gbkText) {
+    WriteEngineText(gbkText, encoding, [this](QByteArrayView bytes) { Write(outStream, bytes); });
+    if (!gbkText.empty() && gbkText.back() != '\n') Write(outStream, QByteArrayView("\n"));
+  }
+
   // An engine message, GBK, given its own lines.
   void EngineMessage(std::string_view gbkText) { Err(WithFinalBreak(FromEngineText(gbkText))); }
 
@@ -43,8 +51,11 @@ class Output {
 
  private:
   void Write(std::FILE* stream, const QString& text) {
-    const QByteArray bytes = EncodeFileText(text, encoding);
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+    Write(stream, QByteArrayView(EncodeFileText(text, encoding)));
+  }
+
+  static void Write(std::FILE* stream, QByteArrayView bytes) {
+    std::fwrite(bytes.data(), 1, static_cast<size_t>(bytes.size()), stream);
   }
 
   FileEncoding encoding;
@@ -66,26 +77,25 @@ QString DecodeError(qsizetype offset, FileEncoding encoding) {
 std::optional<std::string> EngineTextOf(const QString& path, FileEncoding encoding,
                                         Output& output) {
   const QString name = InputDisplayName(path);
-  DecodeResult decoded;
+  EngineTextResult converted;
   {
     const InputBytes input = ReadInput(path);
     if (!input.error.isEmpty()) {
       output.Error(name, input.error);
       return std::nullopt;
     }
-    decoded = DecodeFileBytes(input.bytes, encoding);
+    converted = FileToEngineText(input.bytes, encoding);
   }
-  if (decoded.errorOffset) {
-    output.Error(name, DecodeError(*decoded.errorOffset, encoding));
+  if (converted.errorOffset) {
+    output.Error(name, DecodeError(*converted.errorOffset, encoding));
     return std::nullopt;
   }
-  std::string engineText = ToEngineText(decoded.text);
   // Line breaks grow by a byte each on the way in; the limit holds for what the checker gets.
-  if (static_cast<qint64>(engineText.size()) > kMaxInputBytes) {
+  if (static_cast<qint64>(converted.bytes.size()) > kMaxInputBytes) {
     output.Error(name, TooLargeError());
     return std::nullopt;
   }
-  return engineText;
+  return std::move(converted.bytes);
 }
 
 int CheckOne(const QString& path, bool withHeader, FileEncoding encoding, Output& output) {
@@ -100,7 +110,7 @@ int CheckOne(const QString& path, bool withHeader, FileEncoding encoding, Output
     return kExitNotChecked;
   }
   if (withHeader) output.Out(QStringLiteral("==> %1 <==\n").arg(InputDisplayName(path)));
-  output.Out(Output::WithFinalBreak(FromEngineText(outcome.shownText)));
+  output.OutEngineText(outcome.shownText);
   if (outcome.congratulate) {
     output.EngineMessage(gbk::kMessageCongratulation);
     return kExitCongratulated;

@@ -3,6 +3,10 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
+#include <future>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -25,88 +29,260 @@ QStringDecoder MakeDecoder(FileEncoding encoding) {
                                         : QStringDecoder(kGb18030, kFlags);
 }
 
-bool HasAt(const QByteArray& bytes, qsizetype pos, const QByteArray& needle) {
-  return pos <= bytes.size() && QByteArrayView(bytes).sliced(pos).startsWith(needle);
+qsizetype NewlineFrom(QStringView text, qsizetype from) { return text.indexOf(u'\n', from); }
+qsizetype NewlineFrom(QByteArrayView bytes, qsizetype from) { return bytes.indexOf('\n', from); }
+
+// Calls `take(piece, offset)` for each piece of `text` in turn until it returns false. A piece
+// runs from at least `pieceSize` units on to just past the next "\n", or to the end. A "\n" is
+// never part of another character in UTF-16, UTF-8 or GB18030, so every piece starts at a
+// character, "\r\n" is never cut, and each piece converts as it would within the whole text.
+template <typename View, typename Take>
+void ForEachPiece(View text, qsizetype pieceSize, Take take) {
+  pieceSize = std::max<qsizetype>(pieceSize, 1);
+  for (qsizetype from = 0; from < text.size();) {
+    qsizetype end = text.size();
+    if (from + pieceSize < text.size()) {
+      const qsizetype newline = NewlineFrom(text, from + pieceSize - 1);
+      if (newline >= 0) end = newline + 1;
+    }
+    if (!take(text.sliced(from, end - from), from)) return;
+    from = end;
+  }
+}
+
+// A text of at least twice this many bytes or characters is split into parts converted side by
+// side, one per core; below it a thread costs more than it saves.
+constexpr qsizetype kMinPartSize = qsizetype{1} << 20;
+
+// Where `text` ends its parts: about equal parts, one per core, each ending just past a "\n" so
+// that it converts as it would within the whole text; a single part for a short text.
+template <typename View>
+std::vector<qsizetype> PartEnds(View text) {
+  static const qsizetype cores = std::max(1U, std::thread::hardware_concurrency());
+  const qsizetype parts = std::clamp<qsizetype>(text.size() / kMinPartSize, 1, cores);
+  std::vector<qsizetype> ends;
+  for (qsizetype i = 1; i < parts; ++i) {
+    const qsizetype from = std::max(text.size() / parts * i, ends.empty() ? 0 : ends.back());
+    const qsizetype newline = NewlineFrom(text, from);
+    if (newline < 0) break;
+    ends.push_back(newline + 1);
+  }
+  ends.push_back(text.size());
+  return ends;
+}
+
+// Calls `convert(part, offset, index)` for each part of `text`: the first on the calling thread,
+// the others each on a thread of its own (or here, when no thread can be started). Returns once
+// all are done.
+template <typename View, typename Convert>
+void ConvertSideBySide(View text, const std::vector<qsizetype>& ends, Convert convert) {
+  const auto run = [&](size_t i) {
+    const qsizetype begin = i == 0 ? 0 : ends[i - 1];
+    convert(text.sliced(begin, ends[i] - begin), begin, i);
+  };
+  std::vector<std::future<void>> others;
+  for (size_t i = 1; i < ends.size(); ++i) {
+    try {
+      others.push_back(std::async(std::launch::async, run, i));
+    } catch (const std::system_error&) {
+      run(i);
+    }
+  }
+  run(0);
+  for (std::future<void>& other : others) other.get();
 }
 
 bool IsBreak(QChar c) {
   return c == u'\n' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
 }
 
-// Every line break becomes "\r\n"; "\r\n" itself counts as one break. The runs between breaks are
-// copied whole.
-QString WithCrLfBreaks(const QString& text) {
-  QString out;
-  out.reserve(text.size() + text.size() / 8);
+// Appends `text` to `out` with every line break as "\r\n"; "\r\n" itself counts as one break. The
+// runs between breaks are copied whole.
+void AppendWithCrLfBreaks(QStringView text, QString& out) {
   qsizetype copied = 0;
   for (qsizetype i = 0; i < text.size(); ++i) {
     const QChar c = text[i];
     if (c != u'\r' && !IsBreak(c)) continue;
-    out.append(QStringView(text).sliced(copied, i - copied)).append(u"\r\n");
+    out.append(text.sliced(copied, i - copied)).append(u"\r\n");
     if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
     copied = i + 1;
   }
-  out.append(QStringView(text).sliced(copied));
-  return out;
+  out.append(text.sliced(copied));
+}
+
+// Appends the engine's bytes for one piece of Unicode text to `out`; `scratch` is room the
+// caller keeps from piece to piece.
+void AppendEngineBytes(QStringEncoder& encoder, QStringView text, QString& scratch,
+                       std::string& out) {
+  scratch.resize(0);
+  AppendWithCrLfBreaks(text, scratch);
+  const size_t used = out.size();
+  out.resize(used + static_cast<size_t>(encoder.requiredSpace(scratch.size())));
+  const char* end = encoder.appendToBuffer(out.data() + used, scratch);
+  out.resize(static_cast<size_t>(end - out.data()));
+}
+
+// Room for the engine's bytes of `units` bytes or characters: about what they take in GBK, so
+// that the text is seldom moved while it grows, and room for the converter to write one piece.
+size_t EngineRoom(qsizetype units, qsizetype pieceSize) {
+  return static_cast<size_t>(units + units / 4 + 4 * std::min(units, pieceSize));
+}
+
+// `out` becomes the decoded `bytes`; its room is kept from call to call.
+void DecodeInto(QStringDecoder& decoder, QByteArrayView bytes, QString& out) {
+  out.resize(decoder.requiredSpace(bytes.size()));
+  out.truncate(decoder.appendToBuffer(out.data(), bytes) - out.constData());
+}
+
+// Calls `take` with the Unicode text of each piece of `part` of the engine's bytes in turn, every
+// "\r\n" as "\n". Neither byte is ever part of a GB18030 character, so they can go before
+// decoding.
+template <typename Take>
+void DecodeEnginePart(QByteArrayView part, qsizetype pieceSize, Take take) {
+  QStringDecoder decoder(kGb18030, kFlags);
+  QByteArray lf;
+  QString text;
+  ForEachPiece(part, pieceSize, [&](QByteArrayView piece, qsizetype) {
+    lf.resize(0);
+    qsizetype copied = 0;
+    for (qsizetype pos = piece.indexOf('\n'); pos >= 0; pos = piece.indexOf('\n', pos + 1)) {
+      if (pos == 0 || piece[pos - 1] != '\r') continue;
+      lf.append(piece.sliced(copied, pos - 1 - copied));
+      copied = pos;  // the "\n" starts the next run
+    }
+    lf.append(piece.sliced(copied));
+    DecodeInto(decoder, lf, text);
+    take(QStringView(text));
+    return true;
+  });
+}
+
+// Hands `write` the bytes, in `encoding`, of the Unicode text of `part` of the engine's bytes.
+template <typename Write>
+void EncodeEnginePart(QByteArrayView part, FileEncoding encoding, qsizetype pieceSize,
+                      Write write) {
+  QStringEncoder encoder = MakeEncoder(encoding);
+  QByteArray encoded;
+  DecodeEnginePart(part, pieceSize, [&](QStringView text) {
+    encoded.resize(encoder.requiredSpace(text.size()));
+    encoded.truncate(encoder.appendToBuffer(encoded.data(), text) - encoded.constData());
+    write(QByteArrayView(encoded));
+  });
 }
 
 // The decoder says only that the bytes went wrong, not where. Every invalid sequence leaves a
 // replacement character in `decoded`; encoding the text before it again gives the number of bytes
 // the decoder had read by then. A replacement character that the bytes really hold is stepped
 // over, and when none is left the error is a character cut off at the end of the bytes.
-qsizetype FirstInvalidOffset(const QByteArray& bytes, const QString& decoded,
-                             FileEncoding encoding) {
+qsizetype FirstInvalidOffset(QByteArrayView bytes, QStringView decoded, FileEncoding encoding) {
   QStringEncoder encoder = MakeEncoder(encoding);
-  const QByteArray replacementBytes = encoder.encode(QString(kReplacement));
+  const QByteArray replacementBytes = encoder.encode(QStringView(&kReplacement, 1));
   qsizetype offset = 0;
   qsizetype from = 0;
   for (qsizetype at = decoded.indexOf(kReplacement); at >= 0;
        at = decoded.indexOf(kReplacement, from)) {
-    offset += QByteArray(encoder.encode(QStringView(decoded).sliced(from, at - from))).size();
-    if (!HasAt(bytes, offset, replacementBytes)) return offset;
+    offset += QByteArray(encoder.encode(decoded.sliced(from, at - from))).size();
+    if (!bytes.sliced(std::min(offset, bytes.size())).startsWith(replacementBytes)) return offset;
     offset += replacementBytes.size();
     from = at + 1;
   }
-  offset += QByteArray(encoder.encode(QStringView(decoded).sliced(from))).size();
+  offset += QByteArray(encoder.encode(decoded.sliced(from))).size();
   return std::min(offset, bytes.size());
+}
+
+// The engine's bytes for `part`, which lies at `offset` in the file's bytes; error offsets are
+// given in the whole file.
+EngineTextResult ConvertFilePart(QByteArrayView part, qsizetype offset, qsizetype room,
+                                 FileEncoding encoding, qsizetype pieceSize) {
+  QStringDecoder decoder = MakeDecoder(encoding);
+  QStringEncoder encoder(kGb18030, kFlags);
+  EngineTextResult result;
+  result.bytes.reserve(EngineRoom(room, pieceSize));
+  QString decoded;
+  QString scratch;
+  ForEachPiece(part, pieceSize, [&](QByteArrayView piece, qsizetype at) {
+    DecodeInto(decoder, piece, decoded);
+    if (decoder.hasError()) {
+      result.errorOffset = offset + at + FirstInvalidOffset(piece, decoded, encoding);
+      return false;
+    }
+    QStringView text(decoded);
+    if (offset + at == 0 && text.startsWith(kByteOrderMark)) text = text.sliced(1);
+    AppendEngineBytes(encoder, text, scratch, result.bytes);
+    return true;
+  });
+  return result;
 }
 
 }  // namespace
 
 std::string ToEngineText(const QString& text) {
-  QStringEncoder encoder(kGb18030, kFlags);
-  const QByteArray bytes = encoder.encode(WithCrLfBreaks(text));
-  return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+  const std::vector<qsizetype> ends = PartEnds(QStringView(text));
+  std::vector<std::string> parts(ends.size());
+  ConvertSideBySide(QStringView(text), ends, [&](QStringView part, qsizetype, size_t i) {
+    QStringEncoder encoder(kGb18030, kFlags);
+    // The first part holds room for them all, so that the others join it without a move.
+    parts[i].reserve(EngineRoom(2 * (i == 0 ? text.size() : part.size()), kPieceSize));
+    QString scratch;
+    ForEachPiece(part, kPieceSize, [&](QStringView piece, qsizetype) {
+      AppendEngineBytes(encoder, piece, scratch, parts[i]);
+      return true;
+    });
+  });
+  for (size_t i = 1; i < parts.size(); ++i) parts[0].append(parts[i]);
+  return std::move(parts[0]);
 }
 
 QString FromEngineText(std::string_view bytes) {
-  QStringDecoder decoder(kGb18030, kFlags);
-  const QString text =
-      decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-  // One pass: QString::replace moves the tail once per block of matches, which grows with the
-  // length of the report times its number of lines.
-  QString result;
-  result.reserve(text.size());
-  qsizetype copied = 0;
-  for (qsizetype pos = text.indexOf(u"\r\n"); pos != -1; pos = text.indexOf(u"\r\n", copied)) {
-    result.append(QStringView(text).sliced(copied, pos - copied)).append(u'\n');
-    copied = pos + 2;
+  const QByteArrayView all(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  const std::vector<qsizetype> ends = PartEnds(all);
+  std::vector<QString> parts(ends.size());
+  ConvertSideBySide(all, ends, [&](QByteArrayView part, qsizetype, size_t i) {
+    // A GB18030 character, or an invalid byte, is never fewer bytes than UTF-16 units; the first
+    // part holds room for them all.
+    parts[i].reserve(i == 0 ? all.size() : part.size());
+    DecodeEnginePart(part, kPieceSize, [&](QStringView text) { parts[i].append(text); });
+  });
+  for (size_t i = 1; i < parts.size(); ++i) parts[0].append(parts[i]);
+  return std::move(parts[0]);
+}
+
+EngineTextResult FileToEngineText(QByteArrayView bytes, FileEncoding encoding,
+                                  qsizetype pieceSize) {
+  const std::vector<qsizetype> ends = PartEnds(bytes);
+  std::vector<EngineTextResult> parts(ends.size());
+  ConvertSideBySide(bytes, ends, [&](QByteArrayView part, qsizetype offset, size_t i) {
+    // The first part holds room for them all, so that the others join it without a move.
+    const qsizetype room = i == 0 ? bytes.size() : part.size();
+    parts[i] = ConvertFilePart(part, offset, room, encoding, pieceSize);
+  });
+  EngineTextResult result = std::move(parts[0]);
+  for (size_t i = 1; i < parts.size() && !result.errorOffset; ++i) {
+    result.errorOffset = parts[i].errorOffset;
+    result.bytes.append(parts[i].bytes);
   }
-  result.append(QStringView(text).sliced(copied));
+  if (result.errorOffset) result.bytes = std::string();
   return result;
 }
 
-DecodeResult DecodeFileBytes(const QByteArray& bytes, FileEncoding encoding) {
-  QStringDecoder decoder = MakeDecoder(encoding);
-  DecodeResult result;
-  result.text = decoder.decode(bytes);
-  if (decoder.hasError()) {
-    result.errorOffset = FirstInvalidOffset(bytes, result.text, encoding);
-    result.text.clear();
-    return result;
+void WriteEngineText(std::string_view bytes, FileEncoding encoding,
+                     const std::function<void(QByteArrayView)>& write, qsizetype pieceSize) {
+  const QByteArrayView all(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  const std::vector<qsizetype> ends = PartEnds(all);
+  // The first part is written as it is converted; the others wait their turn, converted whole.
+  std::vector<QByteArray> later(ends.size());
+  ConvertSideBySide(all, ends, [&](QByteArrayView part, qsizetype, size_t i) {
+    if (i == 0) {
+      EncodeEnginePart(part, encoding, pieceSize, write);
+      return;
+    }
+    later[i].reserve(part.size() + part.size() / 2);
+    EncodeEnginePart(part, encoding, pieceSize,
+                     [&later, i](QByteArrayView piece) { later[i].append(piece); });
+  });
+  for (const QByteArray& part : later) {
+    if (!part.isEmpty()) write(part);
   }
-  if (result.text.startsWith(kByteOrderMark)) result.text.remove(0, 1);
-  return result;
 }
 
 QByteArray EncodeFileText(const QString& text, FileEncoding encoding) {

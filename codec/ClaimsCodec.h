@@ -4,7 +4,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,16 +20,30 @@ QString FromEngineText(std::string_view bytes);
 
 enum class FileEncoding { Utf8, Gb18030 };
 
-// Decoding of file contents that reports where the bytes stop being valid.
-struct DecodeResult {
-  QString text;                          // valid only when errorOffset is empty
+// Long texts are converted a piece at a time, each piece running from about this many bytes (or
+// characters) on to the next "\n", so that no Unicode copy of a whole file is ever held. Texts of
+// megabytes are also split into parts converted side by side, one per core.
+inline constexpr qsizetype kPieceSize = qsizetype{1} << 16;
+
+// The engine's bytes for the contents of a file, or where they stop being valid.
+struct EngineTextResult {
+  std::string bytes;                     // valid only when errorOffset is empty
   std::optional<qsizetype> errorOffset;  // byte offset of the first invalid sequence
 };
 
-// Decodes file bytes. A byte-order mark at the start (EF BB BF in UTF-8, 84 31 95 33 in GB18030)
-// is not part of the text. Bytes that stop in the middle of a character are invalid; the offset is
-// that of the first byte of the sequence that cannot be read.
-DecodeResult DecodeFileBytes(const QByteArray& bytes, FileEncoding encoding);
+// The file's bytes decoded and then converted as ToEngineText converts. A byte-order mark at the
+// start (EF BB BF in UTF-8, 84 31 95 33 in GB18030) is not part of the text. Bytes that stop in the
+// middle of a character are invalid; the offset is that of the first byte of the sequence that
+// cannot be read. `pieceSize` (at least 1) changes only the work, never the result.
+EngineTextResult FileToEngineText(QByteArrayView bytes, FileEncoding encoding,
+                                  qsizetype pieceSize = kPieceSize);
+
+// Hands `write` the file bytes, in `encoding` and without a byte-order mark, of
+// FromEngineText(bytes), in order and in pieces of at most about `pieceSize` (at least 1) bytes of
+// the engine's text each.
+void WriteEngineText(std::string_view bytes, FileEncoding encoding,
+                     const std::function<void(QByteArrayView)>& write,
+                     qsizetype pieceSize = kPieceSize);
 
 // Encodes `text` for writing to a file or stream, without a byte-order mark.
 QByteArray EncodeFileText(const QString& text, FileEncoding encoding);

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringDecoder>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -38,29 +39,64 @@ QByteArray WithoutByteOrderMark(const QByteArray& bytes, FileEncoding encoding) 
   return bytes.startsWith(mark) ? bytes.sliced(mark.size()) : bytes;
 }
 
-void CheckFileDecoding(const QByteArray& bytes, FileEncoding encoding) {
-  const DecodeResult result = DecodeFileBytes(bytes, encoding);
+// The whole text decoded at once, as the reference for the conversion in pieces.
+QString DecodedWhole(const QByteArray& bytes, FileEncoding encoding) {
+  QStringDecoder decoder(encoding == FileEncoding::Utf8 ? "UTF-8" : "GB18030",
+                         QStringConverter::Flag::Stateless |
+                             QStringConverter::Flag::ConvertInitialBom);
+  return decoder.decode(WithoutByteOrderMark(bytes, encoding));
+}
+
+QByteArray Written(std::string_view engineBytes, FileEncoding encoding, qsizetype pieceSize) {
+  QByteArray written;
+  WriteEngineText(
+      engineBytes, encoding, [&](QByteArrayView piece) { written.append(piece); }, pieceSize);
+  return written;
+}
+
+void CheckFileConversion(const QByteArray& bytes, FileEncoding encoding, qsizetype pieceSize) {
+  const EngineTextResult result = FileToEngineText(bytes, encoding, pieceSize);
+  const EngineTextResult whole = FileToEngineText(bytes, encoding, bytes.size() + 1);
+  if (result.errorOffset != whole.errorOffset || result.bytes != whole.bytes) {
+    Fail("the conversion in pieces differs from the conversion in one");
+  }
   if (result.errorOffset) {
     const qsizetype offset = *result.errorOffset;
     if (offset < 0 || offset >= bytes.size()) Fail("invalid bytes reported outside the input");
-    if (DecodeFileBytes(bytes.first(offset), encoding).errorOffset) {
+    if (FileToEngineText(bytes.first(offset), encoding, pieceSize).errorOffset) {
       Fail("the bytes before the reported offset are not valid");
     }
     return;
   }
-  if (EncodeFileText(result.text, encoding) != WithoutByteOrderMark(bytes, encoding)) {
+  const QString text = DecodedWhole(bytes, encoding);
+  if (EncodeFileText(text, encoding) != WithoutByteOrderMark(bytes, encoding)) {
     Fail("valid file bytes do not come back from their text");
   }
-  CheckRoundTrip(result.text);
+  if (result.bytes != ToEngineText(text)) Fail("the engine's bytes are not those of the text");
+  if (Written(result.bytes, encoding, pieceSize) != EncodeFileText(WithLfBreaks(text), encoding)) {
+    Fail("the engine's bytes are not written as their text");
+  }
+  CheckRoundTrip(text);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-  (void)ToEngineText(FromEngineText(std::string_view(bytes.constData(), size)));
-  CheckFileDecoding(bytes, FileEncoding::Utf8);
-  CheckFileDecoding(bytes, FileEncoding::Gb18030);
+  // Small pieces, so that short inputs are cut in many places.
+  const qsizetype pieceSize = size == 0 ? 1 : data[0] % 8 + 1;
+  const std::string_view engineBytes(bytes.constData(), size);
+  QString fromEngine = QStringDecoder("GB18030", QStringConverter::Flag::Stateless |
+                                                     QStringConverter::Flag::ConvertInitialBom)
+                           .decode(bytes);
+  fromEngine.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  if (FromEngineText(engineBytes) != fromEngine) Fail("any engine bytes decode as a whole");
+  if (Written(engineBytes, FileEncoding::Utf8, pieceSize) != fromEngine.toUtf8()) {
+    Fail("any engine bytes are written as they decode");
+  }
+  (void)ToEngineText(fromEngine);
+  CheckFileConversion(bytes, FileEncoding::Utf8, pieceSize);
+  CheckFileConversion(bytes, FileEncoding::Gb18030, pieceSize);
   // The same bytes read as UTF-16 reach characters that short UTF-8 inputs rarely spell.
   const QString utf16(reinterpret_cast<const QChar*>(data), static_cast<qsizetype>(size / 2));
   if (utf16.isValidUtf16()) CheckRoundTrip(utf16);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QStringDecoder>
+#include <iterator>
+#include <random>
 #include <string>
 
 #include "ClaimsCodec.h"
@@ -28,7 +30,10 @@ TEST(EngineText, LineBreaksAndGbkBytesBothWays) {
   EXPECT_EQ(FromEngineText(engine), text);
 }
 
-TEST(FileText, DecodedTextOrOffsetOfFirstInvalidSequence) {
+// Pieces as small as one byte, and the whole text at once, give the same result.
+constexpr qsizetype kPieceSizes[] = {1, 2, 3, 5, kPieceSize};
+
+TEST(FileText, EngineTextOrOffsetOfFirstInvalidSequence) {
   struct Case {
     QByteArray bytes;
     FileEncoding encoding;
@@ -37,23 +42,78 @@ TEST(FileText, DecodedTextOrOffsetOfFirstInvalidSequence) {
   } const cases[] = {
       {"\xEF\xBB\xBF\xEF\xBB\xBFx\xEF\xBB\xBFy", kUtf8, "\xEF\xBB\xBFx\xEF\xBB\xBFy", -1},
       {"\xEF\xBF\xBD", kUtf8, "\xEF\xBF\xBD", -1},
+      {"a\r\nb\n\n\xE6\x9D\xAF\rc\n", kUtf8, "a\nb\n\n杯\nc\n", -1},
       {"ab\xFFxy", kUtf8, "", 2},
       {"\xE6\x9D\xAF\xE4\xB8", kUtf8, "", 3},
       {"\xEF\xBB\xBF\x80", kUtf8, "", 3},
       {"\xEF\xBF\xBDx\x80", kUtf8, "", 4},
+      {"a\nb\nc\xE6\x9D\n", kUtf8, "", 5},
       {"\x84\x31\x95\x33\xB1\xAD\x95\x32\x82\x36\r\n", kGb, "杯\xF0\xA0\x80\x80\r\n", -1},
       {"a\x80z", kGb, "", 1},
       {"\xB1\xAD\x95\x32\x82", kGb, "", 2},
       {"\x84\x31\xA4\x37\xFF", kGb, "", 4},
+      {"x\n\xB1\xAD\n\xB1\n", kGb, "", 5},
   };
   for (const Case& c : cases) {
-    const DecodeResult result = DecodeFileBytes(c.bytes, c.encoding);
-    EXPECT_EQ(result.errorOffset.value_or(-1), c.errorOffset) << c.bytes.toHex(' ').data();
-    EXPECT_EQ(result.text, U(c.utf8Text)) << c.bytes.toHex(' ').data();
+    for (const qsizetype pieceSize : kPieceSizes) {
+      const EngineTextResult result = FileToEngineText(c.bytes, c.encoding, pieceSize);
+      const std::string where = c.bytes.toHex(' ').toStdString() + " in pieces of " +
+                                std::to_string(pieceSize);
+      EXPECT_EQ(result.errorOffset.value_or(-1), c.errorOffset) << where;
+      EXPECT_EQ(result.bytes, c.errorOffset < 0 ? ToEngineText(U(c.utf8Text)) : "") << where;
+    }
   }
+}
+
+TEST(FileText, WrittenAsTheUnicodeTextOfTheEngineBytes) {
+  // Breaks of every kind, a lone "\r", a character outside GBK, a byte that is not GB18030.
+  const std::string engine = "\xB1\xAD\r\n\r\nx\ry\r\n\x95\x32\x82\x36\n\xFFz\r\n";
+  for (const FileEncoding encoding : {kUtf8, kGb}) {
+    for (const qsizetype pieceSize : kPieceSizes) {
+      QByteArray written;
+      WriteEngineText(
+          engine, encoding, [&](QByteArrayView piece) { written.append(piece); }, pieceSize);
+      EXPECT_EQ(written, EncodeFileText(FromEngineText(engine), encoding)) << pieceSize;
+    }
+  }
+  EXPECT_EQ(FromEngineText(engine), U("杯\n\nx\ry\n\xF0\xA0\x80\x80\n\xEF\xBF\xBDz\n"));
   // Written without a byte-order mark.
   EXPECT_EQ(EncodeFileText(U("杯"), kUtf8), QByteArray("\xE6\x9D\xAF"));
   EXPECT_EQ(EncodeFileText(U("杯\xF0\xA0\x80\x80"), kGb), QByteArray("\xB1\xAD\x95\x32\x82\x36"));
+}
+
+// Megabytes of text are converted in parts side by side; the parts join as the text was. Built
+// from characters whose engine bytes are known, with one invalid byte placed far in.
+TEST(FileText, TextsOfMegabytesConvertAsAWhole) {
+  struct Character {
+    const char* utf8;
+    const char* engine;
+  } const characters[] = {
+      {"杯", "\xB1\xAD"}, {"a", "a"},         {"\r\n", "\r\n"}, {"\n", "\r\n"},
+      {"\xE2\x80\xA8", "\r\n"}, {"\xF0\xA0\x80\x80", "\x95\x32\x82\x36"}, {"。", "\xA1\xA3"}};
+  std::mt19937 rng(7);
+  QByteArray utf8("\xEF\xBB\xBF");
+  std::string engine;
+  QByteArray written;  // the engine's bytes written back as UTF-8
+  qsizetype nearEnd = 0;  // where a character begins, a megabyte before the end
+  while (utf8.size() < (qsizetype{5} << 20)) {
+    if (nearEnd == 0 && utf8.size() >= (qsizetype{4} << 20)) nearEnd = utf8.size();
+    const Character& c = characters[rng() % std::size(characters)];
+    utf8.append(c.utf8);
+    engine.append(c.engine);
+    written.append(std::string_view(c.engine) == "\r\n" ? "\n" : c.utf8);
+  }
+  const EngineTextResult result = FileToEngineText(utf8, kUtf8);
+  EXPECT_FALSE(result.errorOffset.has_value());
+  EXPECT_TRUE(result.bytes == engine);
+  QByteArray out;
+  WriteEngineText(engine, kUtf8, [&](QByteArrayView piece) { out.append(piece); });
+  EXPECT_TRUE(out == written);
+  EXPECT_TRUE(FromEngineText(engine) == QString::fromUtf8(written));
+  EXPECT_TRUE(ToEngineText(QString::fromUtf8(utf8.sliced(3))) == engine);
+
+  utf8.insert(nearEnd, '\xFF');
+  EXPECT_EQ(FileToEngineText(utf8, kUtf8).errorOffset.value_or(-1), nearEnd);
 }
 
 }  // namespace
