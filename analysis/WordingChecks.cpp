@@ -30,8 +30,8 @@ uint32_t FourBytes(const char* bytes) {
   return value;
 }
 
-// Which of the punctuation pairs occur in the text, in one search per lead byte rather than one
-// per pair: every pair opens with full-width punctuation led by 0xA1 or 0xA3.
+// Which of the punctuation pairs occur in the text, in one walk over its characters rather than
+// one walk per pair.
 std::array<bool, kPairCount> PairsFound(std::string_view text) {
   static const std::array<uint32_t, kPairCount> pairs = [] {
     std::array<uint32_t, kPairCount> values;
@@ -40,13 +40,12 @@ std::array<bool, kPairCount> PairsFound(std::string_view text) {
     return values;
   }();
   std::array<bool, kPairCount> found{};
-  for (const std::string_view lead : {"\xA1", "\xA3"}) {
-    // A lead found at a boundary opens a two-byte character, so the next one begins after it.
-    for (int pos = FindFrom(text, lead); pos != kNotFound && pos + 4 <= Size(text);
-         pos = FindFrom(text, lead, pos + 2)) {
-      const uint32_t here = FourBytes(text.data() + pos);
-      for (size_t i = 0; i < kPairCount; ++i) found[i] = found[i] || here == pairs[i];
-    }
+  for (int pos = 0; pos + 4 <= Size(text); pos += CharLength(text[pos])) {
+    // Every pair opens with full-width punctuation led by 0xA1 or 0xA3.
+    const unsigned char lead = static_cast<unsigned char>(text[pos]);
+    if (lead != 0xA1 && lead != 0xA3) continue;
+    const uint32_t here = FourBytes(text.data() + pos);
+    for (size_t i = 0; i < kPairCount; ++i) found[i] = found[i] || here == pairs[i];
   }
   return found;
 }

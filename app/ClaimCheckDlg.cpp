@@ -3,12 +3,12 @@
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextEdit>
 #include <QVBoxLayout>
 
 #include "AboutDlg.h"
@@ -29,9 +29,11 @@ namespace {
 // The window's size on a 96 dpi screen; Qt scales it on denser ones.
 constexpr QSize kWindowSize(1000, 550);
 
-QTextEdit* MakeTextBox(QWidget* parent) {
-  auto* box = new QTextEdit(parent);
-  box->setAcceptRichText(false);  // pasting brings the text without its formatting
+QPlainTextEdit* MakeTextBox(QWidget* parent) {
+  // A plain text box: pasting brings the text without its formatting, and it lays out only the
+  // lines it shows, so a report of megabytes appears at once. Its character formats still colour
+  // the marks.
+  auto* box = new QPlainTextEdit(parent);
   box->setTabChangesFocus(true);
   box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   box->setFont(ProgramFont(12.8));
@@ -105,9 +107,9 @@ void CClaimCheckDlg::AddShortcuts() {
   // With the focus on a button, the box does not see Ctrl+Z; a command's undo must not depend
   // on where the focus went. The box handles these keys itself while it has the focus.
   connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, m_richEdit,
-          &QTextEdit::undo);
+          &QPlainTextEdit::undo);
   connect(new QShortcut(QKeySequence::Redo, this), &QShortcut::activated, m_richEdit,
-          &QTextEdit::redo);
+          &QPlainTextEdit::redo);
 }
 
 void CClaimCheckDlg::OnCheck() {

@@ -8,7 +8,7 @@
 #include <string>
 
 class QTextCharFormat;
-class QTextEdit;
+class QPlainTextEdit;
 
 class CClaimCheckDlg : public QDialog {
   Q_OBJECT
@@ -54,7 +54,7 @@ class CClaimCheckDlg : public QDialog {
   void AddAboutItemToSystemMenu();
 #endif
 
-  QTextEdit* m_richEdit;
+  QPlainTextEdit* m_richEdit;
   std::string m_text;  // the box's text as the last command read or wrote it, in GBK
   QIcon m_hIcon;
 };

@@ -96,7 +96,8 @@ void StageOf(benchmark::State& state, Family family, size_t bytes, Stage stage) 
 }
 
 void RegisterStages(Family family, size_t bytes) {
-  const std::string suffix = "/" + std::string(FamilyName(family)) + "/" + SizeName(bytes);
+  std::string suffix = "/";
+  suffix.append(FamilyName(family)).append("/").append(SizeName(bytes));
   auto add = [&](const char* name, auto stage) {
     benchmark::RegisterBenchmark(
         (std::string("Stage-") + name + suffix).c_str(),

@@ -29,12 +29,21 @@ QStringDecoder MakeDecoder(FileEncoding encoding) {
                                         : QStringDecoder(kGb18030, kFlags);
 }
 
-qsizetype NewlineFrom(QStringView text, qsizetype from) { return text.indexOf(u'\n', from); }
+bool IsBreak(QChar c) {
+  return c == u'\n' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
+}
+
+// The first line break at or after `from`, or -1. A text box holds paragraph separators where a
+// file holds "\n".
+qsizetype NewlineFrom(QStringView text, qsizetype from) {
+  const auto hit = std::find_if(text.begin() + from, text.end(), IsBreak);
+  return hit == text.end() ? -1 : hit - text.begin();
+}
 qsizetype NewlineFrom(QByteArrayView bytes, qsizetype from) { return bytes.indexOf('\n', from); }
 
 // Calls `take(piece, offset)` for each piece of `text` in turn until it returns false. A piece
-// runs from at least `pieceSize` units on to just past the next "\n", or to the end. A "\n" is
-// never part of another character in UTF-16, UTF-8 or GB18030, so every piece starts at a
+// runs from at least `pieceSize` units on to just past the next line break, or to the end. A "\n"
+// is never part of another character in UTF-16, UTF-8 or GB18030, so every piece starts at a
 // character, "\r\n" is never cut, and each piece converts as it would within the whole text.
 template <typename View, typename Take>
 void ForEachPiece(View text, qsizetype pieceSize, Take take) {
@@ -52,10 +61,10 @@ void ForEachPiece(View text, qsizetype pieceSize, Take take) {
 
 // A text of at least twice this many bytes or characters is split into parts converted side by
 // side, one per core; below it a thread costs more than it saves.
-constexpr qsizetype kMinPartSize = qsizetype{1} << 20;
+constexpr qsizetype kMinPartSize = qsizetype{1} << 17;
 
-// Where `text` ends its parts: about equal parts, one per core, each ending just past a "\n" so
-// that it converts as it would within the whole text; a single part for a short text.
+// Where `text` ends its parts: about equal parts, one per core, each ending just past a line break
+// so that it converts as it would within the whole text; a single part for a short text.
 template <typename View>
 std::vector<qsizetype> PartEnds(View text) {
   static const qsizetype cores = std::max(1U, std::thread::hardware_concurrency());
@@ -90,10 +99,6 @@ void ConvertSideBySide(View text, const std::vector<qsizetype>& ends, Convert co
   }
   run(0);
   for (std::future<void>& other : others) other.get();
-}
-
-bool IsBreak(QChar c) {
-  return c == u'\n' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
 }
 
 // Appends `text` to `out` with every line break as "\r\n"; "\r\n" itself counts as one break. The

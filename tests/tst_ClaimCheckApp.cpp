@@ -1,7 +1,7 @@
 #include <QAbstractButton>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QTest>
-#include <QTextEdit>
 #include <QTimer>
 
 #include "ClaimCheckApp.h"
@@ -37,7 +37,7 @@ class TestClaimCheckApp : public QObject {
     QStringList seen;
     QTimer::singleShot(0, [&] {
       auto* dlg = qobject_cast<CClaimCheckDlg*>(QApplication::activeModalWidget());
-      dlg->findChild<QTextEdit*>()->setPlainText(QStringLiteral("权利要求书"));
+      dlg->findChild<QPlainTextEdit*>()->setPlainText(QStringLiteral("权利要求书"));
       CloseNextBox(seen);
       dlg->OnCheck();
       CloseNextBox(seen);

@@ -1,10 +1,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
-#include <QTextEdit>
 
 #include "AppResources.h"
 #include "ClaimCheckDlg.h"
@@ -68,7 +68,7 @@ class TestClaimCheckDlg : public QObject {
     m_dlg->show();
     QVERIFY(QTest::qWaitForWindowActive(m_dlg.get()));
   }
-  QTextEdit* Box() const { return m_dlg->findChild<QTextEdit*>(); }
+  QPlainTextEdit* Box() const { return m_dlg->findChild<QPlainTextEdit*>(); }
   // The buttons as they are made: "开始检查", "清空", "帮助", "关于".
   QList<QPushButton*> Buttons() const { return m_dlg->findChildren<QPushButton*>(); }
   // The clipboard offers formatted text too; the box must take only the characters.
