@@ -25,7 +25,7 @@ void AppendParentTag(std::string& head, const std::vector<int32_t>& numbers) {
     return;
   }
   head += gbk::kTagParent;
-  for (int32_t n : numbers) head.append(std::to_string(n)).push_back(';');
+  for (int32_t n : numbers) AppendListItem(head, n);
   head.push_back(']');
 }
 

@@ -1,5 +1,6 @@
 #include "ClaimNumbering.h"
 
+#include <iterator>
 #include <utility>
 
 #include "ClaimRecord.h"
@@ -27,6 +28,20 @@ int32_t ParseClaimNumber(std::string_view text) {
   const int32_t value = DigitRunValue(text.substr(0, digits));
   if (value > kMaxClaimNumber || (negative && value != 0)) return 0;
   return value;
+}
+
+void AppendListItem(std::string& list, int32_t number) {
+  char item[16];
+  char* start = std::end(item);
+  *--start = ';';
+  // Written from the last digit back: lists hold thousands of numbers, and this is most of
+  // their cost.
+  auto rest = static_cast<uint32_t>(number);
+  do {
+    *--start = static_cast<char>('0' + rest % 10);
+    rest /= 10;
+  } while (rest != 0);
+  list.append(start, static_cast<size_t>(std::end(item) - start));
 }
 
 int32_t ClaimStartNumber(std::string_view paragraph) {

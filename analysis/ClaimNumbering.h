@@ -17,6 +17,21 @@ int32_t DigitRunValue(std::string_view digits);
 // 0 to 9999.
 int32_t ParseClaimNumber(std::string_view text);
 
+// Appends `number` (0 or more) in decimal digits and a ";" to `list`: one item of a number list.
+void AppendListItem(std::string& list, int32_t number);
+
+// Calls `visit(item)` for every item of a number list, in order: the text before each ";" since
+// the one before it. Text after the last ";" is no item.
+template <typename Visit>
+void ForEachListItem(std::string_view list, Visit visit) {
+  size_t start = 0;
+  for (size_t i = 0; i < list.size(); ++i) {
+    if (list[i] != ';') continue;
+    visit(list.substr(start, i - start));
+    start = i + 1;
+  }
+}
+
 // The number of the claim that the paragraph opens ("12、根据…" or "1.一种…": digits, "." or
 // "、", then a Chinese character), or 0 when it opens none.
 int32_t ClaimStartNumber(std::string_view paragraph);

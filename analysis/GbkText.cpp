@@ -80,11 +80,3 @@ std::string ReplaceAll(std::string_view text, std::string_view needle,
   result.append(text.substr(copied));
   return result;
 }
-
-std::string_view TrimAscii(std::string_view text) {
-  size_t begin = 0;
-  size_t end = text.size();
-  while (begin < end && IsAsciiSpace(text[begin])) ++begin;
-  while (end > begin && IsAsciiSpace(text[end - 1])) --end;
-  return text.substr(begin, end - begin);
-}

@@ -61,4 +61,10 @@ std::string ReplaceAll(std::string_view text, std::string_view needle,
 inline bool IsAsciiSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 // The text without leading and trailing ASCII whitespace.
-std::string_view TrimAscii(std::string_view text);
+inline std::string_view TrimAscii(std::string_view text) {
+  size_t begin = 0;
+  size_t end = text.size();
+  while (begin < end && IsAsciiSpace(text[begin])) ++begin;
+  while (end > begin && IsAsciiSpace(text[end - 1])) --end;
+  return text.substr(begin, end - begin);
+}

@@ -36,7 +36,7 @@ bool ReadRange(std::string_view text, int& pos, int& itemStart, std::string& lis
   while (pos < Size(text) && IsAsciiDigit(text[pos])) ++pos;
   const int32_t high = DigitRunValue(text.substr(itemStart, pos - itemStart));
   if (low <= 0 || high <= low || high > kMaxClaimNumber) return false;
-  for (int32_t n = low; n <= high; ++n) list.append(std::to_string(n)).push_back(';');
+  for (int32_t n = low; n <= high; ++n) AppendListItem(list, n);
   return true;
 }
 
@@ -110,24 +110,19 @@ std::string DedupeNumberList(std::string_view list) {
   std::string result;
   result.reserve(list.size());
   SeenItems seen;
-  size_t start = 0;
-  for (size_t end = list.find(';'); end != std::string_view::npos;
-       start = end + 1, end = list.find(';', start)) {
-    const std::string_view item = TrimAscii(list.substr(start, end - start));
-    if (item.empty() || !seen.Add(item)) continue;
+  ForEachListItem(list, [&](std::string_view item) {
+    item = TrimAscii(item);
+    if (item.empty() || !seen.Add(item)) return;
     result.append(item).push_back(';');
-  }
+  });
   return result;
 }
 
 std::vector<int32_t> ParentNumbersOf(std::string_view parentRefs) {
   std::vector<int32_t> numbers;
   numbers.reserve(std::count(parentRefs.begin(), parentRefs.end(), ';'));
-  size_t start = 0;
-  for (size_t end = parentRefs.find(';'); end != std::string_view::npos;
-       start = end + 1, end = parentRefs.find(';', start)) {
-    numbers.push_back(ParseClaimNumber(parentRefs.substr(start, end - start)));
-  }
+  ForEachListItem(parentRefs,
+                  [&](std::string_view item) { numbers.push_back(ParseClaimNumber(item)); });
   return numbers;
 }
 
