@@ -195,8 +195,9 @@ struct AntecedentChecker::State {
   // Claims reached by the current ancestor walk carry its epoch.
   std::vector<uint32_t> reachedEpoch;
   uint32_t epoch = 0;
-  // Term search in each claim's text, dropped when brackets change the text.
-  std::unordered_map<int, TermFinder> finders;
+  // Term search in each claim's text by position, dropped when brackets change the text. A table
+  // rather than a map: neighbouring claims are asked about together, and stay near in memory.
+  std::vector<TermFinder> finders;
   // For every four-byte window, the claims whose text held it when the map was built, ascending.
   // Brackets never create an occurrence of a term, so the lists can only hold too much, and
   // every candidate is confirmed on its text as it stands.
@@ -204,6 +205,7 @@ struct AntecedentChecker::State {
   bool windowsIndexed = false;
 
   int FirstOccurrence(int claimPos, std::string_view term) {
+    if (finders.size() < static_cast<size_t>(g_claims.Count())) finders.resize(g_claims.Count());
     return finders[claimPos].FirstOccurrence(g_claims[claimPos].text, term);
   }
 
@@ -299,7 +301,7 @@ void AntecedentChecker::Check(int claimPos) {
   }
   if (g_markSpans.empty()) return;
   InsertBrackets(record.text);
-  state_->finders.erase(claimPos);
+  if (static_cast<size_t>(claimPos) < state_->finders.size()) state_->finders[claimPos] = {};
 }
 
 bool HasAntecedent(std::string_view term, int pos, int claimPos) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds Quillex and runs every test, then builds it again with AddressSanitizer and
-# UndefinedBehaviorSanitizer (in build-asan/) and runs every test there. With CI=true warnings
-# are errors. Installs what is missing on Debian 12 first.
+# Builds Quillex with its benchmarks and runs every test, then builds it again with
+# AddressSanitizer and UndefinedBehaviorSanitizer (in build-asan/) and runs every test there, then
+# runs the fuzz targets. With CI=true warnings are errors. Installs what is missing on Debian 12
+# first.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
@@ -17,7 +18,9 @@ run_tests() {
   "${runner[@]}" ctest --test-dir "$quillex_root/$1" --output-on-failure -j 2
 }
 
-quillex_build build -DQUILLEX_WERROR="$werror"
+# With the benchmarks come their tests: the generated inputs, and the fingerprints of every report
+# of every family and size, which prove that no change of speed changed a byte of a report.
+quillex_build build -DQUILLEX_WERROR="$werror" -DQUILLEX_BUILD_BENCH=ON
 run_tests build
 
 quillex_build build-asan -DQUILLEX_WERROR="$werror" -DQUILLEX_SANITIZE=ON
