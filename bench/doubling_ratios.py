@@ -50,6 +50,14 @@ def collect(runs, clock, pick):
     return table
 
 
+def per_doubling(smaller, larger):
+    """The factor by which the time grows per doubling of work between two (work, time) pairs."""
+    (w1, t1), (w2, t2) = smaller, larger
+    if w2 <= w1 or t1 <= 0:
+        return 0.0
+    return (t2 / t1) ** (1 / math.log2(w2 / w1))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("json")
@@ -65,15 +73,19 @@ def main():
     for (kind, family), sizes in sorted(table.items()):
         print(f"{kind} {family}")
         previous = None
-        for size in sorted(sizes, key=size_bytes):
+        ordered = sorted(sizes, key=size_bytes)
+        for size in ordered:
             work, time = sizes[size]
             line = f"  {size:>5}  work {work / 1e6:9.2f} MB  {label} {time:10.2f} ms"
-            if previous and work > previous[0] and previous[1] > 0:
-                factor = (time / previous[1]) ** (1 / math.log2(work / previous[0]))
+            if previous:
+                factor = per_doubling(previous, (work, time))
                 worst = max(worst, factor)
                 line += f"  x{factor:.2f} per doubling"
             print(line)
             previous = (work, time)
+        if len(ordered) > 2:
+            whole = per_doubling(sizes[ordered[0]], sizes[ordered[-1]])
+            print(f"  {ordered[0]} to {ordered[-1]}: x{whole:.2f} per doubling")
     print(f"worst factor per doubling: {worst:.2f} (limit {args.limit})")
     return 1 if worst > args.limit else 0
 
