@@ -13,6 +13,7 @@ CClaimCheckApp::CClaimCheckApp(int& argc, char** argv) : m_app(argc, argv) {
       QFileInfo(QApplication::applicationFilePath()).completeBaseName());
   QApplication::setApplicationVersion(QStringLiteral(QUILLEX_VERSION));
   QApplication::setDesktopFileName(QStringLiteral("quillex"));
+  QApplication::setOrganizationName(QStringLiteral("Quillex"));
   QApplication::setWindowIcon(ApplicationIcon());
 }
 

@@ -1,14 +1,28 @@
 #include "ClaimCheckDlg.h"
 
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeySequence>
+#include <QLabel>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScrollBar>
+#include <QSettings>
 #include <QShortcut>
+#include <QSortFilterProxyModel>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QToolButton>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include "AboutDlg.h"
@@ -17,9 +31,12 @@
 #include "CheckCommand.h"
 #include "ClaimRecord.h"
 #include "ClaimsCodec.h"
+#include "FindingTexts.h"
 #include "GbkTexts.h"
 #include "MarkPainter.h"
 #include "MessageSink.h"
+#include "ProblemListModel.h"
+#include "ReportHtml.h"
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
@@ -47,6 +64,35 @@ QPlainTextEdit* MakeTextBox(QWidget* parent) {
   return box;
 }
 
+QTreeView* MakeProblemView(QWidget* parent, QAbstractItemModel* rows) {
+  auto* view = new QTreeView(parent);
+  view->setModel(rows);
+  view->setRootIsDecorated(false);
+  view->setUniformRowHeights(true);  // a list of thousands of rows lays out only what it shows
+  view->setAllColumnsShowFocus(true);
+  view->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  const int digit = view->fontMetrics().horizontalAdvance(u'0');
+  view->header()->setStretchLastSection(true);
+  view->setColumnWidth(ProblemListModel::kClaimColumn, 8 * digit);
+  view->setColumnWidth(ProblemListModel::kMarkColumn, 14 * digit);
+  view->setColumnWidth(ProblemListModel::kSeverityColumn, 10 * digit);
+  return view;
+}
+
+// What the text box holds, as a file of UTF-8 text: its paragraphs as lines, no-break spaces
+// kept.
+QByteArray PlainTextFile(const QTextDocument& document) {
+  QString text = document.toRawText();
+  text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
+  return text.toUtf8();
+}
+
+bool IsHtmlFile(const QString& path) {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  return suffix == u"html" || suffix == u"htm";
+}
+
 // A button of the row under the box; its stretch keeps the widths in the proportions of the
 // classic layout as the window grows.
 QPushButton* AddButton(QWidget* parent, QHBoxLayout* row, const QString& text, int stretch) {
@@ -68,27 +114,75 @@ CClaimCheckDlg::CClaimCheckDlg(QWidget* parent)
   setWindowIcon(m_hIcon);
 
   m_richEdit = MakeTextBox(this);
+  m_problems = new ProblemListModel(this);
+  m_shownProblems = new QSortFilterProxyModel(this);
+  m_shownProblems->setSourceModel(m_problems);
+  m_shownProblems->setFilterRole(ProblemListModel::kSeverityRole);
+  m_splitter = new QSplitter(Qt::Horizontal, this);
+  m_splitter->setChildrenCollapsible(false);
+  m_splitter->addWidget(m_richEdit);
+  m_splitter->addWidget(MakeProblemsPanel());
+  // The box takes what the window gains.
+  m_splitter->setStretchFactor(0, 1);
+  m_splitter->setStretchFactor(1, 0);
+  m_splitter->setSizes({640, 360});
+  m_problemsPanel->hide();
+
   auto* row = new QHBoxLayout;
   QPushButton* check = AddButton(this, row, QStringLiteral("开始检查"), 209);
+  m_moreChecks = new QCheckBox(QStringLiteral("更多检查"), this);
+  m_moreChecks->setToolTip(QStringLiteral("下次检查时另外检查引用写法、不清楚的用语、重复的词等"));
+  m_moreChecks->setChecked(QSettings().value(kMoreChecksSetting, false).toBool());
+  row->addWidget(m_moreChecks);
   QPushButton* clear = AddButton(this, row, QStringLiteral("清空"), 70);
   row->addStretch(72);
+  QPushButton* save = AddButton(this, row, QStringLiteral("保存报告…"), 70);
   QPushButton* help = AddButton(this, row, QStringLiteral("帮助"), 52);
   QPushButton* about = AddButton(this, row, QStringLiteral("关于"), 52);
   check->setDefault(true);
 
+  auto* status = new QStatusBar(this);
+  status->setSizeGripEnabled(false);
+  m_statusLine = new QLabel(status);
+  status->addWidget(m_statusLine, 1);
+  m_listSwitch = new QToolButton(status);
+  m_listSwitch->setText(QStringLiteral("问题列表"));
+  m_listSwitch->setCheckable(true);
+  m_listSwitch->setChecked(true);
+  m_listSwitch->setAutoRaise(true);
+  status->addPermanentWidget(m_listSwitch);
+
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(m_richEdit, 1);
+  layout->addWidget(m_splitter, 1);
   layout->addLayout(row);
+  layout->addWidget(status);
 
   setTabOrder(m_richEdit, check);
-  setTabOrder(check, clear);
-  setTabOrder(clear, help);
+  setTabOrder(check, m_moreChecks);
+  setTabOrder(m_moreChecks, clear);
+  setTabOrder(clear, save);
+  setTabOrder(save, help);
   setTabOrder(help, about);
+  setTabOrder(about, m_listSwitch);
+  setTabOrder(m_listSwitch, m_fixOnly);
+  setTabOrder(m_fixOnly, m_problemView);
 
   connect(check, &QPushButton::clicked, this, &CClaimCheckDlg::OnCheck);
   connect(clear, &QPushButton::clicked, this, &CClaimCheckDlg::OnClear);
+  connect(save, &QPushButton::clicked, this, &CClaimCheckDlg::OnSave);
   connect(help, &QPushButton::clicked, this, &CClaimCheckDlg::OnHelp);
   connect(about, &QPushButton::clicked, this, &CClaimCheckDlg::OnAbout);
+  connect(m_moreChecks, &QCheckBox::toggled, this,
+          [](bool on) { QSettings().setValue(kMoreChecksSetting, on); });
+  connect(m_listSwitch, &QToolButton::toggled, this, &CClaimCheckDlg::FollowTheBox);
+  QTextDocument* document = m_richEdit->document();
+  // Any edit made where the report's step stood, or before it, takes the report away for good.
+  connect(document, &QTextDocument::undoCommandAdded, this, [this, document] {
+    if (document->availableUndoSteps() > m_reportUndoSteps) return;
+    m_reportUndoSteps = -1;
+    m_problems->Clear();
+  });
+  connect(document, &QTextDocument::contentsChanged, this, &CClaimCheckDlg::FollowTheBox);
   AddShortcuts();
 #ifdef Q_OS_WIN
   AddAboutItemToSystemMenu();
@@ -98,6 +192,27 @@ CClaimCheckDlg::CClaimCheckDlg(QWidget* parent)
   m_richEdit->setFocus();
 }
 
+QWidget* CClaimCheckDlg::MakeProblemsPanel() {
+  m_problemsPanel = new QWidget(this);
+  m_fixOnly = new QCheckBox(QStringLiteral("只看需修改"), m_problemsPanel);
+  m_fixOnly->setToolTip(QStringLiteral("列表中不显示“请复核”和“提示”（报告中仍然标出）"));
+  m_problemView = MakeProblemView(m_problemsPanel, m_shownProblems);
+  auto* layout = new QVBoxLayout(m_problemsPanel);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(m_fixOnly);
+  layout->addWidget(m_problemView, 1);
+
+  connect(m_fixOnly, &QCheckBox::toggled, this, [this](bool on) {
+    m_shownProblems->setFilterRegularExpression(on ? QStringLiteral("^fix$") : QString());
+  });
+  // A click, Enter or a double click on a row goes to its finding.
+  for (auto signal : {&QAbstractItemView::clicked, &QAbstractItemView::activated}) {
+    connect(m_problemView, signal, this,
+            [this](const QModelIndex& index) { SelectProblem(index.row()); });
+  }
+  return m_problemsPanel;
+}
+
 void CClaimCheckDlg::AddShortcuts() {
   for (const QKeySequence& keys :
        {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
@@ -105,6 +220,12 @@ void CClaimCheckDlg::AddShortcuts() {
   }
   connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
           &CClaimCheckDlg::OnHelp);
+  connect(new QShortcut(QKeySequence(Qt::Key_F8), this), &QShortcut::activated, this,
+          &CClaimCheckDlg::OnNextProblem);
+  connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F8), this), &QShortcut::activated, this,
+          &CClaimCheckDlg::OnPreviousProblem);
+  connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
+          &CClaimCheckDlg::OnSave);
   // With the focus on a button, the box does not see Ctrl+Z; a command's undo must not depend
   // on where the focus went. The box handles these keys itself while it has the focus.
   connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, m_richEdit,
@@ -117,16 +238,24 @@ void CClaimCheckDlg::OnCheck() {
   // The raw text: toPlainText would turn a pasted no-break space into a blank, which the
   // normalisation then removes.
   m_text = ToEngineText(m_richEdit->document()->toRawText());
-  const CheckOutcome outcome = RunCheck(m_text);
+  CheckOutcome outcome = RunCheck(m_text);
   m_text = outcome.shownText;
+  const QString shown = FromEngineText(m_text);
 
   QTextCursor step(m_richEdit->document());
   step.beginEditBlock();
-  PutTextIntoBox();
+  PutTextIntoBox(shown);
   HighlightMarks(u"【", u"】", g_markFormat);
   step.endEditBlock();
   // The report reads from its summary down, wherever the selection left the view.
   m_richEdit->verticalScrollBar()->setValue(0);
+
+  m_status = StatusLine(outcome.result);
+  if (outcome.checked) {
+    m_problems->SetResult(std::move(outcome.result), shown);
+    m_reportUndoSteps = m_richEdit->document()->availableUndoSteps();
+  }
+  FollowTheBox();
 
   if (outcome.congratulate) ShowMessage(std::string(gbk::kMessageCongratulation));
 }
@@ -134,12 +263,13 @@ void CClaimCheckDlg::OnCheck() {
 void CClaimCheckDlg::OnClear() {
   ResetAnalysis();
   m_text.clear();
-  PutTextIntoBox();
+  PutTextIntoBox({});
 }
 
 void CClaimCheckDlg::OnHelp() {
-  m_text = ToEngineText(HelpText());
-  PutTextIntoBox();
+  const QString help = HelpText();
+  m_text = ToEngineText(help);
+  PutTextIntoBox(help);
   m_richEdit->moveCursor(QTextCursor::Start);
 }
 
@@ -148,11 +278,75 @@ void CClaimCheckDlg::OnAbout() {
   about.exec();
 }
 
-void CClaimCheckDlg::PutTextIntoBox() {
+void CClaimCheckDlg::OnNextProblem() {
+  if (HoldsReport())
+    SelectProblem(RowAfter(*m_shownProblems, m_richEdit->textCursor().selectionEnd()));
+}
+
+void CClaimCheckDlg::OnPreviousProblem() {
+  if (HoldsReport())
+    SelectProblem(RowBefore(*m_shownProblems, m_richEdit->textCursor().selectionStart()));
+}
+
+void CClaimCheckDlg::OnSave() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString text = QStringLiteral("文本文件 (*.txt)");
+  const QString html = QStringLiteral("网页 (*.html *.htm)");
+  QString filter = text;
+  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("保存报告"),
+                                              documents + QStringLiteral("/权利要求检查报告.txt"),
+                                              text + QStringLiteral(";;") + html, &filter);
+  if (path.isEmpty()) return;
+  // A name typed without its ending gets that of the chosen kind of file.
+  if (QFileInfo(path).suffix().isEmpty()) {
+    path += filter == html ? QStringLiteral(".html") : QStringLiteral(".txt");
+  }
+  SaveReport(path);
+}
+
+bool CClaimCheckDlg::SaveReport(const QString& path) {
+  const QTextDocument& document = *m_richEdit->document();
+  QSaveFile file(path);
+  const QByteArray bytes =
+      IsHtmlFile(path)
+          ? ReportHtml(document, g_markFormat, QFileInfo(path).completeBaseName()).toUtf8()
+          : PlainTextFile(document);
+  // Text mode writes the system's own line breaks.
+  const QIODevice::OpenMode mode =
+      IsHtmlFile(path) ? QIODevice::WriteOnly : QIODevice::WriteOnly | QIODevice::Text;
+  if (file.open(mode) && file.write(bytes) == bytes.size() && file.commit()) return true;
+  ShowMessage(ToEngineText(QStringLiteral("无法保存到 %1：\n%2")
+                               .arg(QDir::toNativeSeparators(path), file.errorString())));
+  return false;
+}
+
+bool CClaimCheckDlg::HoldsReport() const {
+  return m_reportUndoSteps >= 0 &&
+         m_richEdit->document()->availableUndoSteps() == m_reportUndoSteps;
+}
+
+void CClaimCheckDlg::FollowTheBox() {
+  const bool report = HoldsReport();
+  m_problemsPanel->setVisible(report && m_listSwitch->isChecked());
+  m_statusLine->setText(report ? m_status : QString());
+}
+
+void CClaimCheckDlg::SelectProblem(int row) {
+  if (row < 0) return;
+  const QModelIndex index = m_shownProblems->index(row, 0);
+  QTextCursor cursor(m_richEdit->document());
+  cursor.setPosition(index.data(ProblemListModel::kRangeStartRole).toInt());
+  cursor.setPosition(index.data(ProblemListModel::kRangeEndRole).toInt(), QTextCursor::KeepAnchor);
+  m_richEdit->setTextCursor(cursor);
+  m_problemView->setCurrentIndex(index);
+  m_problemView->scrollTo(index);
+}
+
+void CClaimCheckDlg::PutTextIntoBox(const QString& text) {
   QTextCursor cursor(m_richEdit->document());
   cursor.beginEditBlock();
   cursor.select(QTextCursor::Document);
-  cursor.insertText(FromEngineText(m_text), g_normalFormat);
+  cursor.insertText(text, g_normalFormat);
   cursor.endEditBlock();
 }
 

@@ -1,5 +1,6 @@
-// The main window: one large text box for the claims and, under it, the buttons "开始检查",
-// "清空", "帮助" and "关于".
+// The main window: one large text box for the claims, beside it the problems list of the last
+// check, under them the buttons "开始检查", "清空", "保存报告…", "帮助" and "关于" with the check
+// box "更多检查", and under those the status line.
 #pragma once
 
 #include <QDialog>
@@ -7,14 +8,25 @@
 #include <QStringView>
 #include <string>
 
-class QTextCharFormat;
+class QCheckBox;
+class QLabel;
 class QPlainTextEdit;
+class QSortFilterProxyModel;
+class QSplitter;
+class QTextCharFormat;
+class QToolButton;
+class QTreeView;
+class ProblemListModel;
 
 class CClaimCheckDlg : public QDialog {
   Q_OBJECT
 
  public:
-  // The window with an empty box holding the focus. Builds the box's two character formats.
+  // The setting that keeps the state of "更多检查" between runs.
+  static constexpr const char* kMoreChecksSetting = "check/moreChecks";
+
+  // The window with an empty box holding the focus, the problems list hidden and the status line
+  // empty. Builds the box's two character formats.
   explicit CClaimCheckDlg(QWidget* parent = nullptr);
 
   // True for the command ids of the system menu's About item: 0x10 to 0x1F, since the low four
@@ -28,6 +40,9 @@ class CClaimCheckDlg : public QDialog {
 
   // Checks the box's text and shows the report (or, when no claim 1 was found, the normalised
   // text) in black with the inside of every mark in red; congratulates when nothing was found.
+  // The problems list and the status line then show the check's findings for as long as the box
+  // holds its report: an edit or an undo hides them, a redo that brings the report back shows
+  // them again.
   void OnCheck();
   // Empties the box and the claims of the last check.
   void OnClear();
@@ -35,6 +50,17 @@ class CClaimCheckDlg : public QDialog {
   void OnHelp();
   // Runs the About box.
   void OnAbout();
+  // F8 and Shift+F8: select in the box the next finding of the list after the selection's end
+  // (or the cursor), or the previous one before its start, and make it the list's current row;
+  // both wrap around. Nothing happens while the box holds no report or the list no row.
+  void OnNextProblem();
+  void OnPreviousProblem();
+  // Asks for a file, then saves the box's text to it as SaveReport does.
+  void OnSave();
+  // Writes the box's text as it stands to `path`: as a web page with the marks in red when the
+  // name ends in ".html" or ".htm", else as UTF-8 text. On failure the user is told why and
+  // false is returned; an existing file is replaced only by a complete one.
+  bool SaveReport(const QString& path);
 
  protected:
 #ifdef Q_OS_WIN
@@ -44,17 +70,39 @@ class CClaimCheckDlg : public QDialog {
  private:
   static constexpr unsigned kAboutCommandId = 0x10;
 
-  // Replaces the box's whole text with m_text, in the normal format, as one edit block.
-  void PutTextIntoBox();
+  // Replaces the box's whole text with `text`, in the normal format, as one edit block.
+  void PutTextIntoBox(const QString& text);
   // Colours the text between each `open` and the next `close` with `format` and leaves the
   // selection on the last coloured range, or on the whole text when nothing was coloured.
   void HighlightMarks(QStringView open, QStringView close, const QTextCharFormat& format);
   void AddShortcuts();
+  QWidget* MakeProblemsPanel();
+  // True while the box holds the report of the last check, as the check left it.
+  bool HoldsReport() const;
+  // Shows the problems list (unless the user turned it off) and the status line while the box
+  // holds the report, and hides them otherwise.
+  void FollowTheBox();
+  // Selects the range of the list's `row` in the box and makes it the list's current row.
+  void SelectProblem(int row);
 #ifdef Q_OS_WIN
   void AddAboutItemToSystemMenu();
 #endif
 
   QPlainTextEdit* m_richEdit;
+  QSplitter* m_splitter;
+  QWidget* m_problemsPanel;
+  QTreeView* m_problemView;
+  ProblemListModel* m_problems;
+  QSortFilterProxyModel*
+      m_shownProblems;  // the list's rows, without review and note for 只看需修改
+  QCheckBox* m_moreChecks;
+  QCheckBox* m_fixOnly;
+  QToolButton* m_listSwitch;  // in the status bar: whether the list shows beside a report
+  QLabel* m_statusLine;
+  QString m_status;  // the status line of the last check
+  // The undo steps the document had when the last check's report went in, or -1 once that step
+  // is gone for good (an edit made before it, in its place).
+  int m_reportUndoSteps = -1;
   std::string m_text;  // the box's text as the last command read or wrote it, in GBK
   QIcon m_hIcon;
 };

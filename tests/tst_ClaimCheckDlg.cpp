@@ -1,10 +1,18 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
+#include <QLabel>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
+#include <QTreeView>
 
 #include "AppResources.h"
 #include "ClaimCheckDlg.h"
@@ -70,7 +78,18 @@ class TestClaimCheckDlg : public QObject {
   }
   QPlainTextEdit* Box() const { return m_dlg->findChild<QPlainTextEdit*>(); }
   // The buttons as they are made: "开始检查", "清空", "帮助", "关于".
-  QList<QPushButton*> Buttons() const { return m_dlg->findChildren<QPushButton*>(); }
+  QList<QPushButton*> Buttons() const {
+    QList<QPushButton*> buttons = m_dlg->findChildren<QPushButton*>();
+    buttons.removeIf([](QPushButton* button) { return button->text() == u"保存报告…"_s; });
+    return buttons;
+  }
+  // The button or check box with `caption`.
+  QAbstractButton* Button(const QString& caption) const {
+    for (auto* button : m_dlg->findChildren<QAbstractButton*>()) {
+      if (button->text() == caption) return button;
+    }
+    return nullptr;
+  }
   // The clipboard offers formatted text too; the box must take only the characters.
   void Paste(const QString& text) {
     auto* data = new QMimeData;
@@ -83,6 +102,8 @@ class TestClaimCheckDlg : public QObject {
   }
 
  private slots:
+  // Settings go to the test's own place, never the user's.
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
   void init() {
     m_messages.clear();
     SetMessageSink([this](const std::string& text) { m_messages.append(FromEngineText(text)); });
@@ -104,12 +125,17 @@ class TestClaimCheckDlg : public QObject {
     QCOMPARE(captions.join(u'/'), u"开始检查/清空/帮助/关于"_s);
     QVERIFY(buttons[0]->isDefault());
     QVERIFY(buttons[0]->width() > 2 * buttons[1]->width());
-    // In tab order and left to right: the four buttons after the box, then the box again.
-    const QList<QWidget*> order = QList<QWidget*>(buttons.begin(), buttons.end()) << Box();
+    // In tab order and left to right: the row under the box after the box, the status line's
+    // switch, then the box again.
+    QList<QWidget*> order;
+    for (const QString& caption : u"开始检查/更多检查/清空/保存报告…/帮助/关于/问题列表"_s.split(u'/')) {
+      order << Button(caption);
+    }
+    order << Box();
     for (int i = 0; i < order.size(); ++i) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget(), order[i]);
-      if (i > 0 && i < 4) QVERIFY(order[i - 1]->geometry().right() < order[i]->x());
+      if (i > 0 && i < 6) QVERIFY(order[i - 1]->geometry().right() < order[i]->x());
     }
     // The box takes what the window gains; the buttons keep their row under it.
     const QSize box = Box()->size();
@@ -194,6 +220,160 @@ class TestClaimCheckDlg : public QObject {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z,
                     Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(Box()->toPlainText(), done);
+  }
+
+  // After a check of the cup example, keys and clicks go from finding to finding: what the box
+  // selects and which row of the list is current.
+  void goesToFindings_data() {
+    QTest::addColumn<QString>("steps");  // keys, "row N" for a click on row N, "只看需修改"
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<int>("row");
+    const QString claim2 = u"所述"_s;
+    const QString claim4 = u"本权编号与前不连续|缺句号"_s;
+    QTest::newRow("F8 from the last range goes to the first") << u"F8"_s << claim2 << 0;
+    QTest::newRow("F8, F8") << u"F8/F8"_s << claim4 << 1;
+    QTest::newRow("F8 wraps around") << u"F8/F8/F8"_s << claim2 << 0;
+    QTest::newRow("Shift+F8") << u"Shift+F8"_s << claim2 << 0;
+    QTest::newRow("Shift+F8 wraps around") << u"Shift+F8/Shift+F8"_s << claim4 << 1;
+    QTest::newRow("a click on a row of a merged bracket") << u"row 2"_s << claim4 << 2;
+    QTest::newRow("F8 after a click") << u"row 0/F8"_s << claim4 << 1;
+    QTest::newRow("F8 from the box's start") << u"Ctrl+Home/F8"_s << claim2 << 0;
+    QTest::newRow("only fixes: F8 passes the review finding")
+        << u"只看需修改/Ctrl+Home/F8"_s << claim4 << 0;
+  }
+  void goesToFindings() {
+    QFETCH(QString, steps);
+    QFETCH(QString, selected);
+    QFETCH(int, row);
+    Open();
+    Paste(kWorkedExample);
+    QTest::keySequence(Box(), QKeySequence(u"Ctrl+Return"_s));
+    auto* list = m_dlg->findChild<QTreeView*>();
+    QVERIFY(list->isVisible());
+    QTRY_VERIFY(list->viewport()->width() > 0);  // laid out once the events are processed
+    for (const QString& step : steps.split(u'/')) {
+      if (step.startsWith(u"row ")) {
+        const QModelIndex index = list->model()->index(step.mid(4).toInt(), 1);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+      } else if (step == u"只看需修改") {
+        Button(step)->click();
+      } else {
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(step));
+      }
+    }
+    QCOMPARE(Box()->textCursor().selectedText(), selected);
+    QCOMPARE(list->currentIndex().row(), row);
+  }
+
+  // The list's rows and the status line for the cup example; both follow the box through undo,
+  // redo, an edit and the list's switch.
+  void listFollowsTheBox() {
+    Open();
+    auto* list = m_dlg->findChild<QTreeView*>();
+    auto* status = m_dlg->findChild<QStatusBar*>()->findChild<QLabel*>();
+    Paste(kWorkedExample);
+    QVERIFY(!list->isVisible() && status->text().isEmpty());
+    QTest::keySequence(Box(), QKeySequence(u"Ctrl+Return"_s));
+    QStringList rows;
+    for (int row = 0; row < list->model()->rowCount(); ++row) {
+      QStringList cells;
+      for (int column = 0; column < 4; ++column) {
+        cells << list->model()->index(row, column).data().toString();
+      }
+      rows << cells.join(u" | ");
+    }
+    QCOMPARE(rows, (QStringList{
+                       u"2 | 所述 | 请复核 | “手柄”在本权利要求及其引用的权利要求中缺乏引用基础"_s,
+                       u"4 | 本权编号与前不连续 | 需修改 | 编号不是前一条权利要求的编号加一"_s,
+                       u"4 | 缺句号 | 需修改 | 缺少句号“。”"_s,
+                   }));
+    const QString line = u"1套 · 3条权利要求 · 2条有问题 · 问题3处    需修改 2 · 请复核 1 · 提示 0"_s;
+    QCOMPARE(status->text(), line);
+    const auto shows = [&](bool report) {
+      return list->isVisible() == report && status->text() == (report ? line : QString());
+    };
+    Button(u"问题列表"_s)->click();
+    QVERIFY(!list->isVisible() && status->text() == line);
+    Button(u"问题列表"_s)->click();
+    QVERIFY(shows(true));
+    QTest::keySequence(Box(), QKeySequence::Undo);
+    QVERIFY(shows(false));
+    QTest::keySequence(Box(), QKeySequence::Redo);
+    QVERIFY(shows(true));
+    Buttons()[1]->click();  // 清空, then undone: the report is back
+    QVERIFY(shows(false));
+    QTest::keySequence(Box(), QKeySequence::Undo);
+    QVERIFY(shows(true));
+    QTest::keyClick(Box(), Qt::Key_X);
+    QVERIFY(shows(false));
+    QTest::keySequence(Box(), QKeySequence::Undo);
+    QVERIFY(shows(true));
+    // An edit in place of the report's step takes it away for good.
+    QTest::keySequence(Box(), QKeySequence::Undo);
+    QTest::keyClick(Box(), Qt::Key_X);
+    QTest::keySequence(Box(), QKeySequence::Undo);
+    QVERIFY(shows(false) && list->model()->rowCount() == 0);
+  }
+
+  // "更多检查" starts off and keeps its state for the next window.
+  void moreChecksKept() {
+    QSettings().remove(CClaimCheckDlg::kMoreChecksSetting);
+    Open();
+    QVERIFY(!Button(u"更多检查"_s)->isChecked());
+    Button(u"更多检查"_s)->click();
+    Open();
+    QVERIFY(Button(u"更多检查"_s)->isChecked());
+    Button(u"更多检查"_s)->click();
+    QVERIFY(!QSettings().value(CClaimCheckDlg::kMoreChecksSetting).toBool());
+  }
+
+  // Ctrl+S asks for a file and writes the box as text or as a page whose red elements are the
+  // box's red runs; a file that cannot be written is a message, not a silent failure.
+  void savesTheReport_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("written");  // the name of the file written, "" for none
+    QTest::newRow("text") << u"r.txt"_s << u"文本文件 (*.txt)"_s << u"r.txt"_s;
+    QTest::newRow("page") << u"r.html"_s << u"文本文件 (*.txt)"_s << u"r.html"_s;
+    QTest::newRow("a page named without its ending") << u"r"_s << u"网页 (*.html *.htm)"_s
+                                                     << u"r.html"_s;
+    QTest::newRow("no such folder") << u"none/r.txt"_s << u"文本文件 (*.txt)"_s << QString();
+  }
+  void savesTheReport() {
+    QFETCH(QString, name);
+    QFETCH(QString, filter);
+    QFETCH(QString, written);
+    const QTemporaryDir dir;
+    Open();
+    Paste(kWorkedExample);
+    QTest::keySequence(Box(), QKeySequence(u"Ctrl+Return"_s));
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog);
+      dialog->selectNameFilter(filter);
+      dialog->selectFile(dir.filePath(name));
+      static_cast<QDialog*>(dialog)->accept();
+    });
+    QTest::keySequence(Box(), QKeySequence::Save);
+    QCOMPARE(m_messages.size(), written.isEmpty() ? 1 : 0);
+    if (written.isEmpty()) {
+      QVERIFY(m_messages[0].startsWith(u"无法保存到"_s));
+      return;
+    }
+    QFile file(dir.filePath(written));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString saved = QString::fromUtf8(file.readAll());
+    QTextDocument page;
+    if (written.endsWith(u".html")) page.setHtml(saved);
+    if (!written.endsWith(u".html")) page.setPlainText(saved);
+    QCOMPARE(page.toPlainText(), Box()->toPlainText());
+    QStringList red;
+    for (QTextBlock block = page.begin(); block.isValid(); block = block.next()) {
+      for (auto it = block.begin(); !it.atEnd(); ++it) {
+        if (it.fragment().charFormat().foreground().color() == Qt::red) red << it.fragment().text();
+      }
+    }
+    QCOMPARE(red, written.endsWith(u".html") ? RedRuns(*Box()->document()) : QStringList());
   }
 
   // The help text that "帮助" and F1 show, to the byte: any edit changes its size.

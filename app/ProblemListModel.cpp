@@ -1,0 +1,160 @@
+#include "ProblemListModel.h"
+
+#include <algorithm>
+#include <ranges>
+
+#include "ClaimsCodec.h"
+#include "FindingTexts.h"
+
+namespace {
+
+// Walks the box's text along the report's code points: a "\n" of the box stands for the report's
+// "\r\n", a surrogate pair for one code point.
+class BoxWalker {
+ public:
+  explicit BoxWalker(QStringView text) : m_text(text) {}
+
+  // The box position of the report's code point `target`. Places asked in ascending order cost
+  // one walk in all; a place behind the walk starts it again.
+  int PositionOf(int32_t target) {
+    if (target < m_codePoint) m_unit = m_codePoint = 0;
+    while (m_codePoint < target && m_unit < m_text.size()) {
+      const QChar c = m_text[m_unit];
+      const bool pair =
+          c.isHighSurrogate() && m_unit + 1 < m_text.size() && m_text[m_unit + 1].isLowSurrogate();
+      m_codePoint += c == u'\n' ? 2 : 1;
+      m_unit += pair ? 2 : 1;
+    }
+    return static_cast<int>(m_unit);
+  }
+
+ private:
+  QStringView m_text;
+  qsizetype m_unit = 0;
+  int32_t m_codePoint = 0;
+};
+
+int RangeStart(const QAbstractItemModel& rows, int row) {
+  return rows.data(rows.index(row, 0), ProblemListModel::kRangeStartRole).toInt();
+}
+
+int RangeEnd(const QAbstractItemModel& rows, int row) {
+  return rows.data(rows.index(row, 0), ProblemListModel::kRangeEndRole).toInt();
+}
+
+// The first row for which `after` holds, `after` being false for a first part of the rows and
+// true for the rest; rowCount() when it holds for none.
+template <typename Predicate>
+int FirstRowWhere(const QAbstractItemModel& rows, Predicate after) {
+  const auto all = std::views::iota(0, rows.rowCount());
+  return *std::ranges::partition_point(all, [&](int row) { return !after(row); });
+}
+
+}  // namespace
+
+QList<MarkRange> FindingRangesInBox(const AnalysisResult& result, QStringView boxText) {
+  QList<MarkRange> ranges;
+  BoxWalker walker(boxText);
+  for (const ClaimResult& claim : result.claims) {
+    for (size_t i = 0; i < claim.findings.size(); ++i) {
+      const Finding& finding = claim.findings[i];
+      // The findings of a merged bracket share it: its range is known from the first of them.
+      if (i > 0 && finding.reportStart == claim.findings[i - 1].reportStart) {
+        ranges.append(ranges.last());
+        continue;
+      }
+      const int start = walker.PositionOf(finding.reportStart);
+      ranges.append({start, walker.PositionOf(finding.reportStart + finding.reportLength)});
+    }
+  }
+  return ranges;
+}
+
+void ProblemListModel::SetResult(AnalysisResult result, QStringView boxText) {
+  beginResetModel();
+  m_result = std::move(result);
+  const QList<MarkRange> ranges = FindingRangesInBox(m_result, boxText);
+  m_rows.clear();
+  m_rows.reserve(ranges.size());
+  for (int claim = 0; claim < static_cast<int>(m_result.claims.size()); ++claim) {
+    for (int finding = 0; finding < static_cast<int>(m_result.claims[claim].findings.size());
+         ++finding) {
+      m_rows.append({claim, finding, ranges[m_rows.size()]});
+    }
+  }
+  endResetModel();
+}
+
+void ProblemListModel::Clear() {
+  beginResetModel();
+  m_result = {};
+  m_rows.clear();
+  endResetModel();
+}
+
+int ProblemListModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int ProblemListModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kColumnCount;
+}
+
+const Finding& ProblemListModel::FindingOf(const Row& row) const {
+  return m_result.claims[row.claim].findings[row.finding];
+}
+
+QVariant ProblemListModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= m_rows.size()) return {};
+  const Row& row = m_rows[index.row()];
+  const Finding& finding = FindingOf(row);
+  switch (role) {
+    case kRangeStartRole:
+      return row.range.start;
+    case kRangeEndRole:
+      return row.range.end;
+    case kSeverityRole:
+      return QString::fromLatin1(SeverityName(finding.severity));
+    case Qt::DecorationRole:
+      return index.column() == kSeverityColumn ? SeverityIcon(finding.severity) : QVariant();
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+      break;
+    default:
+      return {};
+  }
+  switch (index.column()) {
+    case kClaimColumn:
+      return m_result.claims[row.claim].number;
+    case kMarkColumn: {
+      // The mark as the report writes it, between "【" and "】".
+      const QString mark = FromEngineText(finding.mark);
+      return mark.mid(1, mark.size() - 2);
+    }
+    case kSeverityColumn:
+      return SeverityWord(finding.severity);
+    default:
+      return FindingExplanation(finding);
+  }
+}
+
+QVariant ProblemListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+  static const QStringList kTitles = {QStringLiteral("权利要求"), QStringLiteral("标记"),
+                                      QStringLiteral("级别"), QStringLiteral("说明")};
+  return kTitles.value(section);
+}
+
+int RowAfter(const QAbstractItemModel& rows, int position) {
+  if (rows.rowCount() == 0) return -1;
+  const int row = FirstRowWhere(rows, [&](int r) { return RangeStart(rows, r) >= position; });
+  return row == rows.rowCount() ? 0 : row;
+}
+
+int RowBefore(const QAbstractItemModel& rows, int position) {
+  if (rows.rowCount() == 0) return -1;
+  int row = FirstRowWhere(rows, [&](int r) { return RangeEnd(rows, r) > position; }) - 1;
+  if (row < 0) row = rows.rowCount() - 1;
+  while (row > 0 && RangeStart(rows, row - 1) == RangeStart(rows, row)) --row;
+  return row;
+}
