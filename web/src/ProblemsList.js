@@ -1,53 +1,76 @@
-// The problems list beside the box: one row per finding of the marks the box holds, in report
-// order. A click on a row, or F8 and Shift+F8 in the box, selects the inside of the finding's
-// mark; the list's current row follows the selection.
+// The problems list beside the box: one row per finding of the marks the box holds, in the
+// order of the text. A click on a row, or F8 and Shift+F8, selects the inside of the finding's
+// mark in the box; the list's current row follows.
+
+// The word for each severity, as the window shows it.
+export const SeverityWord = { fix: '需修改', review: '请复核', note: '提示' };
+
 export class ProblemsList {
-  // `select(mark)` selects a mark in the box.
+  // `select(key)` selects the mark whose key is `key` in the box.
   constructor(aside, select) {
     this.aside = aside;
     this.rows = aside.querySelector('ol');
     this.select = select;
-    this.marks = [];
+    this.keys = [];  // the marks' keys, in the order of the text
     this.rows.addEventListener('click', (event) => {
       const row = event.target.closest('li');
-      if (row) this.Go(this.marks[row.dataset.mark], row);
+      if (row) this.Go(row.dataset.mark, row);
     });
   }
 
-  // Shows the findings of `marks` (each { start, end, findings }); hides the list when there
-  // are none.
-  Show(marks) {
-    this.marks = marks;
+  // Shows the findings of the mark elements `shown` (in the order of the text), `findingsOf(key)`
+  // giving those of a mark's key; hides the list when there are none. Returns the findings.
+  Show(shown, findingsOf) {
+    this.keys = [...new Set(Array.from(shown, (element) => element.dataset.mark))];
+    const findings = [];
     const rows = document.createDocumentFragment();
-    marks.forEach((mark, index) => {
-      for (const finding of mark.findings ?? []) {
+    for (const key of this.keys) {
+      for (const finding of findingsOf(key) ?? []) {
+        findings.push(finding);
         const row = document.createElement('li');
-        row.dataset.mark = index;
-        row.innerHTML = '<span class="claim"></span><span class="what"></span>';
+        row.dataset.mark = key;
+        row.className = finding.severity;
+        row.innerHTML = '<span class="severity"></span><span class="claim"></span><span class="what"></span>';
+        row.querySelector('.severity').textContent = SeverityWord[finding.severity];
         row.querySelector('.claim').textContent = `权${finding.claim}`;
-        row.querySelector('.what').textContent = finding.mark;
+        row.querySelector('.what').textContent = finding.code === 'antecedent'
+          ? `${finding.mark} ${finding.term}` : finding.mark;
         rows.append(row);
       }
-    });
+    }
     this.rows.replaceChildren(rows);
-    this.aside.hidden = this.rows.childElementCount === 0;
+    this.aside.hidden = findings.length === 0;
+    return findings;
   }
 
-  // Selects the next mark after the selection of `area` (direction 1) or the one before it
+  // Selects the next mark of `shown` after the selection (direction 1) or the one before it
   // (-1), wrapping around at the ends.
-  Step(area, direction) {
-    if (this.marks.length === 0) return;
-    const next = direction > 0
-      ? this.marks.find((mark) => mark.start >= area.selectionEnd) ?? this.marks[0]
-      : this.marks.findLast((mark) => mark.end <= area.selectionStart) ?? this.marks.at(-1);
-    this.Go(next, this.rows.querySelector(`li[data-mark="${this.marks.indexOf(next)}"]`));
+  Step(shown, direction) {
+    if (shown.length === 0) return;
+    const selection = getSelection();
+    const range = selection.rangeCount > 0 ? selection.getRangeAt(0) : null;
+    const elements = Array.from(shown);
+    let target;
+    if (direction > 0) {
+      const caret = range && range.cloneRange();
+      caret?.collapse(false);
+      target = elements.find((element) => caret && caret.comparePoint(element, 0) > 0) ?? elements[0];
+    } else {
+      const caret = range && range.cloneRange();
+      caret?.collapse(true);
+      target = elements.findLast((element) =>
+        caret && caret.comparePoint(element, element.childNodes.length) < 0) ?? elements.at(-1);
+    }
+    const key = target.dataset.mark;
+    this.Go(key, this.rows.querySelector(`li[data-mark="${key}"]`));
   }
 
-  Go(mark, row) {
-    this.select(mark);
+  Go(key, row) {
+    this.select(key);
     for (const current of this.rows.querySelectorAll('li[aria-selected="true"]')) {
       current.removeAttribute('aria-selected');
     }
+    if (!row) return;
     row.setAttribute('aria-selected', 'true');
     row.scrollIntoView({ block: 'nearest' });
   }

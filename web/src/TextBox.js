@@ -1,112 +1,273 @@
-// The large box of the window: a textarea, so that typing, pasting, the input methods, the
-// selection and undo are the browser's own, over a layer that shows the same text with the inside
-// of every mark in red. Like the characters of a rich text box, the marks move with the edits
-// around them and go with the text they cover; a text that a command put into the box gets back
-// its marks when an undo or redo brings it back.
-export class TextBox {
-  // `area` is the textarea, `layer` the element under it, laid out exactly as the textarea.
-  // `onMarksChanged` is called after every change of the marks.
-  constructor(area, layer, onMarksChanged) {
-    this.area = area;
-    this.layer = layer;
-    this.onMarksChanged = onMarksChanged;
-    this.text = area.value;
-    // { start, end, ... } UTF-16 ranges of the text, in order, none overlapping; what else a mark
-    // holds moves with it.
-    this.marks = [];
-    this.states = [];  // { text, marks } of each text a command put into the box, the last first
-    area.addEventListener('input', () => this.Follow());
-    area.addEventListener('scroll', () => {
-      layer.scrollTop = area.scrollTop;
-    });
-    this.Render();
-  }
+// The large box of the window: an editable element holding the text in blocks of lines, each
+// laid out only while it is on screen (as the window's plain text box lays out only the lines
+// it shows), with the inside of every mark in a red element of its own. Typing, the input
+// methods and the selection are the browser's own; pasting, dropping and undo are the box's, so
+// that a paste is plain text and every command and edit is one step of one history.
+//
+// A mark element carries data-mark, the key of what the page knows of it; an edit that removes
+// its text removes it, and typing inside it makes it longer.
 
-  // Puts `text` into the box in place of all it holds, as one step that Ctrl+Z undoes, and
-  // colours `marks` (ranges of `text`, in order). The cursor goes to the start.
-  Replace(text, marks) {
-    this.Remember(this.text, this.marks);
-    this.Remember(text, marks);
-    this.area.focus();
-    this.area.select();
-    // The browser's own editing command, which its undo history records; setting the value would
-    // clear that history. The command's input event brings the marks.
-    document.execCommand(text ? 'insertText' : 'delete', false, text);
-    if (this.marks !== marks) this.Follow();
-    this.area.setSelectionRange(0, 0);
-    this.area.scrollTop = 0;
-  }
-
-  // Selects `mark` (one of this.marks) and scrolls it into view.
-  Select(mark) {
-    this.area.focus();
-    this.area.setSelectionRange(mark.start, mark.end);
-    const shown = this.layer.querySelector(`[data-mark="${this.marks.indexOf(mark)}"]`);
-    const top = shown.offsetTop - this.area.clientHeight / 3;
-    if (shown.offsetTop < this.area.scrollTop || shown.offsetTop + shown.offsetHeight >
-        this.area.scrollTop + this.area.clientHeight) {
-      this.area.scrollTop = Math.max(0, top);
+// Hands `emit(text, mark)` the text of `block` (a block of the box, or part of one) piece by
+// piece, with the mark element each piece lies in (null outside the marks): its characters, a
+// line break for each <br> but one that ends the block (which only gives an empty line its
+// height), and one before each block nested in it.
+export function WalkBlock(block, emit) {
+  const nodes = [];
+  const walker = document.createTreeWalker(block, NodeFilter.SHOW_TEXT | NodeFilter.SHOW_ELEMENT);
+  for (let node = block; node; node = walker.nextNode()) nodes.push(node);
+  nodes.forEach((node, index) => {
+    if (node.nodeType === Node.TEXT_NODE) {
+      emit(node.data, node.parentElement?.closest('.mark') ?? null);
+    } else if (node.nodeName === 'BR' && index < nodes.length - 1) {
+      emit('\n', null);
+    } else if (node.nodeName === 'DIV' && index > 0) {
+      emit('\n', null);
     }
-  }
+  });
+}
 
-  Remember(text, marks) {
-    this.states = this.states.filter((state) => state.text !== text);
-    this.states.unshift({ text, marks });
-    this.states.length = Math.min(this.states.length, 200);
-  }
+function BlockText(block) {
+  let text = '';
+  WalkBlock(block, (piece) => {
+    text += piece;
+  });
+  return text;
+}
 
-  // Brings the marks up to the textarea's text after an edit.
-  Follow() {
-    const text = this.area.value;
-    const known = this.states.find((state) => state.text.length === text.length && state.text === text);
-    this.marks = known ? known.marks : MarksAfterEdit(this.text, text, this.marks);
-    this.text = text;
-    this.Render();
-    this.onMarksChanged();
-  }
+// Lines per block, about: enough that a long text makes few elements, few enough that the lines
+// on screen are laid out at once.
+const kBlockLines = 64;
 
-  Render() {
-    const parts = document.createDocumentFragment();
-    let at = 0;
-    this.marks.forEach((mark, index) => {
-      parts.append(this.text.slice(at, mark.start));
-      const shown = document.createElement('span');
-      shown.className = 'mark';
-      shown.dataset.mark = index;
-      shown.textContent = this.text.slice(mark.start, mark.end);
-      parts.append(shown);
-      at = mark.end;
-    });
-    // A last empty line has a height in the textarea, not in the layer without a character on it.
-    parts.append(this.text.slice(at), '\u200B');
-    this.layer.replaceChildren(parts);
-    this.layer.scrollTop = this.area.scrollTop;
+// A block for `text` (one or more lines), with a red element for each { start, end, key } of
+// `marks` (offsets in `text`, in order).
+function Block(text, marks) {
+  const block = document.createElement('div');
+  let at = 0;
+  for (const mark of marks) {
+    if (at < mark.start) block.append(text.slice(at, mark.start));
+    const shown = document.createElement('span');
+    shown.className = 'mark';
+    shown.dataset.mark = mark.key;
+    shown.textContent = text.slice(mark.start, mark.end);
+    block.append(shown);
+    at = mark.end;
+  }
+  if (at < text.length) block.append(text.slice(at));
+  // A block's last line break shows no empty line after it, and an empty block no line at all.
+  if (text === '' || text.endsWith('\n')) block.append(document.createElement('br'));
+  return block;
+}
+
+// The blocks of `text`, with the marks ({ start, end, key } UTF-16 ranges of the text, in order)
+// cut where they cross from one block into the next. Blocks end at a line break, which the next
+// block stands for.
+export function Blocks(text, marks) {
+  const blocks = [];
+  let next = 0;
+  let start = 0;
+  for (let lines = 0, at = text.indexOf('\n'); ; at = text.indexOf('\n', at + 1)) {
+    const end = at < 0 ? text.length : at;
+    // A block ends after a line that is not empty, so that its last line shows.
+    if (at >= 0 && (++lines < kBlockLines || end === 0 || text[end - 1] === '\n')) continue;
+    const inBlock = [];
+    for (; next < marks.length && marks[next].start < end; ++next) {
+      const mark = marks[next];
+      inBlock.push({ start: Math.max(mark.start, start) - start, end: Math.min(mark.end, end) - start, key: mark.key });
+      if (mark.end > end) break;
+    }
+    blocks.push(Block(text.slice(start, end), inBlock));
+    if (at < 0) return blocks;
+    start = end + 1;
+    lines = 0;
   }
 }
 
-// The marks of `before` as they stand in `after`, which is `before` with one range replaced: a
-// mark before or after the range stays with its text, one with the range inside it grows or
-// shrinks with it, one the range cuts into goes.
-export function MarksAfterEdit(before, after, marks) {
-  let prefix = 0;
-  const shorter = Math.min(before.length, after.length);
-  while (prefix < shorter && before.charCodeAt(prefix) === after.charCodeAt(prefix)) ++prefix;
-  let suffix = 0;
-  while (suffix < shorter - prefix &&
-         before.charCodeAt(before.length - 1 - suffix) === after.charCodeAt(after.length - 1 - suffix)) {
-    ++suffix;
+// Edits that go on the step before them when they follow it in the same lines, as a browser
+// takes a run of typed characters back at once.
+const kEditKinds = {
+  insertText: 'typing',
+  insertCompositionText: 'typing',
+  deleteContentBackward: 'deleting',
+  deleteContentForward: 'deleting',
+};
+
+export class TextBox {
+  // `onChanged` is called after every change of the box's content.
+  constructor(element, onChanged) {
+    this.element = element;
+    this.onChanged = onChanged;
+    this.summary = null;  // what the page says of the text beside the box; kept with each step
+    this.undo = [];       // steps, the last at the end
+    this.redo = [];
+    this.editing = null;  // the step of the edit under way, between beforeinput and input
+    element.replaceChildren(...Blocks('', []));
+    element.addEventListener('beforeinput', (event) => this.BeforeInput(event));
+    element.addEventListener('input', () => this.AfterInput());
+    element.addEventListener('paste', (event) => {
+      event.preventDefault();
+      this.Paste(event.clipboardData.getData('text/plain'));
+    });
+    element.addEventListener('drop', (event) => event.preventDefault());
   }
-  const editEnd = before.length - suffix;
-  const delta = after.length - before.length;
-  const moved = [];
-  for (const mark of marks) {
-    if (mark.end <= prefix) {
-      moved.push(mark);
-    } else if (mark.start >= editEnd) {
-      moved.push({ ...mark, start: mark.start + delta, end: mark.end + delta });
-    } else if (mark.start <= prefix && editEnd <= mark.end && mark.end + delta > mark.start) {
-      moved.push({ ...mark, end: mark.end + delta });
+
+  // The box's text, lines separated by "\n".
+  Text() {
+    return Array.from(this.element.childNodes, BlockText).join('\n');
+  }
+
+  // Puts `text` into the box in place of all it holds, as one step, with `marks` (ranges of
+  // `text`, in order, each with the key of its mark element) and `summary`. The cursor goes to
+  // the start.
+  Replace(text, marks, summary = null) {
+    const blocks = Blocks(text, marks);
+    this.Do({ at: 0, removed: Array.from(this.element.childNodes), count: blocks.length,
+      summaries: [this.summary, summary] }, blocks);
+    this.summary = summary;
+    this.element.scrollTop = 0;
+    this.Caret(this.element.firstChild, 0);
+    this.onChanged();
+  }
+
+  // The mark elements, in the order of the text.
+  MarkElements() {
+    return this.element.querySelectorAll('.mark');
+  }
+
+  // Selects the inside of the mark whose key is `key` and scrolls it into view.
+  Select(key) {
+    const shown = this.element.querySelectorAll(`.mark[data-mark="${key}"]`);
+    if (shown.length === 0) return;
+    shown[0].scrollIntoView({ block: 'center' });
+    const range = document.createRange();
+    range.setStartBefore(shown[0].firstChild ?? shown[0]);
+    range.setEndAfter(shown[shown.length - 1].lastChild ?? shown[shown.length - 1]);
+    this.element.focus({ preventScroll: true });
+    getSelection().removeAllRanges();
+    getSelection().addRange(range);
+  }
+
+  Undo() {
+    this.Swap(this.undo, this.redo, 0);
+  }
+
+  Redo() {
+    this.Swap(this.redo, this.undo, 1);
+  }
+
+  // Replaces the blocks from `step.at` on that `step.removed` held with `blocks`, and records
+  // the step for Ctrl+Z.
+  Do(step, blocks) {
+    this.Put(step.at, step.removed.length, blocks);
+    this.undo.push(step);
+    this.redo = [];
+  }
+
+  // Puts `blocks` in place of the `count` blocks from `at` on; returns those.
+  Put(at, count, blocks) {
+    const children = this.element.childNodes;
+    const removed = Array.prototype.slice.call(children, at, at + count);
+    const after = children[at + count] ?? null;
+    for (const block of removed) block.remove();
+    const parts = document.createDocumentFragment();
+    parts.append(...blocks);
+    this.element.insertBefore(parts, after);
+    return removed;
+  }
+
+  // Takes back the last step of `from` and moves it to `to`; `side` tells which summary of the
+  // step's pair is then in force (0, the one before it, for an undo).
+  Swap(from, to, side) {
+    const step = from.pop();
+    if (!step) return;
+    const removed = this.Put(step.at, step.count, step.removed);
+    [step.count, step.removed] = [step.removed.length, removed];
+    if (step.summaries) this.summary = step.summaries[side];
+    to.push(step);
+    this.Caret(this.element.childNodes[step.at], 0);
+    this.onChanged();
+  }
+
+  // Before the browser's own edit: a copy of the blocks it may touch, one either side included,
+  // unless it goes on typing in the block the step under way covers.
+  BeforeInput(event) {
+    if (event.inputType === 'historyUndo' || event.inputType === 'historyRedo') {
+      event.preventDefault();
+      if (event.inputType === 'historyUndo') this.Undo(); else this.Redo();
+      return;
     }
+    if (event.inputType === 'insertFromPaste' || event.inputType === 'insertFromDrop') return;
+    const range = event.getTargetRanges()[0] ?? getSelection().getRangeAt(0);
+    const children = Array.from(this.element.childNodes);
+    const first = Math.max(0, children.indexOf(this.TopBlock(range.startContainer)) - 1);
+    const last = Math.min(children.length - 1, children.indexOf(this.TopBlock(range.endContainer)) + 1);
+    const kind = kEditKinds[event.inputType];
+    const open = this.undo.at(-1);
+    if (kind && open?.kind === kind && open.at === first && open.count === last - first + 1 &&
+        this.redo.length === 0) {
+      this.editing = { step: open, total: children.length };
+      return;
+    }
+    this.editing = {
+      step: { at: first, removed: children.slice(first, last + 1).map((b) => b.cloneNode(true)), kind },
+      total: children.length,
+    };
   }
-  return moved;
+
+  // After it: the step records how many blocks the copied ones became.
+  AfterInput() {
+    const editing = this.editing;
+    this.editing = null;
+    if (!editing) return;
+    const { step, total } = editing;
+    if (this.element.childNodes.length === 0) this.element.append(...Blocks('', []));
+    const grown = this.element.childNodes.length - total;
+    if (this.undo.at(-1) === step) {
+      step.count += grown;
+    } else {
+      step.count = step.removed.length + grown;
+      this.undo.push(step);
+      this.redo = [];
+    }
+    this.onChanged();
+  }
+
+  // Pastes `text` in place of the selection, as one step.
+  Paste(text) {
+    const selection = getSelection();
+    if (selection.rangeCount === 0) return;
+    const range = selection.getRangeAt(0);
+    const children = Array.from(this.element.childNodes);
+    const first = children.indexOf(this.TopBlock(range.startContainer));
+    const last = children.indexOf(this.TopBlock(range.endContainer));
+    if (first < 0 || last < 0) return;
+    // The text of the blocks the selection touches, with the selection replaced by the paste.
+    const before = document.createRange();
+    before.setStart(children[first], 0);
+    before.setEnd(range.startContainer, range.startOffset);
+    const after = document.createRange();
+    after.setStart(range.endContainer, range.endOffset);
+    after.setEndAfter(children[last]);
+    const head = BlockText(before.cloneContents());
+    const tail = BlockText(after.cloneContents());
+    const pasted = text.replace(/\r\n|[\r\u2028\u2029]/g, '\n');
+    const blocks = Blocks(head + pasted + tail, []);
+    this.Do({ at: first, removed: children.slice(first, last + 1), count: blocks.length }, blocks);
+    const end = blocks[blocks.length - 1];
+    if (end.firstChild.nodeType === Node.TEXT_NODE) {
+      this.Caret(end.firstChild, end.firstChild.length - tail.length);
+    } else {
+      this.Caret(end, 0);
+    }
+    this.onChanged();
+  }
+
+  TopBlock(node) {
+    while (node && node.parentNode !== this.element) node = node.parentNode;
+    return node;
+  }
+
+  Caret(node, offset) {
+    if (!node) return;
+    getSelection().collapse(node, offset);
+  }
 }

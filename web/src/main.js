@@ -1,39 +1,61 @@
-// The page: the window's box, buttons and keys, with the problems list beside the box.
+// The page: the window's box, buttons and keys, with the problems list beside the box and the
+// summary under the buttons.
 import helpText from '../../app/res/help.txt';
-import { FromEngineBytes, LoadChecker, ToEngineBytes } from './engine.js';
 import { ShowAbout, ShowMessage, AskSaveFormat } from './dialogs.js';
-import { ProblemsList } from './ProblemsList.js';
+import { FromEngineBytes, LoadChecker, ToEngineBytes } from './engine.js';
+import { ProblemsList, SeverityWord } from './ProblemsList.js';
 import { SaveReport } from './save.js';
 import { TextBox } from './TextBox.js';
 
 const checker = LoadChecker();
-const list = new ProblemsList(document.getElementById('problems'), (mark) => box.Select(mark));
-const box = new TextBox(document.getElementById('box'), document.querySelector('.box .layer'),
-  () => list.Show(box.marks));
+const findingsOfMark = new Map();  // a mark's key -> its findings, for every report shown
+let checks = 0;
+
 const status = document.getElementById('status');
+const list = new ProblemsList(document.getElementById('problems'), (key) => box.Select(key));
+const box = new TextBox(document.getElementById('box'), () => {
+  const findings = list.Show(box.MarkElements(), (key) => findingsOfMark.get(key));
+  status.textContent = StatusLine(box.summary, findings);
+});
+
+// The summary's figures of the report in the box, and how many of its findings there are of each
+// severity; empty while the box holds no report.
+function StatusLine(summary, findings) {
+  if (!summary) return '';
+  const counts = { fix: 0, review: 0, note: 0 };
+  for (const finding of findings) ++counts[finding.severity];
+  const figures = summary.sets > 0
+    ? `${summary.sets}套、共${summary.claims}条权利要求，有问题的${summary.problemClaims}条，问题${summary.problems}处`
+    : `共${summary.claims}条权利要求，未识别出独立权利要求`;
+  const bySeverity = Object.entries(counts).map(([severity, count]) => `${SeverityWord[severity]} ${count}`);
+  return `${figures}　　${bySeverity.join('　')}`;
+}
 
 async function OnCheck() {
-  const outcome = (await checker)(box.text);
-  box.Replace(outcome.shownText, outcome.marks);
-  status.textContent = outcome.summary;
+  const outcome = (await checker)(box.Text());
+  ++checks;
+  outcome.marks.forEach((mark, index) => {
+    mark.key = `${checks}-${index}`;
+    findingsOfMark.set(mark.key, mark.findings);
+  });
+  box.Replace(outcome.shownText, outcome.marks, outcome.claims > 0 ? outcome : null);
   for (const message of outcome.messages) await ShowMessage(message);
   if (outcome.congratulation) await ShowMessage(outcome.congratulation);
-  box.area.focus();
+  box.element.focus();
 }
 
 function OnClear() {
   box.Replace('', []);
-  status.textContent = '';
 }
 
 function OnHelp() {
   // The window's road: through the engine's encoding and back, so that the box gets the same text.
   box.Replace(FromEngineBytes(ToEngineBytes(helpText)), []);
-  status.textContent = '';
 }
 
-function OnSave() {
-  AskSaveFormat().then((format) => format && SaveReport(box.text, box.marks, format));
+async function OnSave() {
+  const format = await AskSaveFormat();
+  if (format) SaveReport(box.element, format);
 }
 
 const commands = { check: OnCheck, clear: OnClear, save: OnSave, help: OnHelp, about: ShowAbout };
@@ -41,28 +63,30 @@ for (const [id, command] of Object.entries(commands)) {
   document.getElementById(id).addEventListener('click', command);
 }
 
-// The window's keys, wherever the focus is, except while a dialog is open.
+// The command of a key, or null; the window's keys act wherever the focus is.
+function KeyCommand(event) {
+  const ctrl = event.ctrlKey || event.metaKey;
+  const key = event.key.toLowerCase();
+  if (ctrl && key === 'enter') return OnCheck;
+  if (event.key === 'F1') return OnHelp;
+  if (event.key === 'F8') return () => list.Step(box.MarkElements(), event.shiftKey ? -1 : 1);
+  if (ctrl && !event.altKey && key === 'z') return event.shiftKey ? () => box.Redo() : () => box.Undo();
+  if (ctrl && !event.altKey && key === 'y') return () => box.Redo();
+  return null;
+}
+
 document.addEventListener('keydown', (event) => {
   if (document.querySelector('dialog[open]')) return;
-  const ctrl = event.ctrlKey || event.metaKey;
-  let command = null;
-  if (ctrl && event.key === 'Enter') {
-    command = OnCheck;
-  } else if (event.key === 'F1') {
-    command = OnHelp;
-  } else if (event.key === 'F8') {
-    command = () => list.Step(box.area, event.shiftKey ? -1 : 1);
-  } else if (ctrl && !event.altKey && (event.key === 'z' || event.key === 'Z' || event.key === 'y') &&
-             document.activeElement !== box.area) {
-    // Ctrl+Z with the focus on a button still undoes the box's last step.
-    command = () => {
-      box.area.focus();
-      document.execCommand(event.key === 'z' && !event.shiftKey ? 'undo' : 'redo');
-    };
-  }
+  const command = KeyCommand(event);
   if (!command) return;
   event.preventDefault();
   command();
 });
 
-box.area.focus();
+box.element.focus();
+// For the tests, and for anyone who waits: the engine is loaded.
+checker.then(() => {
+  document.documentElement.dataset.ready = 'true';
+});
+// The box's text as the page reads it, for the tests.
+window.QuillexBoxText = () => box.Text();
