@@ -1,4 +1,5 @@
-// quillex-check [--encoding utf-8|gb18030] [FILE...]: checks claims texts from the command line.
+// quillex-check [--encoding utf-8|gb18030] [--format report|json|lines] [FILE...]: checks claims
+// texts from the command line.
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
@@ -8,18 +9,41 @@
 
 namespace {
 
-std::optional<FileEncoding> ParseEncoding(const QString& name) {
-  const QString lower = name.toLower();
-  if (lower == u"utf-8" || lower == u"utf8") return FileEncoding::Utf8;
-  if (lower == u"gb18030" || lower == u"gbk") return FileEncoding::Gb18030;
-  return std::nullopt;
-}
-
 int UsageError(const QString& what) {
   std::fprintf(stderr, "quillex-check: %s\nTry 'quillex-check --help' for more information.\n",
                qPrintable(what));
   return kExitNotChecked;
 }
+
+template <typename T>
+struct Choice {
+  const char* name;
+  T value;
+};
+
+// The value that `option` names among `choices` (compared without case), or, after a usage error
+// that lists them, nothing.
+template <typename T, size_t N>
+std::optional<T> ChosenValue(const QCommandLineParser& parser, const QCommandLineOption& option,
+                             const Choice<T> (&choices)[N]) {
+  const QString given = parser.value(option);
+  QStringList names;
+  for (const Choice<T>& choice : choices) {
+    if (given.compare(QLatin1String(choice.name), Qt::CaseInsensitive) == 0) return choice.value;
+    names << QLatin1String(choice.name);
+  }
+  UsageError(QStringLiteral("unknown %1 '%2' (use %3)")
+                 .arg(option.names().constFirst(), given, names.join(QStringLiteral(", "))));
+  return std::nullopt;
+}
+
+constexpr Choice<FileEncoding> kEncodings[] = {{"utf-8", FileEncoding::Utf8},
+                                               {"utf8", FileEncoding::Utf8},
+                                               {"gb18030", FileEncoding::Gb18030},
+                                               {"gbk", FileEncoding::Gb18030}};
+constexpr Choice<OutputFormat> kFormats[] = {{"report", OutputFormat::Report},
+                                             {"json", OutputFormat::Json},
+                                             {"lines", OutputFormat::Lines}};
 
 }  // namespace
 
@@ -46,6 +70,12 @@ int main(int argc, char* argv[]) {
                      "(also gbk)."),
       QStringLiteral("name"), QStringLiteral("utf-8"));
   parser.addOption(encodingOption);
+  const QCommandLineOption formatOption(
+      QStringLiteral("format"),
+      QStringLiteral("What to write: report (the default), json (one JSON document, always UTF-8) "
+                     "or lines (PATH:LINE:COLUMN: one line per finding)."),
+      QStringLiteral("format"), QStringLiteral("report"));
+  parser.addOption(formatOption);
   parser.addPositionalArgument(QStringLiteral("FILE"),
                                QStringLiteral("Claims text to check; none or - reads standard "
                                               "input."),
@@ -54,12 +84,11 @@ int main(int argc, char* argv[]) {
   if (!parser.parse(QCoreApplication::arguments())) return UsageError(parser.errorText());
   if (parser.isSet(helpOption)) parser.showHelp(0);
   if (parser.isSet(versionOption)) parser.showVersion();
-  const std::optional<FileEncoding> encoding = ParseEncoding(parser.value(encodingOption));
-  if (!encoding) {
-    return UsageError(QStringLiteral("unknown encoding '%1' (use utf-8 or gb18030)")
-                          .arg(parser.value(encodingOption)));
-  }
+  const std::optional<FileEncoding> encoding = ChosenValue(parser, encodingOption, kEncodings);
+  if (!encoding) return kExitNotChecked;
+  const std::optional<OutputFormat> format = ChosenValue(parser, formatOption, kFormats);
+  if (!format) return kExitNotChecked;
   QStringList paths = parser.positionalArguments();
   if (paths.isEmpty()) paths.append(QStringLiteral("-"));
-  return CheckInputs(paths, *encoding, stdout, stderr);
+  return CheckInputs(paths, {*encoding, *format}, stdout, stderr);
 }
