@@ -10,19 +10,21 @@
 // Hands `emit(text, mark)` the text of `block` (a block of the box, or part of one) piece by
 // piece, with the mark element each piece lies in (null outside the marks): its characters, a
 // line break for each <br> but one that ends the block (which only gives an empty line its
-// height), and one before each block nested in it.
+// height), and one before each block nested in it after some text.
 export function WalkBlock(block, emit) {
   const nodes = [];
   const walker = document.createTreeWalker(block, NodeFilter.SHOW_TEXT | NodeFilter.SHOW_ELEMENT);
   for (let node = block; node; node = walker.nextNode()) nodes.push(node);
+  let empty = true;
   nodes.forEach((node, index) => {
     if (node.nodeType === Node.TEXT_NODE) {
       emit(node.data, node.parentElement?.closest('.mark') ?? null);
     } else if (node.nodeName === 'BR' && index < nodes.length - 1) {
       emit('\n', null);
-    } else if (node.nodeName === 'DIV' && index > 0) {
+    } else if (node.nodeName === 'DIV' && !empty) {
       emit('\n', null);
     }
+    empty &&= node.nodeType !== Node.TEXT_NODE || node.data === '';
   });
 }
 

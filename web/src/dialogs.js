@@ -1,4 +1,5 @@
 // The page's modal dialogs: the message box, the About box and the choice of a report's format.
+import aboutText from '../../app/res/about.txt';
 
 // Opens `dialog` and resolves to the value of the button that closed it ('' for Esc).
 function Run(dialog) {
@@ -16,8 +17,15 @@ export function ShowMessage(text) {
   return Run(dialog);
 }
 
+// The window's About box: its title, the program's name and version, the remark.
 export function ShowAbout() {
-  return Run(document.getElementById('aboutBox'));
+  const [title, name, version, remark] = aboutText.split('\n');
+  const dialog = document.getElementById('aboutBox');
+  dialog.querySelector('.title').textContent = title;
+  dialog.querySelector('.lines').replaceChildren(...[name, version.replace('%1', QUILLEX_VERSION)]
+    .map((line) => Object.assign(document.createElement('div'), { textContent: line })));
+  dialog.querySelector('.remark').textContent = remark;
+  return Run(dialog);
 }
 
 // Resolves to 'txt', 'html' or '' (cancelled).
