@@ -102,6 +102,12 @@ export class TextBox {
     this.undo = [];       // steps, the last at the end
     this.redo = [];
     this.editing = null;  // the step of the edit under way, between beforeinput and input
+    // A browser without plain-text editing gets rich editing, of which the box takes plain text.
+    try {
+      element.contentEditable = 'plaintext-only';
+    } catch {
+      element.contentEditable = 'true';
+    }
     element.replaceChildren(...Blocks('', []));
     element.addEventListener('beforeinput', (event) => this.BeforeInput(event));
     element.addEventListener('input', () => this.AfterInput());
