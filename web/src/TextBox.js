@@ -8,9 +8,9 @@
 // its text removes it, and typing inside it makes it longer.
 
 // Hands `emit(text, mark)` the text of `block` (a block of the box, or part of one) piece by
-// piece, with the mark element each piece lies in (null outside the marks): its characters, a
-// line break for each <br> but one that ends the block (which only gives an empty line its
-// height), and one before each block nested in it after some text.
+// piece, with the mark element each piece lies in (null outside the marks): its characters but
+// a line break that ends it, a line break for each <br> but one that ends it (either only gives
+// an empty last line its height), and one before each block nested in it after some text.
 export function WalkBlock(block, emit) {
   const nodes = [];
   const walker = document.createTreeWalker(block, NodeFilter.SHOW_TEXT | NodeFilter.SHOW_ELEMENT);
@@ -18,7 +18,10 @@ export function WalkBlock(block, emit) {
   let empty = true;
   nodes.forEach((node, index) => {
     if (node.nodeType === Node.TEXT_NODE) {
-      emit(node.data, node.parentElement?.closest('.mark') ?? null);
+      // A line break that ends the block shows no line after it: a browser adds a second one
+      // when Enter is pressed at the end.
+      const shown = index === nodes.length - 1 ? node.data.replace(/\n$/, '') : node.data;
+      emit(shown, node.parentElement?.closest('.mark') ?? null);
     } else if (node.nodeName === 'BR' && index < nodes.length - 1) {
       emit('\n', null);
     } else if (node.nodeName === 'DIV' && !empty) {
@@ -26,6 +29,22 @@ export function WalkBlock(block, emit) {
     }
     empty &&= node.nodeType !== Node.TEXT_NODE || node.data === '';
   });
+}
+
+// The text of `block` and its marks, as Blocks takes them.
+function TextAndMarks(block) {
+  let text = '';
+  const marks = [];
+  WalkBlock(block, (piece, mark) => {
+    const last = marks.at(-1);
+    if (mark && last?.element === mark && last.end === text.length) {
+      last.end += piece.length;
+    } else if (mark) {
+      marks.push({ start: text.length, end: text.length + piece.length, key: mark.dataset.mark, element: mark });
+    }
+    text += piece;
+  });
+  return { text, marks };
 }
 
 function BlockText(block) {
@@ -239,34 +258,65 @@ export class TextBox {
     this.onChanged();
   }
 
-  // Pastes `text` in place of the selection, as one step.
+  // Pastes `text` in place of the selection, as one step. The lines it touches keep their marks.
   Paste(text) {
     const selection = getSelection();
     if (selection.rangeCount === 0) return;
-    const range = selection.getRangeAt(0);
+    const range = this.InBlocks(selection.getRangeAt(0));
     const children = Array.from(this.element.childNodes);
     const first = children.indexOf(this.TopBlock(range.startContainer));
     const last = children.indexOf(this.TopBlock(range.endContainer));
     if (first < 0 || last < 0) return;
-    // The text of the blocks the selection touches, with the selection replaced by the paste.
-    const before = document.createRange();
-    before.setStart(children[first], 0);
-    before.setEnd(range.startContainer, range.startOffset);
-    const after = document.createRange();
-    after.setStart(range.endContainer, range.endOffset);
-    after.setEndAfter(children[last]);
-    const head = BlockText(before.cloneContents());
-    const tail = BlockText(after.cloneContents());
+    const step = { at: first, removed: children.slice(first, last + 1).map((b) => b.cloneNode(true)) };
+    const head = document.createRange();
+    head.setStart(children[first], 0);
+    head.setEnd(range.startContainer, range.startOffset);
     const pasted = text.replace(/\r\n|[\r\u2028\u2029]/g, '\n');
-    const blocks = Blocks(head + pasted + tail, []);
-    this.Do({ at: first, removed: children.slice(first, last + 1), count: blocks.length }, blocks);
-    const end = blocks[blocks.length - 1];
-    if (end.firstChild.nodeType === Node.TEXT_NODE) {
-      this.Caret(end.firstChild, end.firstChild.length - tail.length);
-    } else {
-      this.Caret(end, 0);
+    const caret = head.toString().length + pasted.length;
+    range.deleteContents();
+    range.insertNode(document.createTextNode(pasted));
+    // What the selection left of the last block joins the first.
+    if (last > first) {
+      children[first].append(...children[last].childNodes);
+      children[last].remove();
     }
+    const joined = TextAndMarks(children[first]);
+    const blocks = Blocks(joined.text, joined.marks);
+    this.Put(first, 1, blocks);
+    step.count = blocks.length;
+    this.undo.push(step);
+    this.redo = [];
+    this.CaretAt(blocks, caret);
     this.onChanged();
+  }
+
+  // `range` with a boundary on the box itself (as "select all" may leave it) moved into its
+  // blocks.
+  InBlocks(range) {
+    const children = this.element.childNodes;
+    if (range.startContainer === this.element) {
+      range.setStart(children[Math.min(range.startOffset, children.length - 1)], 0);
+    }
+    if (range.endContainer === this.element) {
+      const block = children[Math.max(range.endOffset - 1, 0)];
+      range.setEnd(block, block.childNodes.length);
+    }
+    return range;
+  }
+
+  // Puts the caret `offset` characters into the text of `blocks`.
+  CaretAt(blocks, offset) {
+    let remaining = offset;
+    for (const block of blocks) {
+      const walker = document.createTreeWalker(block, NodeFilter.SHOW_TEXT);
+      for (let node = walker.nextNode(); node; node = walker.nextNode()) {
+        if (remaining <= node.length) return this.Caret(node, remaining);
+        remaining -= node.length;
+      }
+      if (remaining === 0) return this.Caret(block, 0);
+      remaining -= 1;  // the line break that the next block stands for
+    }
+    return this.Caret(blocks.at(-1), 0);
   }
 
   TopBlock(node) {

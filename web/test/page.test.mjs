@@ -96,6 +96,34 @@ test('Ctrl+Z takes back each command, wherever the focus is; Ctrl+Shift+Z does i
   assert.equal(await page.isHidden('#problems'), true);
 });
 
+test('typing, Enter and a paste in the report are steps of the same history', async () => {
+  const page = await OpenPage(browser);
+  await Paste(page, kCup);
+  await page.click('#check');
+  const report = await BoxText(page);
+  await page.keyboard.press('Control+End');
+  await page.keyboard.type('甲乙');
+  await page.keyboard.press('Enter');
+  await page.keyboard.type('丙');
+  await page.keyboard.press('Shift+Home');
+  await page.evaluate(() => {
+    const data = new DataTransfer();
+    data.setData('text/plain', '丁\r\n戊');
+    document.getElementById('box').dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
+  });
+  const states = [`${report}甲乙\n丁\n戊`, `${report}甲乙\n丙`, `${report}甲乙\n`, `${report}甲乙`, report, kCup];
+  assert.equal(await BoxText(page), states[0]);
+  for (const expected of states.slice(1)) {
+    await page.keyboard.press('Control+z');
+    assert.equal(await BoxText(page), expected);
+  }
+  for (const expected of states.slice(0, -1).reverse()) {
+    await page.keyboard.press('Control+y');
+    assert.equal(await BoxText(page), expected);
+  }
+  assert.equal(await page.$$eval('#box .mark', (shown) => shown.length), 2);
+});
+
 test('关于 shows the window\'s About text', async () => {
   const page = await OpenPage(browser);
   await page.click('#about');
