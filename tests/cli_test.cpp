@@ -139,17 +139,4 @@ TEST(QuillexCheck, AnOutputThatCannotBeWrittenIsAnError) {
   EXPECT_TRUE(run.err.endsWith("quillex-check: standard output: cannot write\n"));
 }
 
-// Real claims texts in one run: each is read, checked and reported to its end.
-TEST(QuillexCheck, EveryCorpusTextIsReportedToItsEnd) {
-  const QDir corpus(QStringLiteral(QUILLEX_CORPUS_DIR));
-  QStringList paths;
-  for (const QString& name : corpus.entryList({"*.txt"}, QDir::Files)) {
-    paths << corpus.filePath(name);
-  }
-  if (paths.isEmpty()) GTEST_SKIP() << "no claims texts in " << QUILLEX_CORPUS_DIR;
-  const ProcessResult run = RunQuillexCheck(paths);
-  EXPECT_LE(run.exitCode, 1);
-  EXPECT_EQ(run.out.count("\n最后一条权利要求结束\n"), paths.size());
-}
-
 }  // namespace
