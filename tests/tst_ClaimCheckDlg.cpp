@@ -80,10 +80,11 @@ class TestClaimCheckDlg : public QObject {
     SetMessageSink(nullptr);
   }
 
-  // The box has the focus; Tab walks the four buttons and comes back to it; the box takes what the
-  // window gains and the buttons stay under it.
+  // The icon and the help text are built in; the box has the focus; Tab walks the four buttons
+  // and comes back to it; the box takes what the window gains and the buttons stay under it.
   void window() {
     Open();
+    QVERIFY(!m_dlg->windowIcon().isNull() && !HelpText().isEmpty());
     QCOMPARE(QApplication::focusWidget(), Box());
     const QList<QPushButton*> buttons = Buttons();
     QVERIFY(buttons[0]->isDefault());
