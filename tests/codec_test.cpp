@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QStringDecoder>
-#include <iterator>
-#include <random>
 #include <string>
 
 #include "ClaimsCodec.h"
