@@ -40,8 +40,8 @@ struct AnalysisResult {
   int32_t problemClaims = 0;
   int32_t problems = 0;
   std::vector<ClaimResult> claims;
-  // Byte offset of each paragraph (as trimmed) in the analysed text.
-  std::vector<int32_t> paragraphStarts;
+  // Where each paragraph (as trimmed) lies in the analysed text.
+  std::vector<TextSpan> paragraphs;
 
   bool HasSummary() const { return outcome == Outcome::kProblems || outcome == Outcome::kClean; }
 };

@@ -1,9 +1,13 @@
 #include "AnalyzeClaims.h"
 
+#include <algorithm>
+
+#include "AnnotatedReport.h"
 #include "AntecedentBasis.h"
 #include "ClaimNumbering.h"
 #include "ClaimRecord.h"
 #include "DependencyChecks.h"
+#include "FindingSeverity.h"
 #include "GbkText.h"
 #include "GbkTexts.h"
 #include "MessageSink.h"
@@ -19,25 +23,14 @@ struct ProblemTotals {
   int problems = 0;  // sum of the records' problem counts
 };
 
-void AppendParentTag(std::string& head, const std::vector<int32_t>& numbers) {
-  if (numbers.empty()) {
-    head += gbk::kTagParentUnknown;
-    return;
-  }
-  head += gbk::kTagParent;
-  for (int32_t n : numbers) AppendListItem(head, n);
-  head.push_back(']');
-}
-
 // Kind, subject, parents and claim set of the record at `pos`, and its tags.
 void CompleteRecord(int pos, int32_t& currentLeader) {
   ClaimRecord& record = g_claims[pos];
   record.subject = RecognizeSubject(record.text, record.isIndependent);
   if (Size(record.subject) < kMinSubjectBytes) record.subject.clear();
   // The kind tag stands first in the head; the kind is known once the subject is read.
-  record.head = record.isIndependent ? gbk::kTagIndependent : gbk::kTagDependent;
-  record.head.append(std::to_string(record.number)).append("]");
-  record.head.append("[").append(record.subject).append("]");
+  record.head.clear();
+  AppendKindAndSubjectTags(record.head, record.isIndependent, record.number, record.subject);
   if (!record.isIndependent) {
     record.parentRefs = DedupeNumberList(ParseParentRefs(record.text));
     record.parentNumbers = ParentNumbersOf(record.parentRefs);
@@ -51,6 +44,7 @@ void CompleteRecord(int pos, int32_t& currentLeader) {
 void CheckRecord(int pos, AntecedentChecker& antecedents, ProblemTotals& totals) {
   ClaimRecord& record = g_claims[pos];
   record.marks.clear();
+  record.findings.clear();
   CheckNumbering(pos);
   CheckSuspectedIndependent(pos);
   CheckReferenceFormat(pos);
@@ -79,56 +73,76 @@ void NumberProblemClaims(int problemClaims) {
   }
 }
 
-void AppendSummary(std::string& report, int sets, const ProblemTotals& totals) {
-  report.append(gbk::kSummarySets).append(std::to_string(sets));
-  report.append(gbk::kSummaryClaims).append(std::to_string(g_claims.Count()));
-  report.append(gbk::kSummaryProblemClaims).append(std::to_string(totals.claims));
-  report.append(gbk::kSummaryProblems).append(std::to_string(totals.problems));
-  report.append(gbk::kSummaryTail).append("\r\n\r\n");
+// The result's record of the claim at `pos`, which takes over the record's findings; `set` is
+// the number of claim sets so far.
+ClaimResult ResultOf(int pos, int set, int& problemNumber, std::string&& textAsRead) {
+  ClaimRecord& record = g_claims[pos];
+  ClaimResult claim;
+  claim.number = record.number;
+  claim.independent = record.isIndependent;
+  claim.subject = record.subject;
+  claim.parents = record.parentNumbers;
+  claim.set = set;
+  if (record.problemCount > 0) claim.problemNumber = ++problemNumber;
+  claim.firstParagraph = record.firstParagraph;
+  claim.text = std::move(textAsRead);
+  claim.findings = std::move(record.findings);
+  for (Finding& finding : claim.findings) finding.severity = SeverityOf(record, finding);
+  // The report shows the merged bracket before the text and its brackets.
+  std::stable_partition(claim.findings.begin(), claim.findings.end(),
+                        [](const Finding& f) { return f.code != FindingCode::kAntecedent; });
+  return claim;
 }
 
-// The summary (when some claim is independent), every claim under its set header, and the
-// closing line.
-std::string WriteReport(const ProblemTotals& totals) {
-  size_t size = 512;
-  int independents = 0;
-  for (const ClaimRecord& record : g_claims) {
-    size += record.head.size() + record.marks.size() + record.text.size() + 64;
-    independents += record.isIndependent;
-  }
-  std::string report;
-  report.reserve(size);
-  if (independents > 0) AppendSummary(report, independents, totals);
-  int sets = 0;
-  for (const ClaimRecord& record : g_claims) {
-    if (record.isIndependent) {
-      ++sets;
-      report.append(gbk::kSetHeaderHead).append(std::to_string(sets)).append(gbk::kSetHeaderTail);
-    }
-    report.append(record.head).append(record.marks).append(" ").append(record.text);
-    report.append("\r\n\r\n");
-  }
-  if (sets > 0) report.append(gbk::kClosingLine);
-  return report;
+Outcome OutcomeOf(const AnalysisResult& result) {
+  if (result.sets == 0) return Outcome::kNoIndependent;
+  return result.problems > 0 ? Outcome::kProblems : Outcome::kClean;
 }
 
 }  // namespace
 
-std::string AnalyzeClaims(const std::string& text) {
-  SplitParagraphs(text);
-  if (g_paragraphs.empty()) return text;
+void ResetAnalysis() {
+  g_claims.Empty();
+  g_paragraphs = {};
+  g_markSpans = {};
+}
+
+AnalysisResult AnalyzeToResult(const std::string& text) {
+  AnalysisResult result;
+  SplitParagraphs(text, &result.paragraphs);
+  if (g_paragraphs.empty()) return result;
   const int first = FindClaimOneParagraph();
   if (first == -1) {
     if (text == gbk::kShowCredit) ShowMessage(std::string(gbk::kMessageCredit));
     ShowMessage(std::string(gbk::kMessageNoClaimOne));
-    return text;
+    result.outcome = Outcome::kNoClaimOne;
+    return result;
   }
   GatherClaims(first);
   int32_t currentLeader = 1;
   for (int pos = 0; pos < g_claims.Count(); ++pos) CompleteRecord(pos, currentLeader);
   ProblemTotals totals;
   AntecedentChecker antecedents;
-  for (int pos = 0; pos < g_claims.Count(); ++pos) CheckRecord(pos, antecedents, totals);
+  // The texts as read, before the antecedent brackets go in.
+  std::vector<std::string> textsAsRead(g_claims.Count());
+  for (int pos = 0; pos < g_claims.Count(); ++pos) {
+    textsAsRead[pos] = g_claims[pos].text;
+    CheckRecord(pos, antecedents, totals);
+  }
   NumberProblemClaims(totals.claims);
-  return WriteReport(totals);
+  result.problemClaims = totals.claims;
+  result.problems = totals.problems;
+  result.claims.reserve(g_claims.Count());
+  int problemNumber = 0;
+  for (int pos = 0; pos < g_claims.Count(); ++pos) {
+    result.sets += g_claims[pos].isIndependent;
+    result.claims.push_back(ResultOf(pos, result.sets, problemNumber, std::move(textsAsRead[pos])));
+  }
+  result.outcome = OutcomeOf(result);
+  return result;
+}
+
+std::string AnalyzeClaims(const std::string& text) {
+  AnalysisResult result = AnalyzeToResult(text);
+  return result.claims.empty() ? text : WriteReport(result);
 }

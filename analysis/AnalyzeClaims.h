@@ -1,13 +1,25 @@
-// The analysis of one claims text: from the normalised text to the annotated report.
+// The analysis of one claims text: from the normalised text to the analysis result and the
+// annotated report.
 #pragma once
 
 #include <string>
 
+#include "AnalysisResult.h"
+
+// Empties g_claims, g_paragraphs and g_markSpans, as every analysis needs them to be first.
+void ResetAnalysis();
+
 // Splits `text` (GBK, normalised, paragraphs separated by "\r\n") into g_paragraphs, gathers the
-// claims from claim 1 on into g_claims, checks every claim and returns the report. The caller
-// empties g_claims, g_paragraphs and g_markSpans first.
+// claims from claim 1 on into g_claims, checks every claim and returns what it found; the
+// findings move from the records into the result. The caller calls ResetAnalysis first.
 //
-// Returns `text` unchanged when it holds no paragraph, and also when no paragraph opens claim 1;
-// in that case the message "未找到权1 ?\n\n 请检查" goes to the message sink (preceded by the
-// author credit for the one text "显示署名") and g_claims stays empty.
+// The outcome is kEmpty, with no claims, when the text holds no paragraph, and kNoClaimOne when
+// no paragraph opens claim 1; then the message "未找到权1 ?\n\n 请检查" goes to the message sink
+// (preceded by the author credit for the one text "显示署名") and g_claims stays empty. The
+// findings are not yet located in the user's text, and their report places are unset until the
+// report is written (WriteReport).
+AnalysisResult AnalyzeToResult(const std::string& text);
+
+// AnalyzeToResult, then the report written from the result; `text` unchanged when no claim was
+// found.
 std::string AnalyzeClaims(const std::string& text);

@@ -154,6 +154,19 @@ void InsertBrackets(std::string& text) {
   text.swap(marked);
 }
 
+// The finding of the bracket that `span` of the record's text is about to get.
+void AddTextFinding(ClaimRecord& record, const MarkSpan& span, const std::string& term) {
+  Finding finding;
+  finding.code = FindingCode::kAntecedent;
+  finding.mark.append(gbk::kMarkOpen)
+      .append(record.text, span.start, span.length)
+      .append(gbk::kMarkClose);
+  finding.textStart = span.start;
+  finding.textLength = span.length;
+  finding.term = term;
+  record.findings.push_back(std::move(finding));
+}
+
 }  // namespace
 
 std::string ExtractTerm(std::string_view text, int pos) {
@@ -297,7 +310,9 @@ void AntecedentChecker::Check(int claimPos) {
     }
     if (known->second) continue;
     const bool withSign = term.back() == ')';
-    g_markSpans.push_back({said, saidLength + (withSign ? Size(term) : 0)});
+    const MarkSpan span{said, saidLength + (withSign ? Size(term) : 0)};
+    g_markSpans.push_back(span);
+    AddTextFinding(record, span, term);
   }
   if (g_markSpans.empty()) return;
   InsertBrackets(record.text);

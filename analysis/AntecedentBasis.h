@@ -51,5 +51,7 @@ class AntecedentChecker {
 
 // Brackets in the text of the claim at `claimPos` every "所述" after the first "其特征在于" whose
 // term has no basis: "【所述】" for a plain term, "【所述弹簧(3)】" for a term with a reference
-// sign. Does nothing for a claim marked "【多引多】" or without "其特征在于". Uses g_markSpans.
+// sign. Each bracket also becomes an antecedent finding of the record, with the span it encloses
+// in the text as it stood before and the term. Does nothing for a claim marked "【多引多】" or
+// without "其特征在于". Uses g_markSpans.
 void CheckAntecedentBasis(int claimPos);

@@ -4,7 +4,8 @@
 #include <iterator>
 
 #include "AnalyzeClaims.h"
-#include "ClaimRecord.h"
+#include "AnnotatedReport.h"
+#include "FindingPlaces.h"
 #include "GbkText.h"
 #include "GbkTexts.h"
 
@@ -28,7 +29,7 @@ bool MayBeReplaced(char first) {
 
 }  // namespace
 
-std::string NormalizeClaimsText(std::string_view boxText) {
+std::string NormalizeClaimsText(std::string_view boxText, SourceMap* map) {
   struct Replacement {
     std::string_view from;
     std::string_view to;
@@ -48,6 +49,8 @@ std::string NormalizeClaimsText(std::string_view boxText) {
   // of the text stay where they were for the replacements after it, and none makes a character
   // that a later one would replace: one walk gives what the replacements in turn would give.
   const std::string_view text = TrimAscii(boxText);
+  const auto trimmed = static_cast<int32_t>(text.data() - boxText.data());
+  if (map && trimmed > 0) map->Record(0, 0, 0, trimmed);
   std::string normalized;
   normalized.reserve(text.size() + text.size() / 8);
   int copied = 0;
@@ -58,7 +61,9 @@ std::string NormalizeClaimsText(std::string_view boxText) {
         std::find_if(std::begin(kReplacements), std::end(kReplacements),
                      [&](const Replacement& r) { return r.from == character; });
     if (replacement == std::end(kReplacements)) continue;
-    normalized.append(text.substr(copied, pos - copied)).append(replacement->to);
+    normalized.append(text.substr(copied, pos - copied));
+    if (map) map->Record(Size(normalized), trimmed + pos, Size(replacement->to), Size(character));
+    normalized.append(replacement->to);
     copied = pos + Size(character);
   }
   normalized.append(text.substr(std::min(copied, Size(text))));
@@ -66,13 +71,14 @@ std::string NormalizeClaimsText(std::string_view boxText) {
 }
 
 CheckOutcome RunCheck(std::string_view boxText) {
-  const std::string normalized = NormalizeClaimsText(boxText);
-  g_claims.Empty();
-  g_paragraphs = {};
-  g_markSpans = {};
+  SourceMap map;
+  std::string normalized = NormalizeClaimsText(boxText, &map);
+  ResetAnalysis();
   CheckOutcome outcome;
-  outcome.shownText = AnalyzeClaims(normalized);
-  outcome.checked = g_claims.Count() > 0;
-  outcome.congratulate = outcome.checked && Contains(outcome.shownText, gbk::kNoProblemsFound);
+  outcome.result = AnalyzeToResult(normalized);
+  outcome.checked = !outcome.result.claims.empty();
+  outcome.shownText = outcome.checked ? WriteReport(outcome.result) : std::move(normalized);
+  LocateFindings(outcome.result, boxText, map);
+  outcome.congratulate = outcome.result.outcome == Outcome::kClean;
   return outcome;
 }

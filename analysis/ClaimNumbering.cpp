@@ -60,13 +60,16 @@ int32_t ClaimStartNumber(std::string_view paragraph) {
   return ParseClaimNumber(paragraph.substr(0, digits));
 }
 
-void SplitParagraphs(std::string_view text) {
+void SplitParagraphs(std::string_view text, std::vector<TextSpan>* spans) {
   int start = 0;
   while (true) {
     const int separator = FindFrom(text, "\r\n", start);
     const int end = separator == kNotFound ? Size(text) : separator;
     const std::string_view piece = TrimAscii(text.substr(start, end - start));
-    if (!piece.empty()) g_paragraphs.emplace_back(piece);
+    if (!piece.empty()) {
+      g_paragraphs.emplace_back(piece);
+      if (spans) spans->push_back({static_cast<int32_t>(piece.data() - text.data()), Size(piece)});
+    }
     if (separator == kNotFound) return;
     start = separator + 2;
   }
@@ -82,6 +85,7 @@ int FindClaimOneParagraph() {
 void GatherClaims(int first) {
   ClaimRecord current;
   current.number = 1;
+  current.firstParagraph = first;
   current.text = g_paragraphs[first];
   for (int i = first + 1; i < static_cast<int>(g_paragraphs.size()); ++i) {
     const std::string& paragraph = g_paragraphs[i];
@@ -93,6 +97,7 @@ void GatherClaims(int first) {
     g_claims.Append(std::move(current));
     current = ClaimRecord();
     current.number = number;
+    current.firstParagraph = i;
     current.text = paragraph;
   }
   g_claims.Append(std::move(current));
@@ -101,5 +106,6 @@ void GatherClaims(int first) {
 void CheckNumbering(int pos) {
   if (pos == 0) return;
   ClaimRecord& record = g_claims[pos];
-  if (record.number != g_claims[pos - 1].number + 1) record.marks += gbk::kMarkNumbering;
+  if (record.number != g_claims[pos - 1].number + 1)
+    AddClaimFinding(record, FindingCode::kNumberingGap, gbk::kMarkNumbering);
 }

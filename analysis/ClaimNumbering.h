@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "Finding.h"
 
 // Claim numbers run from 1 to 9999; 0 stands for no number.
 inline constexpr int32_t kMaxClaimNumber = 9999;
@@ -36,8 +39,9 @@ void ForEachListItem(std::string_view list, Visit visit) {
 // "、", then a Chinese character), or 0 when it opens none.
 int32_t ClaimStartNumber(std::string_view paragraph);
 
-// Fills g_paragraphs with the pieces of `text` between "\r\n", trimmed, empty ones left out.
-void SplitParagraphs(std::string_view text);
+// Fills g_paragraphs with the pieces of `text` between "\r\n", trimmed, empty ones left out, and
+// `spans` (when given) with where each of them lies in `text`.
+void SplitParagraphs(std::string_view text, std::vector<TextSpan>* spans = nullptr);
 
 // The position in g_paragraphs of the first paragraph that opens claim 1, or -1.
 int FindClaimOneParagraph();

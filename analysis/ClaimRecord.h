@@ -3,8 +3,10 @@
 
 #include <cstdint>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
+
+#include "Finding.h"
 
 // One claim of the checked text. Positions and lengths in its strings are byte counts.
 struct ClaimRecord {
@@ -22,7 +24,13 @@ struct ClaimRecord {
   std::string head;               // the tags written in front of the marks in the report
   std::vector<int32_t> parentNumbers;  // the numbers in parentRefs, in order
   std::vector<int32_t> parentIndices;  // positions in g_claims of the parents that exist
+  int32_t firstParagraph = 0;          // position in g_paragraphs of its first paragraph
+  std::vector<Finding> findings;       // one per mark, as the checks find them
 };
+
+// Records a finding about the claim as a whole: appends `mark` (GBK, with its brackets) to the
+// record's marks and a finding with `code` and that mark to its findings.
+void AddClaimFinding(ClaimRecord& record, FindingCode code, std::string_view mark);
 
 // A span of a claim's text to be bracketed by the antecedent-basis check.
 struct MarkSpan {
@@ -31,7 +39,7 @@ struct MarkSpan {
 };
 
 // The claims of the last check, in input order. Records only ever enter at the end; a record's
-// number must not change once it is appended, since lookups by number are indexed.
+// number (0 to 9999) must not change once it is appended, since lookups by number are indexed.
 class ClaimList {
  public:
   // Appends a copy of `record` (moved in when the caller gives it up).
@@ -53,12 +61,11 @@ class ClaimList {
   int DistinctNumbers() const { return distinctNumbers_; }
 
  private:
-  // Claim numbers up to this bound are looked up in a table, any others in a map.
+  // Claim numbers run from 0 to 9999, so every one of them is looked up in a table.
   static constexpr int32_t kTabledNumbers = 10000;
 
   std::vector<ClaimRecord> records_;
-  std::vector<int> firstByTabledNumber_;
-  std::unordered_map<int32_t, int> firstByOtherNumber_;
+  std::vector<int> firstByNumber_;
   int distinctNumbers_ = 0;
 };
 

@@ -29,7 +29,7 @@ void CheckSuspectedIndependent(int pos) {
   const int lineBreak = FindFrom(record.text, "\r\n");
   if (HasAt(FirstHanziRun(record.text), 0, gbk::kOneKind) && claimWord > 0 &&
       (fullStop > claimWord || lineBreak > claimWord)) {
-    record.marks += gbk::kMarkSuspectedIndependent;
+    AddClaimFinding(record, FindingCode::kSuspectedIndependent, gbk::kMarkSuspectedIndependent);
   }
 }
 
@@ -37,17 +37,17 @@ void CheckParents(int pos) {
   ClaimRecord& record = g_claims[pos];
   const auto& numbers = record.parentNumbers;
   if (std::any_of(numbers.begin(), numbers.end(), [&](int32_t n) { return n >= record.number; })) {
-    record.marks += gbk::kMarkParentTooLarge;
+    AddClaimFinding(record, FindingCode::kParentTooLarge, gbk::kMarkParentTooLarge);
   }
   if (!numbers.empty() && record.parentIndices.size() < numbers.size()) {
-    record.marks += gbk::kMarkParentNotFound;
+    AddClaimFinding(record, FindingCode::kParentNotFound, gbk::kMarkParentNotFound);
   }
   if (std::any_of(numbers.begin(), numbers.end(),
                   [&](int32_t n) { return n < record.setLeader; })) {
-    record.marks += gbk::kMarkParentOtherSet;
+    AddClaimFinding(record, FindingCode::kParentOtherSet, gbk::kMarkParentOtherSet);
   }
   if (record.multiRef && record.dependsOnMultiRef) {
-    record.marks += gbk::kMarkMultiMulti;
+    AddClaimFinding(record, FindingCode::kMultiMulti, gbk::kMarkMultiMulti);
     record.multiMulti = 1;
   }
 }

@@ -7,7 +7,7 @@
 void ResolveParents(int pos);
 
 // Appends "【疑似独权】" to an independent record that opens with "一种" and names "权利要求"
-// before its first full stop or on its first line.
+// after its first character, with its first full stop or its first line break behind it.
 void CheckSuspectedIndependent(int pos);
 
 // Appends, in this order and each at most once, "【有的父权编号过大】" (a parent number not

@@ -11,6 +11,10 @@ namespace gbk {
 inline constexpr std::string_view kSaid = "\xCB\xF9\xCA\xF6";  // 所述
 inline constexpr std::string_view kCharacterisedBy =
     "\xC6\xE4\xCC\xD8\xD5\xF7\xD4\xDA\xD3\xDA";  // 其特征在于
+inline constexpr std::string_view kCharacterisedIs =
+    "\xC6\xE4\xCC\xD8\xD5\xF7\xCA\xC7";  // 其特征是
+inline constexpr std::string_view kCharacterisedAs =
+    "\xC6\xE4\xCC\xD8\xD5\xF7\xCE\xAA";  // 其特征为
 inline constexpr std::string_view kRefPhraseAccording =
     "\xB8\xF9\xBE\xDD\xC8\xA8\xC0\xFB\xD2\xAA\xC7\xF3";  // 根据权利要求
 inline constexpr std::string_view kRefPhraseAs =

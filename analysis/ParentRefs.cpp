@@ -129,6 +129,6 @@ std::vector<int32_t> ParentNumbersOf(std::string_view parentRefs) {
 void CheckReferenceFormat(int pos) {
   ClaimRecord& record = g_claims[pos];
   if (!record.isIndependent && record.parentNumbers.empty()) {
-    record.marks += gbk::kMarkReferenceFormat;
+    AddClaimFinding(record, FindingCode::kReferenceFormat, gbk::kMarkReferenceFormat);
   }
 }

@@ -12,12 +12,12 @@ std::string_view Tail(std::string_view text, size_t n) {
 void CheckSubject(int pos) {
   ClaimRecord& record = g_claims[pos];
   if (record.subject.empty()) {
-    record.marks += gbk::kMarkNoSubject;
+    AddClaimFinding(record, FindingCode::kNoSubject, gbk::kMarkNoSubject);
     return;
   }
   for (int parent : record.parentIndices) {
     if (Tail(g_claims[parent].subject, record.subject.size()) != record.subject) {
-      record.marks += gbk::kMarkSubjectMismatch;
+      AddClaimFinding(record, FindingCode::kSubjectMismatch, gbk::kMarkSubjectMismatch);
       return;
     }
   }

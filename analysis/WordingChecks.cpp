@@ -11,15 +11,21 @@
 
 namespace {
 
-// "" or the one full-stop mark the text earns.
-std::string_view FullStopMark(std::string_view text) {
+// Adds the one full-stop finding the text earns, if any.
+void CheckFullStop(ClaimRecord& record) {
+  const std::string_view text = record.text;
   const int first = FindFrom(text, gbk::kFullStop);
-  if (first == kNotFound) return gbk::kMarkNoFullStop;
+  if (first == kNotFound) {
+    AddClaimFinding(record, FindingCode::kNoFullStop, gbk::kMarkNoFullStop);
+    return;
+  }
   // A byte test on the end: the claim must end in the two bytes of "。".
   const std::string_view last = text.size() < 2 ? text : text.substr(text.size() - 2);
-  if (last != gbk::kFullStop) return gbk::kMarkFullStopNotAtEnd;
-  if (first < Size(text) - 2) return gbk::kMarkSeveralFullStops;
-  return {};
+  if (last != gbk::kFullStop) {
+    AddClaimFinding(record, FindingCode::kFullStopNotAtEnd, gbk::kMarkFullStopNotAtEnd);
+  } else if (first < Size(text) - 2) {
+    AddClaimFinding(record, FindingCode::kSeveralFullStops, gbk::kMarkSeveralFullStops);
+  }
 }
 
 constexpr size_t kPairCount = std::size(gbk::kPunctuationPairs);
@@ -54,10 +60,14 @@ std::array<bool, kPairCount> PairsFound(std::string_view text) {
 
 void CheckWording(int pos) {
   ClaimRecord& record = g_claims[pos];
-  if (!Contains(record.text, gbk::kCharacterisedBy)) record.marks += gbk::kMarkNoCharacterising;
-  record.marks += FullStopMark(record.text);
+  if (!Contains(record.text, gbk::kCharacterisedBy)) {
+    AddClaimFinding(record, FindingCode::kNoCharacterisingPhrase, gbk::kMarkNoCharacterising);
+  }
+  CheckFullStop(record);
   const auto found = PairsFound(record.text);
   for (size_t i = 0; i < std::size(gbk::kPunctuationPairs); ++i) {
-    if (found[i]) record.marks += gbk::kPunctuationPairs[i].mark;
+    if (!found[i]) continue;
+    AddClaimFinding(record, FindingCode::kDoubledPunctuation, gbk::kPunctuationPairs[i].mark);
+    record.findings.back().pair = gbk::kPunctuationPairs[i].pair;
   }
 }

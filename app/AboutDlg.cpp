@@ -22,7 +22,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
   auto* layout = new QGridLayout(this);
   layout->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
   layout->addWidget(new QLabel(QStringLiteral("名称：vudarevevi"), this), 0, 1);
-  layout->addWidget(new QLabel(QStringLiteral("版本：1.0 正式版"), this), 1, 1);
+  layout->addWidget(new QLabel(QStringLiteral("版本：%1 正式版").arg(QStringLiteral(QUILLEX_VERSION)), this), 1, 1);
   layout->setRowStretch(2, 1);
   layout->addWidget(new QLabel(QStringLiteral("本软件为单机版、纯绿色软件"), this), 3, 0, 1, 2,
                     Qt::AlignHCenter);

@@ -11,16 +11,15 @@
 CClaimCheckApp::CClaimCheckApp(int& argc, char** argv) : m_app(argc, argv) {
   QApplication::setApplicationName(
       QFileInfo(QApplication::applicationFilePath()).completeBaseName());
-  QApplication::setApplicationVersion(QStringLiteral("1.0"));
+  QApplication::setApplicationVersion(QStringLiteral(QUILLEX_VERSION));
   QApplication::setDesktopFileName(QStringLiteral("quillex"));
   QApplication::setWindowIcon(ApplicationIcon());
 }
 
 int CClaimCheckApp::InitInstance() {
   CClaimCheckDlg dlg;
-  MessageSink previous = SetMessageSink(MessageBoxSink(&dlg));
+  const ScopedMessageSink sink(MessageBoxSink(&dlg));
   dlg.exec();
-  SetMessageSink(std::move(previous));
   return 0;
 }
 

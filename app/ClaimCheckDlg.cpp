@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "AboutDlg.h"
+#include "AnalyzeClaims.h"
 #include "AppResources.h"
 #include "CheckCommand.h"
 #include "ClaimRecord.h"
@@ -131,8 +132,7 @@ void CClaimCheckDlg::OnCheck() {
 }
 
 void CClaimCheckDlg::OnClear() {
-  g_claims.Empty();
-  g_paragraphs = {};
+  ResetAnalysis();
   m_text.clear();
   PutTextIntoBox();
 }

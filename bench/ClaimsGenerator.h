@@ -21,7 +21,7 @@ enum class Family {
   // stays short, while the antecedent walk still fans out four ways per generation.
   kForwardWeb,
   // Claim 1 is independent; every further claim refers to "1～9999中任一项" and carries about
-  // 16 KB of description, so that its 9,999 parents make the report about three times the input.
+  // 16 KB of description, so that its 9,999 parents make the report about four times the input.
   kWideRanges,
   // Four short claims, then a fifth whose description paragraphs run on to the requested size,
   // full of "所述" followed by terms drawn from some 46,000 pairs of characters, so that the

@@ -64,9 +64,7 @@ void AnalyzeOnly(benchmark::State& state, Family family, size_t bytes) {
   if (!HasInput(state, input)) return;
   std::string report;
   for (auto _ : state) {
-    g_claims.Empty();
-    g_paragraphs = {};
-    g_markSpans = {};
+    ResetAnalysis();
     report = AnalyzeClaims(input.normalized);
     benchmark::DoNotOptimize(report.data());
   }

@@ -1,11 +1,14 @@
 #include "CheckInputs.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <algorithm>
 #include <optional>
 #include <string>
 #include <utility>
 
 #include "CheckCommand.h"
+#include "FindingOutputs.h"
 #include "GbkTexts.h"
 #include "InputFile.h"
 #include "MessageSink.h"
@@ -14,10 +17,15 @@ namespace {
 
 constexpr char kProgram[] = "quillex-check";
 
+// Standard output and standard error in the chosen encoding; in the JSON format, also what each
+// input's entry records of its messages and errors.
 class Output {
  public:
   Output(FileEncoding encoding, std::FILE* out, std::FILE* err)
       : encoding(encoding), outStream(out), errStream(err) {}
+
+  // The JSON entry of the input being checked, or null.
+  void StartInput(QJsonObject* file) { current = file; }
 
   // `text` ends with "\n" when it is not empty.
   void Out(const QString& text) { Write(outStream, text); }
@@ -30,6 +38,9 @@ class Output {
 
   void Error(const QString& name, const QString& what) {
     Err(QStringLiteral("%1: %2: %3\n").arg(QLatin1String(kProgram), name, what));
+    if (!current) return;
+    current->insert(QStringLiteral("status"), QStringLiteral("error"));
+    current->insert(QStringLiteral("error"), what);
   }
 
   // The engine's text, GBK, ending with a line break. Written a piece at a time, since a report
@@ -40,7 +51,22 @@ class Output {
   }
 
   // An engine message, GBK, given its own lines.
-  void EngineMessage(std::string_view gbkText) { Err(WithFinalBreak(FromEngineText(gbkText))); }
+  void EngineMessage(std::string_view gbkText) {
+    const QString message = FromEngineText(gbkText);
+    Err(WithFinalBreak(message));
+    if (!current) return;
+    QJsonArray messages = current->value(QStringLiteral("messages")).toArray();
+    messages.append(message);
+    current->insert(QStringLiteral("messages"), messages);
+  }
+
+  // JSON is UTF-8 whatever the encoding of the texts.
+  void OutJson(const QJsonArray& files) {
+    const QJsonObject tool{{QStringLiteral("name"), QLatin1String(kProgram)},
+                           {QStringLiteral("version"), QStringLiteral(QUILLEX_VERSION)}};
+    const QJsonObject document{{QStringLiteral("tool"), tool}, {QStringLiteral("files"), files}};
+    Write(outStream, QByteArrayView(QJsonDocument(document).toJson(QJsonDocument::Indented)));
+  }
 
   bool OutFailed() { return std::fflush(outStream) != 0 || std::ferror(outStream) != 0; }
 
@@ -61,6 +87,7 @@ class Output {
   FileEncoding encoding;
   std::FILE* outStream;
   std::FILE* errStream;
+  QJsonObject* current = nullptr;
 };
 
 QString DecodeError(qsizetype offset, FileEncoding encoding) {
@@ -98,37 +125,75 @@ std::optional<std::string> EngineTextOf(const QString& path, FileEncoding encodi
   return std::move(converted.bytes);
 }
 
-int CheckOne(const QString& path, bool withHeader, FileEncoding encoding, Output& output) {
-  std::optional<std::string> engineText = EngineTextOf(path, encoding, output);
+int StatusOf(Outcome outcome) {
+  switch (outcome) {
+    case Outcome::kClean:
+      return kExitCongratulated;
+    case Outcome::kProblems:
+    case Outcome::kNoIndependent:
+      return kExitReported;
+    case Outcome::kEmpty:
+    case Outcome::kNoClaimOne:
+      break;
+  }
+  return kExitNotChecked;
+}
+
+// Writes what the chosen format shows of one checked input; JSON goes into its entry.
+void Render(const QString& path, bool withHeader, const CheckOutcome& outcome,
+            const CheckOptions& options, Output& output, QJsonObject& file) {
+  switch (options.format) {
+    case OutputFormat::Report:
+      if (withHeader) output.Out(QStringLiteral("==> %1 <==\n").arg(InputDisplayName(path)));
+      output.OutEngineText(outcome.shownText);
+      return;
+    case OutputFormat::Lines:
+      output.Out(FindingLines(path, outcome.result));
+      return;
+    case OutputFormat::Json: {
+      const QJsonObject json = ResultToJson(outcome.result);
+      for (auto it = json.constBegin(); it != json.constEnd(); ++it) file.insert(it.key(), *it);
+      return;
+    }
+  }
+}
+
+int CheckOne(const QString& path, bool withHeader, const CheckOptions& options, Output& output,
+             QJsonObject& file) {
+  std::optional<std::string> engineText = EngineTextOf(path, options.encoding, output);
   if (!engineText) return kExitNotChecked;
   const CheckOutcome outcome = RunCheck(*engineText);
   engineText.reset();
-  // Nothing but blanks: the box would stay empty without a word, which on a command line is
-  // indistinguishable from a silent failure.
-  if (!outcome.checked && outcome.shownText.empty()) {
-    output.Error(InputDisplayName(path), QStringLiteral("no text to check"));
+  file.insert(QStringLiteral("status"), QString::fromLatin1(OutcomeName(outcome.result.outcome)));
+  // Nothing but blanks and brackets: the box would stay empty without a word, which on a
+  // command line is indistinguishable from a silent failure.
+  if (outcome.result.outcome == Outcome::kEmpty) {
+    output.Err(QStringLiteral("%1: %2: no text to check\n")
+                   .arg(QLatin1String(kProgram), InputDisplayName(path)));
     return kExitNotChecked;
   }
-  if (withHeader) output.Out(QStringLiteral("==> %1 <==\n").arg(InputDisplayName(path)));
-  output.OutEngineText(outcome.shownText);
-  if (outcome.congratulate) {
-    output.EngineMessage(gbk::kMessageCongratulation);
-    return kExitCongratulated;
-  }
-  return outcome.checked ? kExitReported : kExitNotChecked;
+  Render(path, withHeader, outcome, options, output, file);
+  if (outcome.congratulate) output.EngineMessage(gbk::kMessageCongratulation);
+  return StatusOf(outcome.result.outcome);
 }
 
 }  // namespace
 
-int CheckInputs(const QStringList& paths, FileEncoding encoding, std::FILE* out, std::FILE* err) {
-  Output output(encoding, out, err);
-  const MessageSink previous =
-      SetMessageSink([&output](const std::string& message) { output.EngineMessage(message); });
+int CheckInputs(const QStringList& paths, const CheckOptions& options, std::FILE* out,
+                std::FILE* err) {
+  Output output(options.encoding, out, err);
+  const ScopedMessageSink sink(
+      [&output](const std::string& message) { output.EngineMessage(message); });
   int status = kExitCongratulated;
+  QJsonArray files;
   for (const QString& path : paths) {
-    status = std::max(status, CheckOne(path, paths.size() > 1, encoding, output));
+    QJsonObject file{{QStringLiteral("path"), path}, {QStringLiteral("messages"), QJsonArray()}};
+    output.StartInput(&file);
+    status = std::max(status, CheckOne(path, paths.size() > 1, options, output, file));
+    output.StartInput(nullptr);
+    files.append(file);
   }
-  SetMessageSink(previous);
+  if (options.format == OutputFormat::Json) output.OutJson(files);
   if (output.OutFailed()) {
     output.Error(QStringLiteral("standard output"), QStringLiteral("cannot write"));
     return kExitNotChecked;

@@ -12,10 +12,23 @@ inline constexpr int kExitCongratulated = 0;  // the check found claims and no p
 inline constexpr int kExitReported = 1;       // a report was written, with problems or no summary
 inline constexpr int kExitNotChecked = 2;     // no claim 1, an empty text, or bad input or usage
 
-// Checks every input of `paths` in order ("-" is standard input), reading and writing text in
-// `encoding`. The shown text of each check goes to `out` with "\n" line breaks and a final line
-// break, preceded by a line "==> NAME <==" when there are several inputs. Every message of the
-// check and the congratulation go to `err`, one line per error for an input that cannot be read
-// or decoded, which then writes nothing to `out`. Returns the worst exit status of all inputs,
+enum class OutputFormat {
+  Report,  // the shown text of each check, as the window shows it
+  Json,    // one JSON document (UTF-8) for the whole run
+  Lines,   // one "PATH:LINE:COLUMN: 权利要求N：MARK" line per finding
+};
+
+struct CheckOptions {
+  FileEncoding encoding = FileEncoding::Utf8;  // of the inputs, and of what is not JSON
+  OutputFormat format = OutputFormat::Report;
+};
+
+// Checks every input of `paths` in order ("-" is standard input). In the report format the shown
+// text of each check goes to `out` with "\n" line breaks and a final line break, preceded by a
+// line "==> NAME <==" when there are several inputs; the other formats write what the README
+// describes. Every message of the check and the congratulation go to `err` in every format, and
+// one line per error for an input that cannot be read or decoded, which then writes nothing to
+// `out` (its JSON entry has the status "error"). Returns the worst exit status of all inputs,
 // kExitNotChecked also when `out` could not be written.
-int CheckInputs(const QStringList& paths, FileEncoding encoding, std::FILE* out, std::FILE* err);
+int CheckInputs(const QStringList& paths, const CheckOptions& options, std::FILE* out,
+                std::FILE* err);

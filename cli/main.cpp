@@ -1,4 +1,5 @@
-// quillex-check [--encoding utf-8|gb18030] [FILE...]: checks claims texts from the command line.
+// quillex-check [--encoding utf-8|gb18030] [--format report|json|lines] [FILE...]: checks claims
+// texts from the command line.
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
@@ -12,6 +13,13 @@ std::optional<FileEncoding> ParseEncoding(const QString& name) {
   const QString lower = name.toLower();
   if (lower == u"utf-8" || lower == u"utf8") return FileEncoding::Utf8;
   if (lower == u"gb18030" || lower == u"gbk") return FileEncoding::Gb18030;
+  return std::nullopt;
+}
+
+std::optional<OutputFormat> ParseFormat(const QString& name) {
+  if (name == u"report") return OutputFormat::Report;
+  if (name == u"json") return OutputFormat::Json;
+  if (name == u"lines") return OutputFormat::Lines;
   return std::nullopt;
 }
 
@@ -46,6 +54,12 @@ int main(int argc, char* argv[]) {
                      "(also gbk)."),
       QStringLiteral("name"), QStringLiteral("utf-8"));
   parser.addOption(encodingOption);
+  const QCommandLineOption formatOption(
+      QStringLiteral("format"),
+      QStringLiteral("What to write: report (the default), json (one JSON document, always UTF-8) "
+                     "or lines (PATH:LINE:COLUMN: one line per finding)."),
+      QStringLiteral("format"), QStringLiteral("report"));
+  parser.addOption(formatOption);
   parser.addPositionalArgument(QStringLiteral("FILE"),
                                QStringLiteral("Claims text to check; none or - reads standard "
                                               "input."),
@@ -59,7 +73,12 @@ int main(int argc, char* argv[]) {
     return UsageError(QStringLiteral("unknown encoding '%1' (use utf-8 or gb18030)")
                           .arg(parser.value(encodingOption)));
   }
+  const std::optional<OutputFormat> format = ParseFormat(parser.value(formatOption));
+  if (!format) {
+    return UsageError(QStringLiteral("unknown format '%1' (use report, json or lines)")
+                          .arg(parser.value(formatOption)));
+  }
   QStringList paths = parser.positionalArguments();
   if (paths.isEmpty()) paths.append(QStringLiteral("-"));
-  return CheckInputs(paths, *encoding, stdout, stderr);
+  return CheckInputs(paths, {*encoding, *format}, stdout, stderr);
 }

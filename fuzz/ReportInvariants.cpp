@@ -6,6 +6,7 @@
 #include "ClaimNumbering.h"
 #include "ClaimRecord.h"
 #include "GbkTexts.h"
+#include "TextWalker.h"
 
 namespace {
 
@@ -175,6 +176,44 @@ std::string CheckReport(std::string_view report) {
   return "";
 }
 
+// The byte at which code point `count` of the text begins.
+size_t ByteOfCodePoint(std::string_view text, int32_t count) {
+  size_t byte = 0;
+  for (int32_t i = 0; i < count && byte < text.size(); ++i) byte += Gb18030CharLength(text, byte);
+  return byte;
+}
+
+// The result holds what the report shows: as many findings as problems, each claim's findings
+// in its problem count, each finding's report place the inside of a bracket holding its mark's
+// inside, and a place in the box's text.
+std::string CheckResult(const CheckOutcome& outcome) {
+  const AnalysisResult& result = outcome.result;
+  if (static_cast<int>(result.claims.size()) != g_claims.Count()) return "result claims differ";
+  int32_t findings = 0;
+  for (int pos = 0; pos < g_claims.Count(); ++pos) {
+    const ClaimResult& claim = result.claims[pos];
+    const auto count = static_cast<int32_t>(claim.findings.size());
+    if (count != g_claims[pos].problemCount) return "findings differ from the problem count";
+    if ((claim.problemNumber > 0) != (count > 0)) return "problem number without findings";
+    findings += count;
+    for (const Finding& finding : claim.findings) {
+      if (finding.place.line < 1 || finding.place.column < 1) return "finding not located";
+      const size_t start = ByteOfCodePoint(outcome.shownText, finding.reportStart);
+      const size_t end = ByteOfCodePoint(outcome.shownText, finding.reportStart + finding.reportLength);
+      const std::string_view report = outcome.shownText;
+      const std::string_view mark = finding.mark;
+      const std::string_view inside = mark.substr(2, mark.size() - 4);
+      if (start < 2 || report.substr(start - 2, 2) != gbk::kMarkOpen ||
+          report.substr(end, 2) != gbk::kMarkClose ||
+          report.substr(start, end - start).find(inside) == std::string_view::npos) {
+        return "finding's report place is not its bracket";
+      }
+    }
+  }
+  if (findings != result.problems) return "findings differ from the problems counted";
+  return {};
+}
+
 }  // namespace
 
 std::string FindBrokenRule(std::string_view boxText, const CheckOutcome& outcome) {
@@ -185,5 +224,6 @@ std::string FindBrokenRule(std::string_view boxText, const CheckOutcome& outcome
   }
   if (g_claims.Count() == 0) return "checked without a claim";
   if (std::string broken = CheckParagraphs(normalized); !broken.empty()) return broken;
-  return CheckReport(outcome.shownText);
+  if (std::string broken = CheckReport(outcome.shownText); !broken.empty()) return broken;
+  return CheckResult(outcome);
 }

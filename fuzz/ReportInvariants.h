@@ -17,5 +17,7 @@
 //   independent claim, one block per claim holding its head, marks, a space and its text, and the
 //   closing line; the summary's counts of sets, claims, problem claims and problems agree with the
 //   claims, exactly the problem claims carry "★[Err", numbered in order, and each claim's problem
-//   count equals the marks in its text and its merged marks.
+//   count equals the marks in its text and its merged marks;
+// - the analysis result holds one finding per problem, each located in the box's text and placed
+//   on the inside of the report's bracket that shows it.
 std::string FindBrokenRule(std::string_view boxText, const CheckOutcome& outcome);

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "AnalyzeClaims.h"
 #include "CheckCommand.h"
-#include "ClaimRecord.h"
 #include "ReportInvariants.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -20,8 +20,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   // Released here, the claims of one input do not look like a leak to the fuzzer's leak check,
   // which would otherwise run after every input.
-  g_claims.Empty();
-  g_paragraphs = {};
-  g_markSpans = {};
+  ResetAnalysis();
   return 0;
 }

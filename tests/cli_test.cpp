@@ -3,6 +3,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -139,17 +142,71 @@ TEST(QuillexCheck, AnOutputThatCannotBeWrittenIsAnError) {
   EXPECT_TRUE(run.err.endsWith("quillex-check: standard output: cannot write\n"));
 }
 
-// Real claims texts in one run: each is read, checked and reported to its end.
-TEST(QuillexCheck, EveryCorpusTextIsReportedToItsEnd) {
+// The character at a 1-based line and column (in code points) of a text, "" past its end. The
+// input's line breaks are "\n" here.
+QString CharacterAt(const QString& text, int line, int column) {
+  const QStringList lines = text.split(u'\n');
+  if (line < 1 || line > lines.size()) return {};
+  const QList<uint> codePoints = lines[line - 1].toUcs4();
+  if (column < 1 || column > codePoints.size()) return {};
+  const char32_t c = codePoints[column - 1];
+  return QString::fromUcs4(&c, 1);
+}
+
+// Real claims texts, each in its report and in its JSON: the JSON holds what the report shows,
+// and every finding points at its own character of the input (the claim's first digit, or the
+// "所" of "所述"); the lines format points at the same places.
+TEST(QuillexCheck, CorpusJsonAgreesWithReportsAndPointsIntoTheInput) {
   const QDir corpus(QStringLiteral(QUILLEX_CORPUS_DIR));
   QStringList paths;
   for (const QString& name : corpus.entryList({"*.txt"}, QDir::Files)) {
     paths << corpus.filePath(name);
   }
   if (paths.isEmpty()) GTEST_SKIP() << "no claims texts in " << QUILLEX_CORPUS_DIR;
-  const ProcessResult run = RunQuillexCheck(paths);
-  EXPECT_LE(run.exitCode, 1);
-  EXPECT_EQ(run.out.count("\n最后一条权利要求结束\n"), paths.size());
+  const ProcessResult report = RunQuillexCheck(paths);
+  const ProcessResult json = RunQuillexCheck(QStringList{"--format", "json"} + paths);
+  const ProcessResult lines = RunQuillexCheck(QStringList{"--format", "lines"} + paths);
+  EXPECT_LE(report.exitCode, 1);
+  EXPECT_EQ(json.exitCode, report.exitCode);
+  EXPECT_EQ(lines.exitCode, report.exitCode);
+  const QJsonArray files = QJsonDocument::fromJson(json.out)["files"].toArray();
+  ASSERT_EQ(files.size(), paths.size());
+  const QStringList reports = QString::fromUtf8(report.out).split(QStringLiteral("==> "));
+  QStringList expectedLines;
+  for (qsizetype f = 0; f < files.size(); ++f) {
+    const QJsonObject file = files[f].toObject();
+    const QString path = file["path"].toString();
+    SCOPED_TRACE(path.toStdString());
+    QFile input(path);
+    ASSERT_TRUE(input.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(input.readAll()).replace("\r\n", "\n");
+    const QString shown = reports[f + 1];
+    const QJsonObject summary = file["summary"].toObject();
+    EXPECT_TRUE(shown.contains(QStringLiteral("共%1条权利要求").arg(summary["claims"].toInt())));
+    EXPECT_TRUE(shown.contains(QStringLiteral("问题的权利要求有 %1条").arg(summary["problemClaims"].toInt())));
+    int findings = 0;
+    for (const QJsonValue claimValue : file["claims"].toArray()) {
+      const QJsonObject claim = claimValue.toObject();
+      const QString number = QString::number(claim["number"].toInt());
+      EXPECT_EQ(CharacterAt(text, claim["line"].toInt(), claim["column"].toInt()), number.left(1));
+      for (const QJsonValue value : claim["findings"].toArray()) {
+        const QJsonObject finding = value.toObject();
+        ++findings;
+        const int line = finding["line"].toInt();
+        const int column = finding["column"].toInt();
+        const bool antecedent = finding["code"].toString() == u"antecedent";
+        EXPECT_EQ(CharacterAt(text, line, column), antecedent ? QStringLiteral("所") : number.left(1));
+        const QString mark = finding["mark"].toString();
+        EXPECT_TRUE(shown.contains(antecedent ? mark : mark.mid(1, mark.size() - 2)));
+        expectedLines << QStringLiteral("%1:%2:%3: 权利要求%4：%5")
+                             .arg(path, QString::number(line), QString::number(column), number,
+                                  antecedent ? "所述" + finding["term"].toString()
+                                             : mark.mid(1, mark.size() - 2));
+      }
+    }
+    EXPECT_EQ(findings, summary["problems"].toInt());
+  }
+  EXPECT_EQ(QString::fromUtf8(lines.out).split(u'\n', Qt::SkipEmptyParts), expectedLines);
 }
 
 }  // namespace

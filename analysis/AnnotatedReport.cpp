@@ -1,0 +1,130 @@
+#include "AnnotatedReport.h"
+
+#include "ClaimNumbering.h"
+#include "GbkTexts.h"
+#include "TextWalker.h"
+
+namespace {
+
+void AppendSummary(std::string& report, const AnalysisResult& result) {
+  report.append(gbk::kSummarySets).append(std::to_string(result.sets));
+  report.append(gbk::kSummaryClaims).append(std::to_string(result.claims.size()));
+  report.append(gbk::kSummaryProblemClaims).append(std::to_string(result.problemClaims));
+  report.append(gbk::kSummaryProblems).append(std::to_string(result.problems));
+  report.append(gbk::kSummaryTail).append("\r\n\r\n");
+}
+
+void AppendHead(std::string& report, const ClaimResult& claim, int problemClaims) {
+  if (claim.problemNumber > 0) {
+    report.append(gbk::kProblemTag).append(std::to_string(problemClaims)).append("-");
+    report.append(std::to_string(claim.problemNumber)).append("]");
+  }
+  AppendKindAndSubjectTags(report, claim.independent, claim.number, claim.subject);
+  if (!claim.independent) AppendParentTag(report, claim.parents);
+}
+
+// The inside of a mark: the mark without its "【" and "】".
+std::string_view Inside(std::string_view mark) {
+  const size_t bracket = gbk::kMarkOpen.size();
+  return mark.substr(bracket, mark.size() - 2 * bracket);
+}
+
+// The claim's own marks in one bracket, "【A|B|C】", and the claim's text with a bracket around
+// each antecedent span. The findings' report places are left as byte spans.
+void AppendMarksAndText(std::string& report, ClaimResult& claim) {
+  std::vector<Finding>& findings = claim.findings;
+  size_t next = 0;
+  if (next < findings.size() && findings[next].code != FindingCode::kAntecedent) {
+    report.append(gbk::kMarkOpen);
+    const auto inside = static_cast<int32_t>(report.size());
+    for (; next < findings.size() && findings[next].code != FindingCode::kAntecedent; ++next) {
+      if (static_cast<int32_t>(report.size()) > inside) report.push_back('|');
+      report.append(Inside(findings[next].mark));
+    }
+    const auto length = static_cast<int32_t>(report.size()) - inside;
+    for (size_t i = 0; i < next; ++i) {
+      findings[i].reportStart = inside;
+      findings[i].reportLength = length;
+    }
+    report.append(gbk::kMarkClose);
+  }
+  report.append(" ");
+  size_t copied = 0;
+  for (; next < findings.size(); ++next) {
+    Finding& finding = findings[next];
+    const auto start = static_cast<size_t>(finding.textStart);
+    report.append(claim.text, copied, start - copied).append(gbk::kMarkOpen);
+    finding.reportStart = static_cast<int32_t>(report.size());
+    finding.reportLength = finding.textLength;
+    report.append(claim.text, start, static_cast<size_t>(finding.textLength));
+    report.append(gbk::kMarkClose);
+    copied = start + static_cast<size_t>(finding.textLength);
+  }
+  report.append(claim.text, copied);
+}
+
+// Turns the findings' byte spans in the report into code points, in one walk: findings stand in
+// the report in the order of the claims and of each claim's findings, the merged bracket's
+// sharing one span.
+void CountReportPlaces(std::string_view report, AnalysisResult& result) {
+  TextWalker walker(report);
+  for (ClaimResult& claim : result.claims) {
+    int32_t lastStart = -1;
+    int32_t start = 0;
+    int32_t length = 0;
+    for (Finding& finding : claim.findings) {
+      if (finding.reportStart != lastStart) {
+        lastStart = finding.reportStart;
+        start = walker.CodePointsBefore(static_cast<size_t>(finding.reportStart));
+        length = walker.CodePointsBefore(static_cast<size_t>(finding.reportStart) +
+                                         static_cast<size_t>(finding.reportLength)) -
+                 start;
+      }
+      finding.reportStart = start;
+      finding.reportLength = length;
+    }
+  }
+}
+
+}  // namespace
+
+void AppendKindAndSubjectTags(std::string& head, bool independent, int32_t number,
+                              std::string_view subject) {
+  head.append(independent ? gbk::kTagIndependent : gbk::kTagDependent);
+  head.append(std::to_string(number)).append("]");
+  head.append("[").append(subject).append("]");
+}
+
+void AppendParentTag(std::string& head, const std::vector<int32_t>& numbers) {
+  if (numbers.empty()) {
+    head += gbk::kTagParentUnknown;
+    return;
+  }
+  head += gbk::kTagParent;
+  for (int32_t n : numbers) AppendListItem(head, n);
+  head.push_back(']');
+}
+
+std::string WriteReport(AnalysisResult& result) {
+  size_t size = 512;
+  for (const ClaimResult& claim : result.claims) {
+    size += claim.text.size() + 64;
+    for (const Finding& finding : claim.findings) size += finding.mark.size();
+  }
+  std::string report;
+  report.reserve(size);
+  if (result.sets > 0) AppendSummary(report, result);
+  int sets = 0;
+  for (ClaimResult& claim : result.claims) {
+    if (claim.independent) {
+      ++sets;
+      report.append(gbk::kSetHeaderHead).append(std::to_string(sets)).append(gbk::kSetHeaderTail);
+    }
+    AppendHead(report, claim, result.problemClaims);
+    AppendMarksAndText(report, claim);
+    report.append("\r\n\r\n");
+  }
+  if (sets > 0) report.append(gbk::kClosingLine);
+  CountReportPlaces(report, result);
+  return report;
+}

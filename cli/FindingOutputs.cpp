@@ -1,0 +1,83 @@
+#include "FindingOutputs.h"
+
+#include <QJsonArray>
+
+#include "ClaimsCodec.h"
+#include "GbkTexts.h"
+
+namespace {
+
+QString Text(std::string_view gbkText) { return FromEngineText(gbkText); }
+
+// The mark without its brackets; for an antecedent finding, "所述" and the term.
+QString MarkInside(const Finding& finding) {
+  if (finding.code == FindingCode::kAntecedent) {
+    return Text(std::string(gbk::kSaid).append(finding.term));
+  }
+  const QString mark = Text(finding.mark);
+  return mark.mid(1, mark.size() - 2);
+}
+
+QJsonObject FindingToJson(const Finding& finding) {
+  QJsonObject json{
+      {QStringLiteral("code"), QString::fromLatin1(FindingCodeName(finding.code))},
+      {QStringLiteral("severity"), QString::fromLatin1(SeverityName(finding.severity))},
+      {QStringLiteral("mark"), Text(finding.mark)},
+      {QStringLiteral("line"), finding.place.line},
+      {QStringLiteral("column"), finding.place.column},
+  };
+  if (finding.InText()) json.insert(QStringLiteral("length"), finding.length);
+  if (!finding.term.empty()) json.insert(QStringLiteral("term"), Text(finding.term));
+  if (!finding.pair.empty()) json.insert(QStringLiteral("pair"), Text(finding.pair));
+  return json;
+}
+
+QJsonObject ClaimToJson(const ClaimResult& claim) {
+  QJsonArray parents;
+  for (int32_t parent : claim.parents) parents.append(parent);
+  QJsonArray findings;
+  for (const Finding& finding : claim.findings) findings.append(FindingToJson(finding));
+  return {
+      {QStringLiteral("number"), claim.number},
+      {QStringLiteral("kind"),
+       claim.independent ? QStringLiteral("independent") : QStringLiteral("dependent")},
+      {QStringLiteral("subject"), Text(claim.subject)},
+      {QStringLiteral("parents"), parents},
+      {QStringLiteral("set"), claim.set},
+      {QStringLiteral("problemNumber"), claim.problemNumber},
+      {QStringLiteral("line"), claim.place.line},
+      {QStringLiteral("column"), claim.place.column},
+      {QStringLiteral("findings"), findings},
+  };
+}
+
+}  // namespace
+
+QJsonObject ResultToJson(const AnalysisResult& result) {
+  QJsonObject json;
+  if (result.HasSummary()) {
+    json.insert(QStringLiteral("summary"),
+                QJsonObject{{QStringLiteral("sets"), result.sets},
+                            {QStringLiteral("claims"), static_cast<int>(result.claims.size())},
+                            {QStringLiteral("problemClaims"), result.problemClaims},
+                            {QStringLiteral("problems"), result.problems}});
+  }
+  QJsonArray claims;
+  for (const ClaimResult& claim : result.claims) claims.append(ClaimToJson(claim));
+  json.insert(QStringLiteral("claims"), claims);
+  return json;
+}
+
+QString FindingLines(const QString& path, const AnalysisResult& result) {
+  QString lines;
+  for (const ClaimResult& claim : result.claims) {
+    for (const Finding& finding : claim.findings) {
+      // One pass over the pattern, so that a "%" in the path stays as it is.
+      lines += QStringLiteral("%1:%2:%3: 权利要求%4：%5\n")
+                   .arg(path, QString::number(finding.place.line),
+                        QString::number(finding.place.column), QString::number(claim.number),
+                        MarkInside(finding));
+    }
+  }
+  return lines;
+}

@@ -1,0 +1,16 @@
+// The analysis result rendered for programs: a JSON object per input, and one line per finding
+// in the form compilers use.
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+
+#include "AnalysisResult.h"
+
+// The JSON of one checked input without its "path", "status" and "messages": "summary" (when
+// the report has one) and "claims", each with its findings, as the README describes.
+QJsonObject ResultToJson(const AnalysisResult& result);
+
+// "PATH:LINE:COLUMN: 权利要求N：MARK\n" for every finding, in report order; MARK is the mark
+// without its brackets ("所述" and the term for an antecedent finding).
+QString FindingLines(const QString& path, const AnalysisResult& result);
