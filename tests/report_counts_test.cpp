@@ -13,9 +13,9 @@ namespace {
 TEST(ReportCountsTest, MarkAfterTextEndingInLoneLeadByteIsCounted) {
   // "1.一种装置，其特征在于。" and a lead byte with no partner: the claim does not end with its
   // full stop, and the mark for that must count although the text's last character is torn.
-  const std::string text =
-      "1.\xD2\xBB\xD6\xD6\xD7\xB0\xD6\xC3\xA3\xAC" + std::string(gbk::kCharacterisedBy) +
-      std::string(gbk::kFullStop) + "\x81";
+  const std::string text = "1.\xD2\xBB\xD6\xD6\xD7\xB0\xD6\xC3\xA3\xAC" +
+                           std::string(gbk::kCharacterisedBy) + std::string(gbk::kFullStop) +
+                           "\x81";
   const CheckOutcome outcome = RunCheck(text);
   ASSERT_EQ(g_claims.Count(), 1);
   EXPECT_EQ(g_claims[0].marks, gbk::kMarkFullStopNotAtEnd);
