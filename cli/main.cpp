@@ -9,25 +9,41 @@
 
 namespace {
 
-std::optional<FileEncoding> ParseEncoding(const QString& name) {
-  const QString lower = name.toLower();
-  if (lower == u"utf-8" || lower == u"utf8") return FileEncoding::Utf8;
-  if (lower == u"gb18030" || lower == u"gbk") return FileEncoding::Gb18030;
-  return std::nullopt;
-}
-
-std::optional<OutputFormat> ParseFormat(const QString& name) {
-  if (name == u"report") return OutputFormat::Report;
-  if (name == u"json") return OutputFormat::Json;
-  if (name == u"lines") return OutputFormat::Lines;
-  return std::nullopt;
-}
-
 int UsageError(const QString& what) {
   std::fprintf(stderr, "quillex-check: %s\nTry 'quillex-check --help' for more information.\n",
                qPrintable(what));
   return kExitNotChecked;
 }
+
+template <typename T>
+struct Choice {
+  const char* name;
+  T value;
+};
+
+// The value that `option` names among `choices` (compared without case), or, after a usage error
+// that lists them, nothing.
+template <typename T, size_t N>
+std::optional<T> ChosenValue(const QCommandLineParser& parser, const QCommandLineOption& option,
+                             const Choice<T> (&choices)[N]) {
+  const QString given = parser.value(option);
+  QStringList names;
+  for (const Choice<T>& choice : choices) {
+    if (given.compare(QLatin1String(choice.name), Qt::CaseInsensitive) == 0) return choice.value;
+    names << QLatin1String(choice.name);
+  }
+  UsageError(QStringLiteral("unknown %1 '%2' (use %3)")
+                 .arg(option.names().constFirst(), given, names.join(QStringLiteral(", "))));
+  return std::nullopt;
+}
+
+constexpr Choice<FileEncoding> kEncodings[] = {{"utf-8", FileEncoding::Utf8},
+                                               {"utf8", FileEncoding::Utf8},
+                                               {"gb18030", FileEncoding::Gb18030},
+                                               {"gbk", FileEncoding::Gb18030}};
+constexpr Choice<OutputFormat> kFormats[] = {{"report", OutputFormat::Report},
+                                             {"json", OutputFormat::Json},
+                                             {"lines", OutputFormat::Lines}};
 
 }  // namespace
 
@@ -68,16 +84,10 @@ int main(int argc, char* argv[]) {
   if (!parser.parse(QCoreApplication::arguments())) return UsageError(parser.errorText());
   if (parser.isSet(helpOption)) parser.showHelp(0);
   if (parser.isSet(versionOption)) parser.showVersion();
-  const std::optional<FileEncoding> encoding = ParseEncoding(parser.value(encodingOption));
-  if (!encoding) {
-    return UsageError(QStringLiteral("unknown encoding '%1' (use utf-8 or gb18030)")
-                          .arg(parser.value(encodingOption)));
-  }
-  const std::optional<OutputFormat> format = ParseFormat(parser.value(formatOption));
-  if (!format) {
-    return UsageError(QStringLiteral("unknown format '%1' (use report, json or lines)")
-                          .arg(parser.value(formatOption)));
-  }
+  const std::optional<FileEncoding> encoding = ChosenValue(parser, encodingOption, kEncodings);
+  if (!encoding) return kExitNotChecked;
+  const std::optional<OutputFormat> format = ChosenValue(parser, formatOption, kFormats);
+  if (!format) return kExitNotChecked;
   QStringList paths = parser.positionalArguments();
   if (paths.isEmpty()) paths.append(QStringLiteral("-"));
   return CheckInputs(paths, {*encoding, *format}, stdout, stderr);

@@ -74,7 +74,7 @@ TEST(QuillexCheck, OutcomesOfStandardInput) {
   const QByteArray longClaimOne =
       QByteArray(kWorkedExample).replace("1. ", "1." + QByteArray(1 << 17, ' '));
   const QByteArray tryHelp = "\nTry 'quillex-check --help' for more information.\n";
-  const QByteArray latin1 = "quillex-check: unknown encoding 'latin1' (use utf-8 or gb18030)";
+  const QByteArray latin1 = "quillex-check: unknown encoding 'latin1' (use utf-8, utf8, gb18030, gbk)";
   struct Case {
     QStringList args;
     QByteArray in;
