@@ -155,6 +155,9 @@ inline constexpr std::string_view kSaidTail = "\xCA\xF6";  // 述
 inline constexpr std::string_view kTypoHeads =
     "\xC8\xA8\xC0\xFB\xBE\xDD\xB8\xF9\xC8\xE7";                                   // 权利据根如
 inline constexpr std::string_view kAccording = "\xB8\xF9\xBE\xDD";                // 根据
+inline constexpr std::string_view kStep = "\xB2\xBD\xD6\xE8";                     // 步骤
+inline constexpr std::string_view kRightWord = "\xC8\xA8\xC0\xFB";                // 权利
+inline constexpr std::string_view kRequireWord = "\xD2\xAA\xC7\xF3";              // 要求
 inline constexpr std::string_view kRightHead = "\xC8\xA8";                        // 权
 inline constexpr std::string_view kRefPhraseHeadlessBefore = "\xB8\xF9\xD2\xC0";  // 根依
 inline constexpr std::string_view kOneOf = "\xD6\xAE\xD2\xBB";                    // 之一

@@ -28,6 +28,13 @@ int TypoLength(std::string_view text, int pos, int previous) {
     const bool numbered = end > pos + Size(gbk::kClaimWord);
     return numbered && HasAt(text, end, gbk::kSaidTail) ? end + Size(gbk::kSaidTail) - pos : 0;
   }
+  // "权利2要求": the number written inside the word.
+  if (HasAt(text, pos, gbk::kRightWord)) {
+    const int end = DigitRunEnd(text, pos + Size(gbk::kRightWord));
+    if (end > pos + Size(gbk::kRightWord) && HasAt(text, end, gbk::kRequireWord)) {
+      return end + Size(gbk::kRequireWord) - pos;
+    }
+  }
   // Before a digit, so that the page header "权利要求书" cut short is not taken for a reference.
   for (std::string_view cut : {gbk::kClaimWordShort, gbk::kClaimWordHeadless}) {
     if (!HasAt(text, pos, cut)) continue;

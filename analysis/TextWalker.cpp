@@ -13,7 +13,8 @@ int32_t TextWalker::CodePointsBefore(size_t pos) {
     byte_ += Gb18030CharLength(text_, byte_);
     ++codePoints_;
     // "\r\n" breaks the line at its "\n".
-    const bool lineBreak = c == '\n' || (c == '\r' && (byte_ >= text_.size() || text_[byte_] != '\n'));
+    const bool lineBreak =
+        c == '\n' || (c == '\r' && (byte_ >= text_.size() || text_[byte_] != '\n'));
     if (!lineBreak) continue;
     ++line_;
     lineStart_ = codePoints_;
