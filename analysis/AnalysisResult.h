@@ -23,12 +23,13 @@ std::string_view OutcomeName(Outcome outcome);
 struct ClaimResult {
   int32_t number = 0;
   bool independent = true;
-  std::string subject;            // GBK; "" when not recognised
-  std::vector<int32_t> parents;   // the numbers referred to, without repeats; empty when unread
-  int32_t set = 0;                // the claim set it belongs to, from 1; 0 before the first one
-  int32_t problemNumber = 0;      // K of its "★[ErrT-K]", 0 when it has no problem
-  int32_t firstParagraph = 0;     // its first paragraph's position among the text's paragraphs
-  std::string text;               // GBK, as read: paragraphs joined by "\r\n", without brackets
+  std::string subject;           // GBK; "" when not recognised
+  std::vector<int32_t> parents;  // the numbers referred to, without repeats; empty when unread
+  int32_t set = 0;               // the claim set it belongs to, from 1; 0 before the first one
+  int32_t problemNumber = 0;     // K of its "★[ErrT-K]", 0 when it has no problem
+  // Its paragraphs among the analysed text's: its text as read is them joined by "\r\n".
+  int32_t firstParagraph = 0;
+  int32_t paragraphCount = 1;
   std::vector<Finding> findings;  // in report order: the merged bracket's, then the text's
   TextPlace place;                // the first digit of its number in the user's text
 };
@@ -40,7 +41,7 @@ struct AnalysisResult {
   int32_t problemClaims = 0;
   int32_t problems = 0;
   std::vector<ClaimResult> claims;
-  // Where each paragraph (as trimmed) lies in the analysed text.
+  // Where each paragraph (as trimmed) lies in the analysed text, which the result does not hold.
   std::vector<TextSpan> paragraphs;
 
   bool HasSummary() const { return outcome == Outcome::kProblems || outcome == Outcome::kClean; }

@@ -73,9 +73,16 @@ void NumberProblemClaims(int problemClaims) {
   }
 }
 
+// Where a finding stands in the report: the marks of the merged bracket in the order of their
+// codes, then the antecedent brackets of the text.
+int Rank(const Finding& finding) {
+  if (finding.code == FindingCode::kAntecedent) return 1 << 8;
+  return static_cast<int>(finding.code);
+}
+
 // The result's record of the claim at `pos`, which takes over the record's findings; `set` is
-// the number of claim sets so far.
-ClaimResult ResultOf(int pos, int set, int& problemNumber, std::string&& textAsRead) {
+// the number of claim sets so far. Every paragraph from claim 1 on belongs to a claim.
+ClaimResult ResultOf(int pos, int set, int& problemNumber) {
   ClaimRecord& record = g_claims[pos];
   ClaimResult claim;
   claim.number = record.number;
@@ -85,12 +92,17 @@ ClaimResult ResultOf(int pos, int set, int& problemNumber, std::string&& textAsR
   claim.set = set;
   if (record.problemCount > 0) claim.problemNumber = ++problemNumber;
   claim.firstParagraph = record.firstParagraph;
-  claim.text = std::move(textAsRead);
+  const int next = pos + 1 < g_claims.Count() ? g_claims[pos + 1].firstParagraph
+                                              : static_cast<int>(g_paragraphs.size());
+  claim.paragraphCount = next - record.firstParagraph;
   claim.findings = std::move(record.findings);
   for (Finding& finding : claim.findings) finding.severity = SeverityOf(record, finding);
-  // The report shows the merged bracket before the text and its brackets.
-  std::stable_partition(claim.findings.begin(), claim.findings.end(),
-                        [](const Finding& f) { return f.code != FindingCode::kAntecedent; });
+  // The report shows the merged bracket, its marks in the order of their codes, before the text
+  // and its brackets.
+  const auto byRank = [](const Finding& a, const Finding& b) { return Rank(a) < Rank(b); };
+  if (!std::is_sorted(claim.findings.begin(), claim.findings.end(), byRank)) {
+    std::stable_sort(claim.findings.begin(), claim.findings.end(), byRank);
+  }
   return claim;
 }
 
@@ -123,12 +135,7 @@ AnalysisResult AnalyzeToResult(const std::string& text) {
   for (int pos = 0; pos < g_claims.Count(); ++pos) CompleteRecord(pos, currentLeader);
   ProblemTotals totals;
   AntecedentChecker antecedents;
-  // The texts as read, before the antecedent brackets go in.
-  std::vector<std::string> textsAsRead(g_claims.Count());
-  for (int pos = 0; pos < g_claims.Count(); ++pos) {
-    textsAsRead[pos] = g_claims[pos].text;
-    CheckRecord(pos, antecedents, totals);
-  }
+  for (int pos = 0; pos < g_claims.Count(); ++pos) CheckRecord(pos, antecedents, totals);
   NumberProblemClaims(totals.claims);
   result.problemClaims = totals.claims;
   result.problems = totals.problems;
@@ -136,7 +143,7 @@ AnalysisResult AnalyzeToResult(const std::string& text) {
   int problemNumber = 0;
   for (int pos = 0; pos < g_claims.Count(); ++pos) {
     result.sets += g_claims[pos].isIndependent;
-    result.claims.push_back(ResultOf(pos, result.sets, problemNumber, std::move(textsAsRead[pos])));
+    result.claims.push_back(ResultOf(pos, result.sets, problemNumber));
   }
   result.outcome = OutcomeOf(result);
   return result;
@@ -144,5 +151,5 @@ AnalysisResult AnalyzeToResult(const std::string& text) {
 
 std::string AnalyzeClaims(const std::string& text) {
   AnalysisResult result = AnalyzeToResult(text);
-  return result.claims.empty() ? text : WriteReport(result);
+  return result.claims.empty() ? text : WriteReport(result, text);
 }

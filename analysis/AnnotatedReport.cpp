@@ -1,5 +1,7 @@
 #include "AnnotatedReport.h"
 
+#include <algorithm>
+
 #include "ClaimNumbering.h"
 #include "GbkTexts.h"
 #include "TextWalker.h"
@@ -29,9 +31,50 @@ std::string_view Inside(std::string_view mark) {
   return mark.substr(bracket, mark.size() - 2 * bracket);
 }
 
+// The claim's text as read, its paragraphs joined by "\r\n", from byte `from` to `to` of it.
+class ClaimText {
+ public:
+  ClaimText(const AnalysisResult& result, const ClaimResult& claim, std::string_view analysed)
+      : paragraphs(result.paragraphs.data() + claim.firstParagraph),
+        count(claim.paragraphCount),
+        text(analysed) {}
+
+  void AppendUpTo(std::string& report, size_t to) {
+    while (copied < to) {
+      const TextSpan& span = paragraphs[paragraph];
+      const auto paragraphEnd = static_cast<size_t>(span.length);
+      if (inParagraph == paragraphEnd) {
+        report.append("\r\n");
+        copied += 2;
+        ++paragraph;
+        inParagraph = 0;
+        continue;
+      }
+      const size_t n = std::min(paragraphEnd - inParagraph, to - copied);
+      report.append(text.substr(static_cast<size_t>(span.start) + inParagraph, n));
+      inParagraph += n;
+      copied += n;
+    }
+  }
+
+  void AppendRest(std::string& report) {
+    size_t length = 0;
+    for (int32_t i = 0; i < count; ++i) length += static_cast<size_t>(paragraphs[i].length);
+    AppendUpTo(report, length + 2 * static_cast<size_t>(count - 1));
+  }
+
+ private:
+  const TextSpan* paragraphs;
+  int32_t count;
+  std::string_view text;
+  int32_t paragraph = 0;
+  size_t inParagraph = 0;
+  size_t copied = 0;
+};
+
 // The claim's own marks in one bracket, "【A|B|C】", and the claim's text with a bracket around
 // each antecedent span. The findings' report places are left as byte spans.
-void AppendMarksAndText(std::string& report, ClaimResult& claim) {
+void AppendMarksAndText(std::string& report, ClaimResult& claim, ClaimText text) {
   std::vector<Finding>& findings = claim.findings;
   size_t next = 0;
   if (next < findings.size() && findings[next].code != FindingCode::kAntecedent) {
@@ -49,18 +92,17 @@ void AppendMarksAndText(std::string& report, ClaimResult& claim) {
     report.append(gbk::kMarkClose);
   }
   report.append(" ");
-  size_t copied = 0;
   for (; next < findings.size(); ++next) {
     Finding& finding = findings[next];
     const auto start = static_cast<size_t>(finding.textStart);
-    report.append(claim.text, copied, start - copied).append(gbk::kMarkOpen);
+    text.AppendUpTo(report, start);
+    report.append(gbk::kMarkOpen);
     finding.reportStart = static_cast<int32_t>(report.size());
     finding.reportLength = finding.textLength;
-    report.append(claim.text, start, static_cast<size_t>(finding.textLength));
+    text.AppendUpTo(report, start + static_cast<size_t>(finding.textLength));
     report.append(gbk::kMarkClose);
-    copied = start + static_cast<size_t>(finding.textLength);
   }
-  report.append(claim.text, copied);
+  text.AppendRest(report);
 }
 
 // Turns the findings' byte spans in the report into code points, in one walk: findings stand in
@@ -105,10 +147,10 @@ void AppendParentTag(std::string& head, const std::vector<int32_t>& numbers) {
   head.push_back(']');
 }
 
-std::string WriteReport(AnalysisResult& result) {
-  size_t size = 512;
+std::string WriteReport(AnalysisResult& result, std::string_view analysedText) {
+  size_t size = analysedText.size() + 512;
   for (const ClaimResult& claim : result.claims) {
-    size += claim.text.size() + 64;
+    size += 64;
     for (const Finding& finding : claim.findings) size += finding.mark.size();
   }
   std::string report;
@@ -121,7 +163,7 @@ std::string WriteReport(AnalysisResult& result) {
       report.append(gbk::kSetHeaderHead).append(std::to_string(sets)).append(gbk::kSetHeaderTail);
     }
     AppendHead(report, claim, result.problemClaims);
-    AppendMarksAndText(report, claim);
+    AppendMarksAndText(report, claim, ClaimText(result, claim, analysedText));
     report.append("\r\n\r\n");
   }
   if (sets > 0) report.append(gbk::kClosingLine);

@@ -16,6 +16,6 @@ void AppendKindAndSubjectTags(std::string& head, bool independent, int32_t numbe
 // Appends "[父1;2;]", or "[父?]" when `numbers` is empty.
 void AppendParentTag(std::string& head, const std::vector<int32_t>& numbers);
 
-// The report of `result`, in GBK with "\r\n" line breaks; `result` must hold at least one claim.
-// Sets every finding's reportStart and reportLength.
-std::string WriteReport(AnalysisResult& result);
+// The report of `result`, the analysis of `analysedText`, in GBK with "\r\n" line breaks;
+// `result` must hold at least one claim. Sets every finding's reportStart and reportLength.
+std::string WriteReport(AnalysisResult& result, std::string_view analysedText);

@@ -77,7 +77,7 @@ CheckOutcome RunCheck(std::string_view boxText) {
   CheckOutcome outcome;
   outcome.result = AnalyzeToResult(normalized);
   outcome.checked = !outcome.result.claims.empty();
-  outcome.shownText = outcome.checked ? WriteReport(outcome.result) : std::move(normalized);
+  outcome.shownText = outcome.checked ? WriteReport(outcome.result, normalized) : std::move(normalized);
   LocateFindings(outcome.result, boxText, map);
   outcome.congratulate = outcome.result.outcome == Outcome::kClean;
   return outcome;

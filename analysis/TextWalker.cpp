@@ -1,5 +1,36 @@
 #include "TextWalker.h"
 
+#include <cstring>
+
+namespace {
+
+constexpr uint64_t kHighBits = 0x8080808080808080;
+
+// From the character boundary `from`, walks characters until `to` is reached or passed, adding
+// them to `count`; returns the byte reached. Eight bytes at a time where they are all below 0x80
+// (eight characters) or all 0x80 or more (four two-byte characters: a four-byte sequence has a
+// digit second).
+size_t WalkCharacters(std::string_view text, size_t from, size_t to, int32_t& count) {
+  size_t pos = from;
+  while (pos < to) {
+    if (pos + 8 <= to) {
+      uint64_t word;
+      std::memcpy(&word, text.data() + pos, sizeof word);
+      const uint64_t high = word & kHighBits;
+      if (high == 0 || high == kHighBits) {
+        count += high == 0 ? 8 : 4;
+        pos += 8;
+        continue;
+      }
+    }
+    pos += static_cast<size_t>(Gb18030CharLength(text, pos));
+    ++count;
+  }
+  return pos;
+}
+
+}  // namespace
+
 int Gb18030CharLength(std::string_view text, size_t pos) {
   if (static_cast<unsigned char>(text[pos]) < 0x80) return 1;
   const size_t left = text.size() - pos;
@@ -7,15 +38,31 @@ int Gb18030CharLength(std::string_view text, size_t pos) {
   return left >= 2 ? 2 : 1;
 }
 
+size_t TextWalker::NextBreak() {
+  const auto next = [this](size_t& cached, char c) {
+    if (cached != kUnknown && cached >= byte_) return cached;
+    const void* found = std::memchr(text_.data() + byte_, c, text_.size() - byte_);
+    cached = found ? static_cast<size_t>(static_cast<const char*>(found) - text_.data())
+                   : text_.size();
+    return cached;
+  };
+  const size_t cr = next(nextCr_, '\r');
+  const size_t lf = next(nextLf_, '\n');
+  return cr < lf ? cr : lf;
+}
+
 int32_t TextWalker::CodePointsBefore(size_t pos) {
-  while (byte_ < pos && byte_ < text_.size()) {
-    const char c = text_[byte_];
-    byte_ += Gb18030CharLength(text_, byte_);
-    ++codePoints_;
+  if (pos > text_.size()) pos = text_.size();
+  while (byte_ < pos) {
+    const size_t lineBreak = NextBreak();
+    if (byte_ < lineBreak) {
+      byte_ = WalkCharacters(text_, byte_, lineBreak < pos ? lineBreak : pos, codePoints_);
+      continue;
+    }
     // "\r\n" breaks the line at its "\n".
-    const bool lineBreak =
-        c == '\n' || (c == '\r' && (byte_ >= text_.size() || text_[byte_] != '\n'));
-    if (!lineBreak) continue;
+    const char c = text_[byte_++];
+    ++codePoints_;
+    if (c == '\r' && byte_ < text_.size() && text_[byte_] == '\n') continue;
     ++line_;
     lineStart_ = codePoints_;
   }

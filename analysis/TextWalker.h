@@ -25,8 +25,15 @@ class TextWalker {
   TextPlace PlaceOf(size_t pos);
 
  private:
+  static constexpr size_t kUnknown = static_cast<size_t>(-1);
+
+  // The position of the next "\r" or "\n" at or after the walk's, or the end.
+  size_t NextBreak();
+
   std::string_view text_;
   size_t byte_ = 0;
+  size_t nextCr_ = kUnknown;
+  size_t nextLf_ = kUnknown;
   int32_t codePoints_ = 0;
   int32_t line_ = 1;
   int32_t lineStart_ = 0;  // code points before the line's first character

@@ -1,179 +1,115 @@
 #include "ReportInvariants.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "ClaimNumbering.h"
 #include "ClaimRecord.h"
+#include "GbkText.h"
 #include "GbkTexts.h"
 #include "TextWalker.h"
 
 namespace {
 
-bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-size_t CharBytes(std::string_view text, size_t pos) {
-  return static_cast<unsigned char>(text[pos]) >= 0x80 && pos + 1 < text.size() ? 2 : 1;
-}
-
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-// The trimmed, non-empty pieces between "\r\n", searched character by character.
+// The trimmed, non-empty pieces between "\r\n", walked character by character: a walk of its own,
+// not the analysis's search.
 std::vector<std::string> SplitTrimmed(std::string_view text) {
-  std::vector<std::string> pieces;
-  size_t start = 0;
-  auto take = [&](size_t end) {
-    const std::string_view piece = Trim(text.substr(start, end - start));
-    if (!piece.empty()) pieces.emplace_back(piece);
-  };
-  for (size_t pos = 0; pos < text.size(); pos += CharBytes(text, pos)) {
-    if (text.substr(pos, 2) == "\r\n") {
-      take(pos);
-      start = pos + 2;
-    }
-  }
-  take(text.size());
-  return pieces;
-}
-
-// The number of `needle` in `text`, matched at character boundaries.
-int Count(std::string_view text, std::string_view needle) {
-  int count = 0;
+  std::vector<std::string> pieces(1);
   for (size_t pos = 0; pos < text.size();) {
-    if (text[pos] == needle[0] && text.compare(pos, needle.size(), needle) == 0) {
-      ++count;
-      pos += needle.size();
-    } else {
-      pos += CharBytes(text, pos);
-    }
-  }
-  return count;
-}
-
-// `text` without the brackets that the analysis inserts.
-std::string WithoutBrackets(std::string_view text) {
-  std::string out;
-  for (size_t pos = 0; pos < text.size();) {
-    const size_t length = CharBytes(text, pos);
-    const std::string_view c = text.substr(pos, length);
-    if (c != gbk::kMarkOpen && c != gbk::kMarkClose) out += c;
+    const size_t length = text.substr(pos, 2) == "\r\n" ? 2 : CharLength(text[pos]);
+    if (length == 2 && text[pos] == '\r') pieces.emplace_back();
+    if (length == 1 || text[pos] != '\r') pieces.back() += text.substr(pos, length);
     pos += length;
   }
-  return out;
-}
-
-std::string Join(const std::vector<std::string>& parts, size_t from) {
-  std::string out;
-  for (size_t i = from; i < parts.size(); ++i) {
-    if (i > from) out += "\r\n";
-    out += parts[i];
+  std::vector<std::string> trimmed;
+  for (const std::string& piece : pieces) {
+    const size_t begin = piece.find_first_not_of(" \t\n\v\f\r");
+    if (begin != std::string::npos) {
+      trimmed.push_back(piece.substr(begin, piece.find_last_not_of(" \t\n\v\f\r") + 1 - begin));
+    }
   }
-  return out;
-}
-
-// Walks the report, expecting the pieces in order.
-class ReportReader {
- public:
-  explicit ReportReader(std::string_view report) : report_(report) {}
-  bool Expect(std::string_view piece) {
-    if (!report_.substr(pos_).starts_with(piece)) return false;
-    pos_ += piece.size();
-    return true;
-  }
-  bool AtEnd() const { return pos_ == report_.size(); }
-  size_t Pos() const { return pos_; }
-
- private:
-  std::string_view report_;
-  size_t pos_ = 0;
-};
-
-struct Totals {
-  int sets = 0;
-  int problemClaims = 0;
-  int problems = 0;
-};
-
-std::string Summary(const Totals& totals) {
-  return std::string(gbk::kSummarySets) + std::to_string(totals.sets) +
-         std::string(gbk::kSummaryClaims) + std::to_string(g_claims.Count()) +
-         std::string(gbk::kSummaryProblemClaims) + std::to_string(totals.problemClaims) +
-         std::string(gbk::kSummaryProblems) + std::to_string(totals.problems) +
-         std::string(gbk::kSummaryTail) + "\r\n\r\n";
-}
-
-std::string At(const char* what, int claim, size_t pos) {
-  return std::string(what) + " (claim record " + std::to_string(claim) + ", report byte " +
-         std::to_string(pos) + ")";
-}
-
-// Each mark of `marks` is one problem; merged neighbours are joined by "|".
-int MarkCount(std::string_view marks) {
-  return marks.empty() ? 0 : Count(marks, gbk::kMarkOpen) + Count(marks, "|");
+  return trimmed;
 }
 
 std::string CheckParagraphs(std::string_view normalized) {
   if (g_paragraphs != SplitTrimmed(normalized)) return "paragraphs differ from the text's lines";
   size_t first = 0;
   while (first < g_paragraphs.size() && ClaimStartNumber(g_paragraphs[first]) != 1) ++first;
-  std::vector<std::string> claimTexts;
-  for (const ClaimRecord& record : g_claims) claimTexts.push_back(WithoutBrackets(record.text));
-  if (Join(claimTexts, 0) != Join(g_paragraphs, first)) {
-    return "the claims' texts are not the paragraphs from claim 1 on";
+  std::string claims, paragraphs;
+  for (const ClaimRecord& record : g_claims) {
+    claims += "\r\n" + ReplaceAll(ReplaceAll(record.text, gbk::kMarkOpen, ""), gbk::kMarkClose, "");
+  }
+  for (size_t i = first; i < g_paragraphs.size(); ++i) paragraphs += "\r\n" + g_paragraphs[i];
+  return claims == paragraphs ? "" : "the claims' texts are not the paragraphs from claim 1 on";
+}
+
+std::string At(const char* what, int claim) {
+  return std::string(what) + " (claim record " + std::to_string(claim) + ")";
+}
+
+// What is wrong with the record at `claim`, the `problemIndex`th of `problemClaims` claims with
+// problems when it has any, or "".
+std::string CheckRecord(int claim, int problemClaims, int problemIndex) {
+  const ClaimRecord& record = g_claims[claim];
+  const std::string star = std::string(gbk::kProblemTag) + std::to_string(problemClaims) + "-" +
+                           std::to_string(problemIndex) + "]";
+  const bool starred = record.head.starts_with(star);
+  if (starred != (record.problemCount > 0)) return At("problem number wrong", claim);
+  // The subject in the head is the user's own text and may hold anything, "★[Err" too; the
+  // kind tag comes right after the problem number.
+  const std::string_view kindTag = record.isIndependent ? gbk::kTagIndependent : gbk::kTagDependent;
+  if (!std::string_view(record.head).substr(starred ? star.size() : 0).starts_with(kindTag)) {
+    return At("head does not open with the kind tag", claim);
+  }
+  // Each mark is one problem; merged neighbours are joined by "|".
+  const int opened = CountOccurrences(record.text, gbk::kMarkOpen);
+  const int marks = record.marks.empty() ? 0
+                                         : CountOccurrences(record.marks, gbk::kMarkOpen) +
+                                               CountOccurrences(record.marks, "|");
+  if (record.problemCount != opened + marks) {
+    return At("problem count differs from the marks", claim);
+  }
+  if (opened != CountOccurrences(record.text, gbk::kMarkClose)) {
+    return At("unbalanced brackets in the text", claim);
   }
   return "";
 }
 
 std::string CheckReport(std::string_view report) {
-  Totals totals;
+  int sets = 0, problemClaims = 0, problems = 0;
   for (const ClaimRecord& record : g_claims) {
-    if (record.isIndependent) ++totals.sets;
-    if (record.problemCount > 0) ++totals.problemClaims;
-    totals.problems += record.problemCount;
+    sets += record.isIndependent;
+    problemClaims += record.problemCount > 0;
+    problems += record.problemCount;
   }
-  ReportReader reader(report);
-  if (totals.sets > 0 && !reader.Expect(Summary(totals))) {
-    return "the summary does not count the claims";
+  std::string expected;
+  if (sets > 0) {
+    expected.append(gbk::kSummarySets).append(std::to_string(sets));
+    expected.append(gbk::kSummaryClaims).append(std::to_string(g_claims.Count()));
+    expected.append(gbk::kSummaryProblemClaims).append(std::to_string(problemClaims));
+    expected.append(gbk::kSummaryProblems).append(std::to_string(problems));
+    expected.append(gbk::kSummaryTail).append("\r\n\r\n");
   }
-  int set = 0;
-  int problemIndex = 0;
+  int set = 0, problemIndex = 0;
   for (int i = 0; i < g_claims.Count(); ++i) {
     const ClaimRecord& record = g_claims[i];
-    if (record.isIndependent &&
-        !reader.Expect(std::string(gbk::kSetHeaderHead) + std::to_string(++set) +
-                       std::string(gbk::kSetHeaderTail))) {
-      return At("missing set header", i, reader.Pos());
+    if (record.problemCount > 0) ++problemIndex;
+    if (std::string broken = CheckRecord(i, problemClaims, problemIndex); !broken.empty()) {
+      return broken;
     }
-    const std::string star = std::string(gbk::kProblemTag) + std::to_string(totals.problemClaims) +
-                             "-" + std::to_string(problemIndex + 1) + "]";
-    const bool starred = record.head.starts_with(star);
-    if (starred != (record.problemCount > 0)) return At("problem number wrong", i, reader.Pos());
-    if (starred) ++problemIndex;
-    // The subject in the head is the user's own text and may hold anything, "★[Err" too; the
-    // kind tag comes right after the problem number.
-    const std::string_view kindTag =
-        record.isIndependent ? gbk::kTagIndependent : gbk::kTagDependent;
-    if (!std::string_view(record.head).substr(starred ? star.size() : 0).starts_with(kindTag)) {
-      return At("head does not open with the kind tag", i, reader.Pos());
+    if (record.isIndependent) {
+      expected.append(gbk::kSetHeaderHead).append(std::to_string(++set));
+      expected.append(gbk::kSetHeaderTail);
     }
-    if (record.problemCount != Count(record.text, gbk::kMarkOpen) + MarkCount(record.marks)) {
-      return At("problem count differs from the marks", i, reader.Pos());
-    }
-    if (Count(record.text, gbk::kMarkOpen) != Count(record.text, gbk::kMarkClose)) {
-      return At("unbalanced brackets in the text", i, reader.Pos());
-    }
-    if (!reader.Expect(record.head) || !reader.Expect(record.marks) || !reader.Expect(" ") ||
-        !reader.Expect(record.text) || !reader.Expect("\r\n\r\n")) {
-      return At("claim block differs from the record", i, reader.Pos());
-    }
+    expected.append(record.head).append(record.marks).append(" ").append(record.text);
+    expected.append("\r\n\r\n");
   }
-  if (totals.sets > 0 && !reader.Expect(gbk::kClosingLine)) return "missing closing line";
-  if (!reader.AtEnd()) return "text after the last claim block";
-  return "";
+  if (sets > 0) expected.append(gbk::kClosingLine);
+  if (report == expected) return "";
+  const auto differ = std::mismatch(report.begin(), report.end(), expected.begin(), expected.end());
+  return "the report is not its summary, set headers, claim blocks and closing line (byte " +
+         std::to_string(differ.first - report.begin()) + ")";
 }
 
 // The byte at which code point `count` of the text begins.

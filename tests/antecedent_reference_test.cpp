@@ -1,9 +1,11 @@
 // The antecedent-basis step against a deliberately simple reference: every search walks the text
 // from its first byte, and every path to an ancestor is followed, four generations deep, with no
-// memory of what was already searched. The fast step must bracket exactly the same texts.
+// memory of what was already searched. The fast step must bracket exactly the same texts, on webs
+// small enough to be scanned and on ones that drive it to its indexes.
 #include <gtest/gtest.h>
 
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -11,6 +13,7 @@
 #include "ClaimRecord.h"
 #include "GbkText.h"
 #include "GbkTexts.h"
+#include "TestText.h"
 
 namespace {
 
@@ -30,66 +33,68 @@ bool SearchGenerations(int claim, const std::string& term, int depth) {
   return false;
 }
 
-bool ReferenceHasAntecedent(const std::string& term, int pos, int claim) {
-  if (term.size() < 4) return true;
+bool ReferenceHasBasis(int claim, const std::string& term, int termStart) {
   const int first = NaiveFind(g_claims[claim].text, term);
-  if (first != -1 && first < pos) return true;
-  return SearchGenerations(claim, term, 0);
+  return (first != -1 && first < termStart) || SearchGenerations(claim, term, 0);
 }
 
-void ReferenceCheck(int claim) {
-  std::string& text = g_claims[claim].text;
+// The claim's text with the brackets the step should insert.
+std::string ReferenceBrackets(int claim) {
+  const std::string& text = g_claims[claim].text;
   const int characterised = NaiveFind(text, gbk::kCharacterisedBy);
-  if (characterised == -1) return;
-  std::vector<MarkSpan> spans;
-  for (int pos = characterised; pos < Size(text); pos += CharLength(text[pos])) {
-    if (text.compare(pos, 4, gbk::kSaid) != 0) continue;
-    const std::string term = ExtractTerm(text, pos + 4);
-    if (ReferenceHasAntecedent(term, pos + 4, claim)) continue;
-    spans.push_back({pos, 4 + (!term.empty() && term.back() == ')' ? Size(term) : 0)});
+  if (characterised == -1) return text;
+  std::string marked = text.substr(0, characterised);
+  for (int pos = characterised; pos < Size(text);) {
+    const bool said = text.compare(pos, 4, gbk::kSaid) == 0;
+    const std::string term = said ? ExtractTerm(text, pos + 4) : "";
+    if (term.size() < 4 || ReferenceHasBasis(claim, term, pos + 4)) {
+      marked += text.substr(pos, CharLength(text[pos]));
+      pos += CharLength(text[pos]);
+      continue;
+    }
+    const int length = 4 + (term.back() == ')' ? Size(term) : 0);
+    marked += std::string(gbk::kMarkOpen) + text.substr(pos, length) + std::string(gbk::kMarkClose);
+    pos += length;
   }
-  for (int j = 0; j < static_cast<int>(spans.size()); ++j) {
-    text.insert(spans[j].start + 4 * j, gbk::kMarkOpen);
-    text.insert(spans[j].start + 4 * j + 2 + spans[j].length, gbk::kMarkClose);
-  }
+  return marked;
 }
 
-const char* const kWords[] = {
-    "\xB5\xAF\xBB\xC9",  // 弹簧
-    "\xB5\xD7\xD7\xF9",  // 底座
-    "\xD6\xA7\xBC\xDC",  // 支架
-    "\xBF\xC7\xCC\xE5",  // 壳体
-    "\xC1\xAC\xBD\xD3",  // 连接
-    "\xBA\xE1\xC1\xBA",  // 横梁
-    "\xB5\xDA\xD2\xBB",  // 第一
-};
-const char* const kBreaks[] = {
-    "\xA3\xAC",          // ，
-    "\xB5\xC4",          // 的
-    "\xD4\xDA",          // 在
-    "\xB0\xFC\xC0\xA8",  // 包括
-    "(3)",
-    "(12)",
-    "A",
-};
+std::vector<std::string> GbkWords(const std::string& utf8) {
+  std::istringstream in(utf8);
+  std::vector<std::string> words;
+  for (std::string word; in >> word;) words.push_back(Gbk(word));
+  return words;
+}
 
-// A claim text of about `pieces` words, with "所述" before some of them.
-std::string RandomClaimText(std::mt19937& rng, int number, int pieces) {
-  auto pick = [&](auto& list) { return list[rng() % std::size(list)]; };
+// A claim text of `pieces` words, some after "所述", some followed by a break or a reference sign,
+// and one in eight spelt with its sign from the second byte of a character on, which is no basis.
+// Half the words of a long claim are drawn from some 900 pairs of characters, so that its terms
+// are first met all along it, also once its searches go through an index.
+std::string RandomClaimText(std::mt19937& rng, int number, int pieces, bool isLong) {
+  static const std::vector<std::string> words = GbkWords("弹簧 底座 支架 壳体 连接 横梁 第一"),
+                                        breaks = GbkWords("， 的 在 包括 A"),
+                                        chars = GbkWords(
+                                            "甲 乙 丙 丁 戊 己 庚 辛 壬 癸 子 丑 寅 卯 辰 巳 午 "
+                                            "未 申 酉 戌 亥 金 木 水 火 土 东 西 南 北");
+  auto pick = [&rng](const std::vector<std::string>& list) { return list[rng() % list.size()]; };
+  auto word = [&] { return isLong && rng() % 2 == 0 ? pick(chars) + pick(chars) : pick(words); };
   std::string text =
-      std::to_string(number) + "." + kWords[rng() % 3] + std::string(gbk::kCharacterisedBy);
+      std::to_string(number) + "." + words[rng() % 3] + std::string(gbk::kCharacterisedBy);
   for (int i = 0; i < pieces; ++i) {
+    const std::string sign = "(" + std::to_string(rng() % 4) + ")";
+    if (rng() % 8 == 0) {
+      text += "\xB0" + word() + sign;
+      continue;
+    }
     if (rng() % 3 == 0) text += gbk::kSaid;
-    text += pick(kWords);
-    if (rng() % 2 == 0) text += pick(kBreaks);
+    text += word();
+    if (rng() % 2 == 0) text += rng() % 3 == 0 ? sign : pick(breaks);
   }
   return text;
 }
 
 struct WebShape {
-  int claims;
-  int maxParents;
-  int pieces;
+  int claims, maxParents, pieces;
   int longClaimEvery;  // 0: no long claims
 };
 
@@ -104,52 +109,20 @@ TEST_P(AntecedentReferenceTest, BracketsTheSameTexts) {
       ClaimRecord record;
       record.number = n;
       const bool isLong = shape.longClaimEvery != 0 && n % shape.longClaimEvery == 0;
-      record.text = RandomClaimText(rng, n, isLong ? 2000 : shape.pieces);
+      record.text = RandomClaimText(rng, n, isLong ? 1000 : shape.pieces, isLong);
       g_claims.Append(std::move(record));
     }
     for (ClaimRecord& record : g_claims) {
-      const int parents = static_cast<int>(rng() % (shape.maxParents + 1));
-      for (int i = 0; i < parents; ++i) record.parentIndices.push_back(rng() % shape.claims);
+      for (int i = rng() % (shape.maxParents + 1); i > 0; --i) {
+        record.parentIndices.push_back(rng() % shape.claims);
+      }
     }
-    std::vector<std::string> expected;
-    const ClaimList original = g_claims;
-    for (int pos = 0; pos < g_claims.Count(); ++pos) {
-      ReferenceCheck(pos);
-      expected.push_back(g_claims[pos].text);
-    }
-    g_claims = original;
     AntecedentChecker checker;
     for (int pos = 0; pos < g_claims.Count(); ++pos) {
+      const std::string expected = ReferenceBrackets(pos);
       checker.Check(pos);
-      ASSERT_EQ(g_claims[pos].text, expected[pos]) << "seed " << seed << ", claim " << pos;
+      ASSERT_EQ(g_claims[pos].text, expected) << "seed " << seed << ", claim " << pos;
     }
-  }
-  g_claims.Empty();
-}
-
-// Bytes that spell "弹簧(3)" from the second byte of a character on are no basis for it, also once
-// the claim is long enough for its searches to go through an index.
-TEST(AntecedentIndexTest, OccurrenceStraddlingCharactersIsNoBasis) {
-  const std::string straddling = "\xB0\xB5\xAF\xBB\xC9(3)";  // B0B5 AFBB C9"(" "3" ")"
-  const std::string spring = "\xB5\xAF\xBB\xC9(3)";          // 弹簧(3)
-  const std::string base = "\xB5\xD7\xD7\xF9";               // 底座
-  for (int distinctTerms : {2, 200}) {
-    std::string text = "1." + base + std::string(gbk::kCharacterisedBy) + straddling;
-    for (int k = 1; k <= distinctTerms; ++k) {
-      text += std::string(gbk::kSaid) + base + "(" + std::to_string(k) + ")";
-    }
-    text += std::string(gbk::kSaid) + spring;
-    g_claims.Empty();
-    ClaimRecord record;
-    record.number = 1;
-    record.text = text;
-    g_claims.Append(record);
-    ReferenceCheck(0);
-    const std::string expected = g_claims[0].text;
-    g_claims[0].text = text;
-    CheckAntecedentBasis(0);
-    EXPECT_EQ(g_claims[0].text, expected) << distinctTerms << " terms";
-    EXPECT_EQ(CountOccurrences(expected, gbk::kMarkOpen), distinctTerms + 1);
   }
   g_claims.Empty();
 }
