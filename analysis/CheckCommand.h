@@ -15,8 +15,8 @@
 std::string NormalizeClaimsText(std::string_view boxText, SourceMap* map = nullptr);
 
 struct CheckOutcome {
-  std::string shownText;      // the report, or the normalised text when no claim was found
-  AnalysisResult result;      // with every claim and finding located in the box's text
+  std::string shownText;  // the report, or the normalised text when no claim was found
+  AnalysisResult result;  // with every claim and finding located in the box's text
   bool checked = false;       // at least one claim was found and analysed
   bool congratulate = false;  // a claim was found and the report counts no problem
 };

@@ -38,8 +38,8 @@ void LocateFindings(AnalysisResult& result, std::string_view userText, const Sou
   queries.reserve(result.claims.size() + 2 * inText);
   size_t slot = 0;
   for (ClaimResult& claim : result.claims) {
-    queries.push_back(
-        {map.StartOf(result.paragraphs[claim.firstParagraph].start), &claim.place, nullptr});
+    queries.push_back({map.StartOf(result.paragraphs[claim.firstParagraph].start), &claim.place,
+                       nullptr});
     for (Finding& finding : claim.findings) {
       if (!finding.InText()) continue;
       const int32_t start = AnalysedPos(result, claim, finding.textStart);

@@ -20,6 +20,14 @@ bool NamesProcess(std::string_view subject) {
   return false;
 }
 
+// A process that says what it is of ("橡胶组合物的制造方法"), not the bare "方法".
+bool NamesProcessOfSomething(std::string_view subject) {
+  for (std::string_view word : gbk::kProcessWords) {
+    if (EndsWith(subject, word) && subject.size() > word.size()) return true;
+  }
+  return false;
+}
+
 // The subject without "的" and without a reference sign at its end ("装置(100)").
 std::string BareSubject(std::string_view subject) {
   if (!subject.empty() && subject.back() == ')') {
@@ -30,11 +38,12 @@ std::string BareSubject(std::string_view subject) {
 }
 
 // True when a parent's subject gives no ground for a mismatch: it was not read, the claim is of
-// another category (a method or use under a product), or the two subjects name the same thing
+// another category (a method or use of something under a product; a bare "方法" under a
+// product is a wrong reference), or the two subjects name the same thing
 // once "的" and reference signs are dropped, one the end part of the other.
 bool IsBenignAgainst(std::string_view subject, std::string_view parentSubject) {
   if (parentSubject.empty()) return true;
-  if (NamesProcess(subject) && !NamesProcess(parentSubject)) return true;
+  if (NamesProcessOfSomething(subject) && !NamesProcess(parentSubject)) return true;
   const std::string own = BareSubject(subject);
   const std::string other = BareSubject(parentSubject);
   return EndsWith(own, other) || EndsWith(other, own);

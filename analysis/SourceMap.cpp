@@ -7,8 +7,7 @@ void SourceMap::Record(int32_t pos, int32_t sourcePos, int32_t length, int32_t s
 }
 
 int32_t SourceMap::After(const Edit& edit, int32_t pos) {
-  if (pos < edit.pos + edit.length)
-    return edit.sourcePos + std::min(pos - edit.pos, edit.sourceLength);
+  if (pos < edit.pos + edit.length) return edit.sourcePos + std::min(pos - edit.pos, edit.sourceLength);
   return edit.sourcePos + edit.sourceLength + (pos - edit.pos - edit.length);
 }
 

@@ -183,8 +183,7 @@ TEST(QuillexCheck, CorpusJsonAgreesWithReportsAndPointsIntoTheInput) {
     const QString shown = reports[f + 1];
     const QJsonObject summary = file["summary"].toObject();
     EXPECT_TRUE(shown.contains(QStringLiteral("共%1条权利要求").arg(summary["claims"].toInt())));
-    EXPECT_TRUE(shown.contains(
-        QStringLiteral("问题的权利要求有 %1条").arg(summary["problemClaims"].toInt())));
+    EXPECT_TRUE(shown.contains(QStringLiteral("问题的权利要求有 %1条").arg(summary["problemClaims"].toInt())));
     int findings = 0;
     for (const QJsonValue claimValue : file["claims"].toArray()) {
       const QJsonObject claim = claimValue.toObject();
@@ -196,8 +195,7 @@ TEST(QuillexCheck, CorpusJsonAgreesWithReportsAndPointsIntoTheInput) {
         const int line = finding["line"].toInt();
         const int column = finding["column"].toInt();
         const bool antecedent = finding["code"].toString() == u"antecedent";
-        EXPECT_EQ(CharacterAt(text, line, column),
-                  antecedent ? QStringLiteral("所") : number.left(1));
+        EXPECT_EQ(CharacterAt(text, line, column), antecedent ? QStringLiteral("所") : number.left(1));
         const QString mark = finding["mark"].toString();
         EXPECT_TRUE(shown.contains(antecedent ? mark : mark.mid(1, mark.size() - 2)));
         expectedLines << QStringLiteral("%1:%2:%3: 权利要求%4：%5")

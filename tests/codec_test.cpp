@@ -57,8 +57,8 @@ TEST(FileText, EngineTextOrOffsetOfFirstInvalidSequence) {
   for (const Case& c : cases) {
     for (const qsizetype pieceSize : kPieceSizes) {
       const EngineTextResult result = FileToEngineText(c.bytes, c.encoding, pieceSize);
-      const std::string where =
-          c.bytes.toHex(' ').toStdString() + " in pieces of " + std::to_string(pieceSize);
+      const std::string where = c.bytes.toHex(' ').toStdString() + " in pieces of " +
+                                std::to_string(pieceSize);
       EXPECT_EQ(result.errorOffset.value_or(-1), c.errorOffset) << where;
       EXPECT_EQ(result.bytes, c.errorOffset < 0 ? ToEngineText(U(c.utf8Text)) : "") << where;
     }
@@ -88,14 +88,13 @@ TEST(FileText, TextsOfMegabytesConvertAsAWhole) {
   struct Character {
     const char* utf8;
     const char* engine;
-  } const characters[] = {{"杯", "\xB1\xAD"},       {"a", "a"},
-                          {"\r\n", "\r\n"},         {"\n", "\r\n"},
-                          {"\xE2\x80\xA8", "\r\n"}, {"\xF0\xA0\x80\x80", "\x95\x32\x82\x36"},
-                          {"。", "\xA1\xA3"}};
+  } const characters[] = {
+      {"杯", "\xB1\xAD"}, {"a", "a"},         {"\r\n", "\r\n"}, {"\n", "\r\n"},
+      {"\xE2\x80\xA8", "\r\n"}, {"\xF0\xA0\x80\x80", "\x95\x32\x82\x36"}, {"。", "\xA1\xA3"}};
   std::mt19937 rng(7);
   QByteArray utf8("\xEF\xBB\xBF");
   std::string engine;
-  QByteArray written;     // the engine's bytes written back as UTF-8
+  QByteArray written;  // the engine's bytes written back as UTF-8
   qsizetype nearEnd = 0;  // where a character begins, a megabyte before the end
   while (utf8.size() < (qsizetype{5} << 20)) {
     if (nearEnd == 0 && utf8.size() >= (qsizetype{4} << 20)) nearEnd = utf8.size();
