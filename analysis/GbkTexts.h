@@ -185,6 +185,7 @@ inline constexpr std::string_view kIndefiniteHeads =
     "\xD3\xC5\xBD\xCF\xB8\xFC\xD7\xEE\xD3\xC8\xCC\xD8\xC0\xFD\xB1\xC8\xD6\xEE\xB1\xD8\xBB\xF2\xB4"
     "\xF3\xD4\xBC";                                     // 优较更最尤特例比诸必或大约
 inline constexpr std::string_view kAbout = "\xD4\xBC";  // 约
+inline constexpr std::string_view kAboutIs = "\xCE\xAA";  // 为
 inline constexpr std::string_view kAboutBefore =
     "\xD4\xA4\xBD\xDA\xBC\xF2\xC6\xF5\xBA\xCF\xD6\xC6\xB9\xAB\xCC\xF5\xD2\xFE";  // 预节简契合制公条隐
 inline constexpr std::string_view kLeftRight = "\xD7\xF3\xD3\xD2";               // 左右

@@ -23,7 +23,8 @@ int WordLength(std::string_view text, int pos, int previous) {
     return IsOneOf(guarded.notBefore, text, end) ? 0 : end - pos;
   }
   static const CharSet kAboutBefore(gbk::kAboutBefore);
-  const int next = pos + Size(gbk::kAbout);
+  int next = pos + Size(gbk::kAbout);
+  if (HasAt(text, next, gbk::kAboutIs)) next += Size(gbk::kAboutIs);  // "约为70℃"
   if (HasAt(text, pos, gbk::kAbout) && next < Size(text) && IsAsciiDigit(text[next]) &&
       !kAboutBefore.HasAt(text, previous)) {
     return Size(gbk::kAbout);
