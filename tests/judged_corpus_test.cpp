@@ -1,6 +1,7 @@
 // The judged samples of the corpus, kept as tables: the further checks keep firing on the hits a
 // practitioner judged true or debatable and stay silent on the false alarms, and the severity
-// rules keep giving the severity the judgement upheld.
+// rules keep giving the severity the judgement upheld. Every report of a review obeys the rules
+// of every report.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "CheckCommand.h"
+#include "ReportInvariants.h"
 #include "TestText.h"
 
 namespace {
@@ -55,7 +57,9 @@ std::map<int, std::vector<Judged>> ReviewFindings(const std::string& file) {
     if (c == '\n') text.push_back('\r');
     text.push_back(c);
   }
-  const CheckOutcome outcome = RunCheck(Gbk(text), {.review = true});
+  const std::string box = Gbk(text);
+  const CheckOutcome outcome = RunCheck(box, {.review = true});
+  EXPECT_EQ(FindBrokenRule(box, outcome), "") << file;
   std::map<int, std::vector<Judged>> findings;
   for (const ClaimResult& claim : outcome.result.claims) {
     if (findings.count(claim.number)) continue;  // a repeated number: its first claim is judged
