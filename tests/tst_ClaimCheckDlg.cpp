@@ -17,9 +17,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// A character outside the Basic Multilingual Plane before the marks: the box counts it twice.
 const QString kWorkedExample =
     u"权利要求书\n"
-    "1. 一种杯子，其特征在于，包括杯体和杯盖。\n"
+    "1. 一种杯子，其特征在于，包括杯体和杯盖𠀀。\n"
     "2. 根据权利要求1所述的杯子，其特征在于，所述手柄为陶瓷。\n"
     "4. 根据权利要求1或2所述的杯子，其特征在于，杯盖为圆形"_s;
 const QString kCleanClaims =
@@ -80,10 +81,11 @@ class TestClaimCheckDlg : public QObject {
     SetMessageSink(nullptr);
   }
 
-  // The box has the focus; Tab walks the four buttons and comes back to it; the box takes what the
-  // window gains and the buttons stay under it.
+  // The icon and the help text are built in; the box has the focus; Tab walks the four buttons
+  // and comes back to it; the box takes what the window gains and the buttons stay under it.
   void window() {
     Open();
+    QVERIFY(!m_dlg->windowIcon().isNull() && !HelpText().isEmpty());
     QCOMPARE(QApplication::focusWidget(), Box());
     const QList<QPushButton*> buttons = Buttons();
     QVERIFY(buttons[0]->isDefault());
