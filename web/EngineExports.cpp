@@ -1,5 +1,5 @@
-// The engine as the page calls it. Check(bytes) takes the box's text as GB18030 bytes (line breaks
-// "\r\n") and returns
+// The engine as the page calls it. Check(bytes, review) takes the box's text as GB18030 bytes (line
+// breaks "\r\n"), and whether the further checks run too ("更多检查"), and returns
 //   {shownText, messages, congratulation, outcome, sets, claims, problemClaims, problems,
 //    findings: [{claim, code, severity, mark, term, reportStart, reportLength}]}
 // with the text to show, the texts the check sent to the message sink, in order, the
@@ -48,13 +48,13 @@ val Findings(const AnalysisResult& result) {
   return findings;
 }
 
-val Check(const std::string& text) {
+val Check(const std::string& text, bool review) {
   val messages = val::array();
   CheckOutcome outcome;
   {
     const ScopedMessageSink sink(
         [&messages](const std::string& message) { messages.call<void>("push", Bytes(message)); });
-    outcome = RunCheck(text);
+    outcome = RunCheck(text, {.review = review});
   }
   const AnalysisResult& result = outcome.result;
   val checked = val::object();

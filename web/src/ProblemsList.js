@@ -19,14 +19,16 @@ export class ProblemsList {
   }
 
   // Shows the findings of the mark elements `shown` (in the order of the text), `findingsOf(key)`
-  // giving those of a mark's key; hides the list when there are none. Returns the findings.
-  Show(shown, findingsOf) {
+  // giving those of a mark's key, only those of severity "fix" when `fixOnly`; hides the list
+  // when it has no row. Returns all the findings.
+  Show(shown, findingsOf, fixOnly) {
     this.keys = [...new Set(Array.from(shown, (element) => element.dataset.mark))];
     const findings = [];
     const rows = document.createDocumentFragment();
     for (const key of this.keys) {
       for (const finding of findingsOf(key) ?? []) {
         findings.push(finding);
+        if (fixOnly && finding.severity !== 'fix') continue;
         const row = document.createElement('li');
         row.dataset.mark = key;
         row.className = finding.severity;
@@ -39,7 +41,7 @@ export class ProblemsList {
       }
     }
     this.rows.replaceChildren(rows);
-    this.aside.hidden = findings.length === 0;
+    this.aside.hidden = this.rows.childElementCount === 0;
     return findings;
   }
 

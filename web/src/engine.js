@@ -74,7 +74,8 @@ function Marks(shownText, findings) {
   return marks;
 }
 
-// Resolves to check(text), which checks `text` as "开始检查" does and returns
+// Resolves to check(text, review), which checks `text` as "开始检查" does (with the further checks
+// of "更多检查" when `review` is true) and returns
 // { shownText, messages, congratulation, marks, outcome, sets, claims, problemClaims, problems }:
 // the text the box is to show, the texts of the message boxes the check asked for, in order, the
 // congratulation to show once the text is on screen (null when none is due), the marks of the
@@ -82,8 +83,8 @@ function Marks(shownText, findings) {
 // "empty") and the summary's counts.
 export async function LoadChecker() {
   const engine = await LoadQuillexEngine();
-  return (text) => {
-    const outcome = engine.Check(ToEngineBytes(text));
+  return (text, review) => {
+    const outcome = engine.Check(ToEngineBytes(text), review);
     const shownText = FromEngineBytes(outcome.shownText);
     return {
       shownText,

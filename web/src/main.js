@@ -12,11 +12,25 @@ const findingsOfMark = new Map();  // a mark's key -> its findings, for every re
 let checks = 0;
 
 const status = document.getElementById('status');
+const review = document.getElementById('review');
+const fixOnly = document.getElementById('fixOnly');
 const list = new ProblemsList(document.getElementById('problems'), (key) => box.Select(key));
-const box = new TextBox(document.getElementById('box'), () => {
-  const findings = list.Show(box.MarkElements(), (key) => findingsOfMark.get(key));
+const ShowFindings = () => {
+  const findings = list.Show(box.MarkElements(), (key) => findingsOfMark.get(key), fixOnly.checked);
   status.textContent = StatusLine(box.summary, findings);
-});
+};
+const box = new TextBox(document.getElementById('box'), ShowFindings);
+
+// "更多检查" starts off and keeps its state from one visit to the next, where the browser lets
+// the page keep a setting.
+const kReviewSetting = 'quillex.review';
+try {
+  review.checked = localStorage.getItem(kReviewSetting) === 'true';
+  review.addEventListener('change', () => localStorage.setItem(kReviewSetting, String(review.checked)));
+} catch {
+  // No storage for a page opened from disk: the box starts off every time.
+}
+fixOnly.addEventListener('change', ShowFindings);
 
 // The summary's figures of the report in the box, and how many of its findings there are of each
 // severity; empty while the box holds no report.
@@ -32,7 +46,7 @@ function StatusLine(summary, findings) {
 }
 
 async function OnCheck() {
-  const outcome = (await checker)(box.Text());
+  const outcome = (await checker)(box.Text(), review.checked);
   ++checks;
   outcome.marks.forEach((mark, index) => {
     mark.key = `${checks}-${index}`;

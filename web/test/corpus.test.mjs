@@ -6,16 +6,12 @@ import { CheckReport, kSource, LaunchBrowser, OpenPage } from './support.mjs';
 
 const kCorpus = `${kSource}/../shared/corpus`;
 
-test('the page and quillex-check give the same report for every corpus text', async () => {
-  const files = readdirSync(kCorpus).filter((name) => name.endsWith('.txt')).sort();
-  assert.ok(files.length >= 400, `${files.length} corpus texts`);
-  const browser = await LaunchBrowser();
-  const page = await OpenPage(browser);
-  // quillex-check reads a file's byte-order mark as none; a paste has none.
-  const texts = files.map((name) => readFileSync(`${kCorpus}/${name}`, 'utf8').replace(/^\uFEFF/, ''));
-  // Each text pasted, checked and read back in the page itself, the messages closed.
-  const shown = await page.evaluate(async (texts) => {
+// Each text pasted, checked and read back in the page itself, the messages closed; with
+// "更多检查" ticked when `review`.
+function ShownReports(page, texts, review) {
+  return page.evaluate(async ({ texts, review }) => {
     const box = document.getElementById('box');
+    document.getElementById('review').checked = review;
     const reports = [];
     for (const text of texts) {
       box.focus();
@@ -29,9 +25,25 @@ test('the page and quillex-check give the same report for every corpus text', as
       reports.push(window.QuillexBoxText());
     }
     return reports;
-  }, texts);
+  }, { texts, review });
+}
+
+test('the page and quillex-check give the same report for every corpus text', async () => {
+  const files = readdirSync(kCorpus).filter((name) => name.endsWith('.txt')).sort();
+  assert.ok(files.length >= 400, `${files.length} corpus texts`);
+  const browser = await LaunchBrowser();
+  const page = await OpenPage(browser);
+  // quillex-check reads a file's byte-order mark as none; a paste has none.
+  const texts = files.map((name) => readFileSync(`${kCorpus}/${name}`, 'utf8').replace(/^\uFEFF/, ''));
+  const shown = await ShownReports(page, texts, false);
   const differing = files.filter((name, i) => shown[i] !== CheckReport(`${kCorpus}/${name}`).report);
   assert.deepEqual(differing, []);
+  // "更多检查" is quillex-check --review, on every eighth text.
+  const sample = files.filter((name, i) => i % 8 === 0);
+  const reviewed = await ShownReports(page, sample.map((name) => texts[files.indexOf(name)]), true);
+  const differingReviewed = sample.filter((name, i) =>
+    reviewed[i] !== CheckReport(`${kCorpus}/${name}`, ['--review']).report);
+  assert.deepEqual(differingReviewed, []);
   assert.deepEqual(page.refused, []);
   await browser.close();
 });

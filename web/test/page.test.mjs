@@ -124,6 +124,22 @@ test('typing, Enter and a paste in the report are steps of the same history', as
   assert.equal(await page.$$eval('#box .mark', (shown) => shown.length), 2);
 });
 
+test('更多检查 is kept from one visit to the next; 只看需修改 hides the other rows', async () => {
+  const page = await OpenPage(browser);
+  assert.equal(await page.isChecked('#review'), false);
+  await page.check('#review');
+  await page.reload();
+  await page.waitForSelector('html[data-ready="true"]');
+  assert.equal(await page.isChecked('#review'), true);
+  await Paste(page, kCup);
+  await page.click('#check');
+  assert.equal(await BoxText(page), CheckReport(kCupFile, ['--review']).report);
+  const rows = () => page.$$eval('#problems li', (items) => items.map((e) => e.className));
+  const all = await rows();
+  await page.check('#fixOnly');
+  assert.deepEqual(await rows(), all.filter((severity) => severity === 'fix'));
+});
+
 test('关于 shows the window\'s About text', async () => {
   const page = await OpenPage(browser);
   await page.click('#about');

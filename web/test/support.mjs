@@ -64,9 +64,9 @@ export async function CloseMessage(page) {
 }
 
 // quillex-check's report of `file` (UTF-8, "\n" line breaks) without the line break it ends its
-// output with, and what it wrote to standard error.
-export function CheckReport(file) {
-  const run = spawnSync(kCheck, [file], { encoding: 'utf8' });
+// output with, and what it wrote to standard error; `options` go before the file.
+export function CheckReport(file, options = []) {
+  const run = spawnSync(kCheck, [...options, file], { encoding: 'utf8' });
   if (run.error) throw run.error;
   return { report: run.stdout.replace(/\n$/, ''), messages: run.stderr };
 }
