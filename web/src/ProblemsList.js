@@ -5,15 +5,17 @@
 // The word for each severity, as the window shows it.
 export const SeverityWord = { fix: '需修改', review: '请复核', note: '提示' };
 
+const kGroupRows = 64;
+
 export class ProblemsList {
   // `select(key)` selects the mark whose key is `key` in the box.
   constructor(aside, select) {
     this.aside = aside;
-    this.rows = aside.querySelector('ol');
+    this.rows = aside.querySelector('.rows');
     this.select = select;
     this.keys = [];  // the marks' keys, in the order of the text
     this.rows.addEventListener('click', (event) => {
-      const row = event.target.closest('li');
+      const row = event.target.closest('.row');
       if (row) this.Go(row.dataset.mark, row);
     });
   }
@@ -25,19 +27,27 @@ export class ProblemsList {
     this.keys = [...new Set(Array.from(shown, (element) => element.dataset.mark))];
     const findings = [];
     const rows = document.createDocumentFragment();
+    let group = null;
     for (const key of this.keys) {
       for (const finding of findingsOf(key) ?? []) {
         findings.push(finding);
         if (fixOnly && finding.severity !== 'fix') continue;
-        const row = document.createElement('li');
+        // Rows in groups, each laid out only while it is in view.
+        if (!group || group.childElementCount === kGroupRows) {
+          group = document.createElement('div');
+          group.className = 'group';
+          rows.append(group);
+        }
+        const row = document.createElement('div');
+        row.setAttribute('role', 'listitem');
         row.dataset.mark = key;
-        row.className = finding.severity;
+        row.className = `row ${finding.severity}`;
         row.innerHTML = '<span class="severity"></span><span class="claim"></span><span class="what"></span>';
         row.querySelector('.severity').textContent = SeverityWord[finding.severity];
         row.querySelector('.claim').textContent = `权${finding.claim}`;
         row.querySelector('.what').textContent = finding.code === 'antecedent'
           ? `${finding.mark} ${finding.term}` : finding.mark;
-        rows.append(row);
+        group.append(row);
       }
     }
     this.rows.replaceChildren(rows);
@@ -64,12 +74,12 @@ export class ProblemsList {
         caret && caret.comparePoint(element, element.childNodes.length) < 0) ?? elements.at(-1);
     }
     const key = target.dataset.mark;
-    this.Go(key, this.rows.querySelector(`li[data-mark="${key}"]`));
+    this.Go(key, this.rows.querySelector(`.row[data-mark="${key}"]`));
   }
 
   Go(key, row) {
     this.select(key);
-    for (const current of this.rows.querySelectorAll('li[aria-selected="true"]')) {
+    for (const current of this.rows.querySelectorAll('.row[aria-selected="true"]')) {
       current.removeAttribute('aria-selected');
     }
     if (!row) return;

@@ -57,7 +57,7 @@ function BlockText(block) {
 
 // Lines per block, about: enough that a long text makes few elements, few enough that the lines
 // on screen are laid out at once.
-const kBlockLines = 64;
+const kBlockLines = 16;
 
 // A block for `text` (one or more lines), with a red element for each { start, end, key } of
 // `marks` (offsets in `text`, in order).

@@ -30,7 +30,7 @@ test('the cup example: the report, its red marks, the list, F8 and a click', asy
   assert.deepEqual(marks, insides.map((text) => ({ text, colour: kRed })));
   assert.equal(await page.$eval('#box', (e) => getComputedStyle(e).color), 'rgb(0, 0, 0)');
 
-  const rows = await page.$$eval('#problems li', (items) => items.map((e) => e.textContent));
+  const rows = await page.$$eval('#problems .row', (items) => items.map((e) => e.textContent));
   assert.deepEqual(rows, ['请复核权2【所述】 手柄', '需修改权4【本权编号与前不连续】', '需修改权4【缺句号】']);
   assert.match(await page.textContent('#status'), /^1套、共3条权利要求，有问题的2条，问题3处\s+需修改 2\s+请复核 1\s+提示 0$/);
 
@@ -39,9 +39,9 @@ test('the cup example: the report, its red marks, the list, F8 and a click', asy
     await page.keyboard.press(key);
     assert.equal(await selected(), expected, key);
   }
-  await page.click('#problems li:first-child');
+  await page.click('#problems .row');
   assert.equal(await selected(), '所述');
-  assert.equal(await page.getAttribute('#problems li:first-child', 'aria-selected'), 'true');
+  assert.equal(await page.getAttribute('#problems .row', 'aria-selected'), 'true');
 
   // Everything fits a 1280 x 720 screen.
   for (const id of ['box', 'problems', 'check', 'about', 'status']) {
@@ -91,7 +91,7 @@ test('Ctrl+Z takes back each command, wherever the focus is; Ctrl+Shift+Z does i
   }
   // The report that came back is coloured and listed again.
   assert.equal(await page.$$eval('#box .mark', (shown) => shown.length), 2);
-  assert.equal(await page.$$eval('#problems li', (rows) => rows.length), 3);
+  assert.equal(await page.$$eval('#problems .row', (rows) => rows.length), 3);
   await page.keyboard.press('Control+z');
   assert.equal(await page.isHidden('#problems'), true);
 });
@@ -134,10 +134,10 @@ test('更多检查 is kept from one visit to the next; 只看需修改 hides the
   await Paste(page, kCup);
   await page.click('#check');
   assert.equal(await BoxText(page), CheckReport(kCupFile, ['--review']).report);
-  const rows = () => page.$$eval('#problems li', (items) => items.map((e) => e.className));
+  const rows = () => page.$$eval('#problems .row', (items) => items.map((e) => e.className));
   const all = await rows();
   await page.check('#fixOnly');
-  assert.deepEqual(await rows(), all.filter((severity) => severity === 'fix'));
+  assert.deepEqual(await rows(), all.filter((kind) => kind === 'row fix'));
 });
 
 test('关于 shows the window\'s About text', async () => {
