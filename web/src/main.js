@@ -46,7 +46,14 @@ function StatusLine(summary, findings) {
 }
 
 async function OnCheck() {
-  const outcome = (await checker)(box.Text(), review.checked);
+  let outcome;
+  try {
+    outcome = (await checker)(box.Text(), review.checked);
+  } catch (error) {
+    // A browser without WebAssembly, or a text too large for the memory the browser grants.
+    await ShowMessage(`未能检查：${error.message ?? error}`);
+    return;
+  }
   ++checks;
   outcome.marks.forEach((mark, index) => {
     mark.key = `${checks}-${index}`;
