@@ -223,10 +223,12 @@ export class TextBox {
       return;
     }
     if (event.inputType === 'insertFromPaste' || event.inputType === 'insertFromDrop') return;
-    const range = event.getTargetRanges()[0] ?? getSelection().getRangeAt(0);
+    const selection = getSelection();
+    const range = event.getTargetRanges()[0] ?? (selection.rangeCount > 0 ? selection.getRangeAt(0) : null);
     const children = Array.from(this.element.childNodes);
-    const first = Math.max(0, children.indexOf(this.TopBlock(range.startContainer)) - 1);
-    const last = Math.min(children.length - 1, children.indexOf(this.TopBlock(range.endContainer)) + 1);
+    const first = range ? Math.max(0, this.BlockAt(range.startContainer, range.startOffset, false) - 1) : 0;
+    const last = range ? Math.min(children.length - 1, this.BlockAt(range.endContainer, range.endOffset, true) + 1)
+      : children.length - 1;
     const kind = kEditKinds[event.inputType];
     const open = this.undo.at(-1);
     if (kind && open?.kind === kind && open.at === first && open.count === last - first + 1 &&
@@ -317,6 +319,14 @@ export class TextBox {
       remaining -= 1;  // the line break that the next block stands for
     }
     return this.Caret(blocks.at(-1), 0);
+  }
+
+  // The position among the blocks of the one that holds a boundary (`container`, `offset`) of a
+  // range, the boundary at its `end` or at its start.
+  BlockAt(container, offset, end) {
+    const children = this.element.childNodes;
+    if (container !== this.element) return Array.prototype.indexOf.call(children, this.TopBlock(container));
+    return Math.max(0, Math.min(end ? offset - 1 : offset, children.length - 1));
   }
 
   TopBlock(node) {
