@@ -21,7 +21,7 @@ export function FromEngineBytes(bytes) {
 
 // Where each of `places` (code points of the engine's report, where "\r\n" counts two; in
 // ascending order) lies in `text`, the report as FromEngineBytes gives it: UTF-16 offsets.
-export function Utf16Offsets(text, places) {
+function Utf16Offsets(text, places) {
   const offsets = [];
   let codePoints = 0;
   let unit = 0;
