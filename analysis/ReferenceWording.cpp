@@ -129,6 +129,7 @@ void CheckUnreadOpening(std::string_view text, std::vector<Finding>& findings) {
 
 void CheckUnreadList(std::string_view text, std::vector<Finding>& findings) {
   const int first = FindFirstHanzi(text);
+  if (first == kNotFound) return;
   const int listStart = first + ReferencePhraseLength(text, first);
   const int listEnd = ReadNumberList(text, listStart).end;
   int oneOf = listEnd;
