@@ -86,8 +86,11 @@ class CharSet {
   // at a lead byte in the last position.
   bool HasAt(std::string_view text, int pos) const {
     if (pos < 0 || pos + 1 >= Size(text) || CharLength(text[pos]) != 2) return false;
-    return bits_[Index(text[pos], text[pos + 1])];
+    return Has(text[pos], text[pos + 1]);
   }
+
+  // True when the two-byte character of these bytes is in the set; `lead` is 0x80 or more.
+  bool Has(char lead, char trail) const { return bits_[Index(lead, trail)]; }
 
  private:
   static size_t Index(char lead, char trail) {

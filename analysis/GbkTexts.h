@@ -170,7 +170,6 @@ inline constexpr std::string_view kLabelReferenceUnread =
     "\xBA";  // 引用未识别，按独权处理：
 inline constexpr std::string_view kLabelReferenceListUnread =
     "\xD2\xFD\xD3\xC3\xB1\xE0\xBA\xC5\xCE\xB4\xCA\xB6\xB1\xF0\xA3\xBA";  // 引用编号未识别：
-inline constexpr std::string_view kUnnumberedHeads = "\xC7\xB0\xC9\xCF\xD2\xD4";  // 前上以
 inline constexpr std::string_view kFormerly = "\xC7\xB0\xCA\xF6";                 // 前述
 inline constexpr std::string_view kAbove = "\xC9\xCF\xCA\xF6";                    // 上述
 inline constexpr std::string_view kAboveAll = "\xD2\xD4\xC9\xCF";                 // 以上
@@ -182,8 +181,7 @@ inline constexpr std::string_view kCumulativeSigns = "\xBA\xCD\xBC\xB0\xD3\xEB";
 inline constexpr std::string_view kLabelNotAlternative =
     "\xD2\xFD\xD3\xC3\xCE\xB4\xD4\xF1\xD2\xBB\xA3\xBA";  // 引用未择一：
 inline constexpr std::string_view kIndefiniteHeads =
-    "\xD3\xC5\xBD\xCF\xB8\xFC\xD7\xEE\xD3\xC8\xCC\xD8\xC0\xFD\xB1\xC8\xD6\xEE\xB1\xD8\xBB\xF2\xB4"
-    "\xF3\xD4\xBC";                                     // 优较更最尤特例比诸必或大约
+    "\xD3\xC5\xBD\xCF\xB8\xFC\xD7\xEE\xD3\xC8\xCC\xD8\xC0\xFD\xB1\xC8\xD6\xEE\xB1\xD8\xBB\xF2\xB4\xF3\xD4\xBC\xD7\xF3";  // 优较更最尤特例比诸必或大约左
 inline constexpr std::string_view kAbout = "\xD4\xBC";  // 约
 inline constexpr std::string_view kAboutIs = "\xCE\xAA";  // 为
 inline constexpr std::string_view kAboutBefore =

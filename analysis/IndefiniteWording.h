@@ -12,5 +12,6 @@
 // "下", as in "配比如下"); "约" before an ASCII digit or before "为" and a digit, but not after
 // "预", "节", "简", "契", "合", "制", "公", "条" or "隐"; and "左右" at most three characters of
 // unit ("℃", "%", "mm", "分钟") behind a digit, when no Chinese character follows it other than
-// "的", "时", "后", "内", "即" or "之" (so not "左右两侧").
+// "的", "时", "后", "内", "即" or "之" (so not "左右两侧"). A unit letter right behind a two-byte
+// character is not told from that character's second byte: no number is taken then.
 void CheckIndefiniteWording(std::string_view text, std::vector<Finding>& findings);

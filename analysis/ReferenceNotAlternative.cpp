@@ -18,10 +18,10 @@ Join SignAt(std::string_view text, int pos, int& length) {
   if (pos >= Size(text)) return Join::kNone;
   if (text[pos] == '-' || text[pos] == '~') return Join::kRange;
   length = 4;
-  if (HasAt(text, pos, gbk::kOrElse)) return Join::kAlternative;
-  if (HasAt(text, pos, gbk::kAndAlso)) return Join::kCumulative;
+  if (WordAt(text, pos, gbk::kOrElse)) return Join::kAlternative;
+  if (WordAt(text, pos, gbk::kAndAlso)) return Join::kCumulative;
   length = 2;
-  if (HasAt(text, pos, gbk::kOr) || HasAt(text, pos, gbk::kEnumComma)) return Join::kAlternative;
+  if (WordAt(text, pos, gbk::kOr) || WordAt(text, pos, gbk::kEnumComma)) return Join::kAlternative;
   if (kCumulativeSigns.HasAt(text, pos)) return Join::kCumulative;
   if (kRangeSigns.HasAt(text, pos)) return Join::kRange;
   return Join::kNone;
@@ -30,12 +30,12 @@ Join SignAt(std::string_view text, int pos, int& length) {
 // True when "任", "之一" or "一项" stands within ten characters of `pos`, before the clause ends.
 bool AlternativeFollows(std::string_view text, int pos) {
   for (int n = 0; n < 10 && pos < Size(text); ++n, pos += CharLength(text[pos])) {
-    if (HasAt(text, pos, gbk::kComma) || HasAt(text, pos, gbk::kFullStop) ||
-        HasAt(text, pos, gbk::kSemicolon)) {
+    if (WordAt(text, pos, gbk::kComma) || WordAt(text, pos, gbk::kFullStop) ||
+        WordAt(text, pos, gbk::kSemicolon)) {
       return false;
     }
-    if (HasAt(text, pos, gbk::kTerminatorAny) || HasAt(text, pos, gbk::kOneOf) ||
-        HasAt(text, pos, gbk::kOneItem)) {
+    if (WordAt(text, pos, gbk::kTerminatorAny) || WordAt(text, pos, gbk::kOneOf) ||
+        WordAt(text, pos, gbk::kOneItem)) {
       return true;
     }
   }
@@ -52,7 +52,7 @@ NumberList ReadNumberList(std::string_view text, int pos) {
     const Join join = SignAt(text, list.end, length);
     if (join == Join::kNone) break;
     int next = list.end + length;
-    if (HasAt(text, next, gbk::kClaimWord)) next += Size(gbk::kClaimWord);
+    if (WordAt(text, next, gbk::kClaimWord)) next += Size(gbk::kClaimWord);
     const int digitsEnd = DigitRunEnd(text, next);
     if (digitsEnd == next) break;
     list.cumulative = list.cumulative || join == Join::kCumulative;

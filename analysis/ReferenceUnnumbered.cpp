@@ -6,29 +6,38 @@
 
 namespace {
 
-// The length of an unnumbered reference at `pos`, or 0.
-int UnnumberedLength(std::string_view text, int pos) {
-  if (!HasAt(text, pos, gbk::kFormerly) && !HasAt(text, pos, gbk::kAbove) &&
-      !HasAt(text, pos, gbk::kAboveAll)) {
-    return 0;
+bool OpensUnnumbered(std::string_view text, int pos) {
+  return HasAt(text, pos, gbk::kFormerly) || HasAt(text, pos, gbk::kAbove) ||
+         HasAt(text, pos, gbk::kAboveAll);
+}
+
+// Where the unnumbered reference ending in the "权利要求" at `claimWord` begins, or kNotFound.
+// Every character of such a reference is a two-byte one, so counting back from a character
+// boundary over their bytes lands on character boundaries.
+int UnnumberedStart(std::string_view text, int claimWord) {
+  const int opening = Size(gbk::kFormerly);
+  if (claimWord >= opening && OpensUnnumbered(text, claimWord - opening)) {
+    return claimWord - opening;
   }
-  int end = pos + Size(gbk::kFormerly);
   for (std::string_view filler : gbk::kUnnumberedFillers) {
-    if (!HasAt(text, end, filler)) continue;
-    end += Size(filler);
-    break;
+    const int start = claimWord - Size(filler) - opening;
+    if (start >= 0 && HasAt(text, start + opening, filler) && OpensUnnumbered(text, start)) {
+      return start;
+    }
   }
-  if (!HasAt(text, end, gbk::kClaimWord)) return 0;
-  end += Size(gbk::kClaimWord);
-  return end < Size(text) && IsAsciiDigit(text[end]) ? 0 : end - pos;
+  return kNotFound;
 }
 
 }  // namespace
 
 void CheckReferenceUnnumbered(std::string_view text, std::vector<Finding>& findings) {
-  static const CharSet kHeads(gbk::kUnnumberedHeads);
-  FindWords(text, kHeads, FindingCode::kReferenceUnnumbered, Severity::kFix, findings,
-            [&](int pos, int) {
-              return WordFound{UnnumberedLength(text, pos), gbk::kLabelReferenceUnnumbered};
-            });
+  for (int pos = FindFrom(text, gbk::kClaimWord); pos != kNotFound;) {
+    const int end = pos + Size(gbk::kClaimWord);
+    const int start = UnnumberedStart(text, pos);
+    if (start != kNotFound && !(end < Size(text) && IsAsciiDigit(text[end]))) {
+      AddWordFinding(findings, FindingCode::kReferenceUnnumbered, Severity::kFix,
+                     gbk::kLabelReferenceUnnumbered, text, start, end - start);
+    }
+    pos = FindFrom(text, gbk::kClaimWord, end);
+  }
 }

@@ -11,41 +11,61 @@
 
 namespace {
 
-// The length of a mistyped reference form at `pos`, or 0; `previous` is where the character
-// before it starts, or -1 at the start of the text.
-int TypoLength(std::string_view text, int pos, int previous) {
-  for (std::string_view phrase :
-       {gbk::kRefPhraseAccording, gbk::kRefPhraseAs, gbk::kClaimWord, gbk::kAccording}) {
-    if (HasAt(text, pos, phrase) && HasAt(text, pos + Size(phrase), phrase))
-      return 2 * Size(phrase);
-  }
+// The length of a mistyped form that opens with "权" at `pos`, or 0.
+int TypoOfClaimWord(std::string_view text, int pos) {
   for (std::string_view typo : {gbk::kClaimWordPower, gbk::kClaimWordTwice, gbk::kClaimWordQu}) {
-    if (HasAt(text, pos, typo)) return Size(typo);
+    if (WordAt(text, pos, typo)) return Size(typo);
   }
-  if (HasAt(text, pos, gbk::kClaimWord)) {
+  if (WordAt(text, pos, gbk::kClaimWord)) {
+    const int listStart = pos + Size(gbk::kClaimWord);
+    if (WordAt(text, listStart, gbk::kClaimWord)) return 2 * Size(gbk::kClaimWord);
     // "权利要求1述": the "所" of "所述" left out.
-    const int end = ReadNumberList(text, pos + Size(gbk::kClaimWord)).end;
-    const bool numbered = end > pos + Size(gbk::kClaimWord);
-    return numbered && HasAt(text, end, gbk::kSaidTail) ? end + Size(gbk::kSaidTail) - pos : 0;
+    const int end = ReadNumberList(text, listStart).end;
+    return end > listStart && WordAt(text, end, gbk::kSaidTail) ? end + Size(gbk::kSaidTail) - pos
+                                                                : 0;
   }
   // "权利2要求": the number written inside the word.
-  if (HasAt(text, pos, gbk::kRightWord)) {
+  if (WordAt(text, pos, gbk::kRightWord)) {
     const int end = DigitRunEnd(text, pos + Size(gbk::kRightWord));
-    if (end > pos + Size(gbk::kRightWord) && HasAt(text, end, gbk::kRequireWord)) {
+    if (end > pos + Size(gbk::kRightWord) && WordAt(text, end, gbk::kRequireWord)) {
       return end + Size(gbk::kRequireWord) - pos;
     }
   }
-  // Before a digit, so that the page header "权利要求书" cut short is not taken for a reference.
-  for (std::string_view cut : {gbk::kClaimWordShort, gbk::kClaimWordHeadless}) {
-    if (!HasAt(text, pos, cut)) continue;
-    if (cut == gbk::kClaimWordHeadless && previous >= 0 && HasAt(text, previous, gbk::kRightHead))
-      return 0;
-    const int end = DigitRunEnd(text, pos + Size(cut));
-    return end > pos + Size(cut) ? end - pos : 0;
+  return 0;
+}
+
+// The length of `cut` at `pos` and the digits behind it, or 0 without digits: the page header
+// "权利要求书" cut short is no reference.
+int CutBeforeDigits(std::string_view text, int pos, std::string_view cut) {
+  if (!WordAt(text, pos, cut)) return 0;
+  const int end = DigitRunEnd(text, pos + Size(cut));
+  return end > pos + Size(cut) ? end - pos : 0;
+}
+
+// The length of `phrase` written twice at `pos`, or 0.
+int TwiceLength(std::string_view text, int pos, std::string_view phrase) {
+  return WordAt(text, pos, phrase) && WordAt(text, pos + Size(phrase), phrase) ? 2 * Size(phrase)
+                                                                               : 0;
+}
+
+// The length of a mistyped reference form at `pos`, or 0; `previous` is where the character
+// before it starts, or -1. Dispatched on the character at `pos`, one of "权利据根如".
+int TypoLength(std::string_view text, int pos, int previous) {
+  if (WordAt(text, pos, gbk::kRightHead)) {
+    if (const int length = TypoOfClaimWord(text, pos)) return length;
+    return CutBeforeDigits(text, pos, gbk::kClaimWordShort);
   }
-  if (!HasAt(text, pos, gbk::kRefPhraseHeadless)) return 0;
-  static const CharSet kLegitBefore(gbk::kRefPhraseHeadlessBefore);
-  return kLegitBefore.HasAt(text, previous) ? 0 : Size(gbk::kRefPhraseHeadless);
+  if (WordAt(text, pos, gbk::kClaimWordHeadless)) {
+    if (previous >= 0 && WordAt(text, previous, gbk::kRightHead)) return 0;
+    return CutBeforeDigits(text, pos, gbk::kClaimWordHeadless);
+  }
+  if (WordAt(text, pos, gbk::kRefPhraseHeadless)) {
+    static const CharSet kLegitBefore(gbk::kRefPhraseHeadlessBefore);
+    return kLegitBefore.HasAt(text, previous) ? 0 : Size(gbk::kRefPhraseHeadless);
+  }
+  if (const int length = TwiceLength(text, pos, gbk::kRefPhraseAccording)) return length;
+  if (const int length = TwiceLength(text, pos, gbk::kAccording)) return length;
+  return TwiceLength(text, pos, gbk::kRefPhraseAs);
 }
 
 void FindTypos(std::string_view text, std::vector<Finding>& findings) {
@@ -60,7 +80,7 @@ void FindTypos(std::string_view text, std::vector<Finding>& findings) {
 int ClauseEnd(std::string_view text, int pos) {
   for (; pos < Size(text); pos += CharLength(text[pos])) {
     for (std::string_view stop : {gbk::kComma, gbk::kColon, gbk::kSemicolon, gbk::kFullStop}) {
-      if (HasAt(text, pos, stop)) return pos;
+      if (WordAt(text, pos, stop)) return pos;
     }
   }
   return Size(text);
@@ -95,11 +115,11 @@ void CheckUnreadOpening(std::string_view text, std::vector<Finding>& findings) {
   if (first == kNotFound) return;
   int claimWord = first;
   for (std::string_view opening : gbk::kUnreadReferenceOpenings) {
-    if (!HasAt(text, first, opening)) continue;
+    if (!WordAt(text, first, opening)) continue;
     claimWord += Size(opening);
     break;
   }
-  if (!HasAt(text, claimWord, gbk::kClaimWord)) return;
+  if (!WordAt(text, claimWord, gbk::kClaimWord)) return;
   const int listStart = claimWord + Size(gbk::kClaimWord);
   const int listEnd = ReadNumberList(text, listStart).end;
   if (listEnd == listStart || !ReadsAsDependent(text, listStart, listEnd)) return;
@@ -109,11 +129,12 @@ void CheckUnreadOpening(std::string_view text, std::vector<Finding>& findings) {
 
 void CheckUnreadList(std::string_view text, std::vector<Finding>& findings) {
   const int first = FindFirstHanzi(text);
+  if (first == kNotFound) return;
   const int listStart = first + ReferencePhraseLength(text, first);
   const int listEnd = ReadNumberList(text, listStart).end;
   int oneOf = listEnd;
-  if (HasAt(text, oneOf, gbk::kTerminatorIn)) oneOf += Size(gbk::kTerminatorIn);
-  if (listEnd == listStart || !HasAt(text, oneOf, gbk::kOneOf)) return;
+  if (WordAt(text, oneOf, gbk::kTerminatorIn)) oneOf += Size(gbk::kTerminatorIn);
+  if (listEnd == listStart || !WordAt(text, oneOf, gbk::kOneOf)) return;
   AddWordFinding(findings, FindingCode::kReferenceWording, Severity::kReview,
                  gbk::kLabelReferenceListUnread, text, oneOf, Size(gbk::kOneOf));
 }

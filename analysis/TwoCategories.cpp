@@ -46,8 +46,8 @@ void CheckTwoCategories(const ClaimRecord& record, std::string_view text,
   if (!record.isIndependent || record.subject.empty()) return;
   // The subject is the first run of Chinese characters, without "一种".
   int subjectStart = FindFirstHanzi(text);
-  if (HasAt(text, subjectStart, gbk::kOneKind)) subjectStart += Size(gbk::kOneKind);
-  if (!HasAt(text, subjectStart, record.subject)) return;
+  if (WordAt(text, subjectStart, gbk::kOneKind)) subjectStart += Size(gbk::kOneKind);
+  if (!WordAt(text, subjectStart, record.subject)) return;
   const std::string_view subject = record.subject;
   const int conjunction = LastConjunction(subject);
   if (conjunction <= 0) return;

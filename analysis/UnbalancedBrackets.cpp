@@ -25,7 +25,15 @@ void CheckUnbalancedBrackets(std::string_view text, std::vector<Finding>& findin
   int strayClose = -1;     // the first ")" or "]" that closed nothing
   int runStart = 0;        // where the run of ASCII letters and digits before `pos` begins
   int beforeRun = -1;      // the character before that run
-  for (int pos = 0; pos < Size(text); pos += CharLength(text[pos])) {
+  const int size = Size(text);
+  for (int pos = 0; pos < size; ++pos) {
+    if (CharLength(text[pos]) == 2) {
+      // A run of two-byte characters holds no bracket and ends any run of letters and digits.
+      while (pos + 2 < size && CharLength(text[pos + 2]) == 2) pos += 2;
+      beforeRun = pos;
+      runStart = ++pos + 1;
+      continue;
+    }
     const char c = text[pos];
     if (c == '(' || c == '[') {
       if (depth++ == 0) outermostOpen = pos;
@@ -37,7 +45,7 @@ void CheckUnbalancedBrackets(std::string_view text, std::vector<Finding>& findin
       }
     }
     if (!IsAsciiLetter(c) && !IsAsciiDigit(c)) {
-      runStart = pos + CharLength(c);
+      runStart = pos + 1;
       beforeRun = pos;
     }
   }
