@@ -153,9 +153,6 @@ QString CharacterAt(const QString& text, int line, int column) {
   return QString::fromUcs4(&c, 1);
 }
 
-// Real claims texts, each in its report and in its JSON: the JSON holds what the report shows,
-// and every finding points at its own character of the input (the claim's first digit, or the
-// "所" of "所述"); the lines format points at the same places.
 TEST(QuillexCheck, ReviewAddsFurtherChecksAndItsOwnExitStatus) {
   const QByteArray slips =
       "1.一种杯子，其特征在于，包括杯体。\n2.据权利要求1所述的杯子，其特征在于，优选地杯体为陶瓷。\n";
@@ -188,6 +185,9 @@ TEST(QuillexCheck, ReviewAddsFurtherChecksAndItsOwnExitStatus) {
   EXPECT_TRUE(bad.err.contains("unknown min-severity 'high' (use fix, review, note)"));
 }
 
+// Real claims texts, each in its report and in its JSON: the JSON holds what the report shows,
+// and every finding points at its own character of the input (the claim's first digit, or the
+// "所" of "所述"); the lines format points at the same places.
 TEST(QuillexCheck, CorpusJsonAgreesWithReportsAndPointsIntoTheInput) {
   const QDir corpus(QStringLiteral(QUILLEX_CORPUS_DIR));
   QStringList paths;
