@@ -49,7 +49,13 @@ size_t WalkCharacters(std::string_view text, size_t from, size_t to, int32_t& co
 int Gb18030CharLength(std::string_view text, size_t pos) {
   if (static_cast<unsigned char>(text[pos]) < 0x80) return 1;
   const size_t left = text.size() - pos;
-  if (left >= 4 && text[pos + 1] >= '0' && text[pos + 1] <= '9') return 4;
+  // A four-byte sequence is lead, digit, lead, digit: with anything else in the third or fourth
+  // place the bytes are two-byte characters, as the engine walks them.
+  const auto digit = [&](size_t i) { return text[i] >= '0' && text[i] <= '9'; };
+  if (left >= 4 && digit(pos + 1) && static_cast<unsigned char>(text[pos + 2]) >= 0x80 &&
+      digit(pos + 3)) {
+    return 4;
+  }
   return left >= 2 ? 2 : 1;
 }
 
