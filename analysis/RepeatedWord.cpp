@@ -65,6 +65,7 @@ uint32_t TwoCharBytes(const char* at) {
 int DoubledChars(std::string_view text, int pos) {
   const char* at = text.data() + pos;
   const int most = std::min(kMaxWordChars, (Size(text) - pos) / 4);
+  if (most < kMinWordChars) return 0;
   const uint32_t first = TwoCharBytes(at);
   for (int chars = kMinWordChars; chars <= most; ++chars) {
     // The first two characters again at the right distance, before the whole comparison.
