@@ -8,6 +8,7 @@
 #include "ClaimRecord.h"
 #include "DependencyChecks.h"
 #include "FindingSeverity.h"
+#include "FurtherChecks.h"
 #include "GbkText.h"
 #include "GbkTexts.h"
 #include "MessageSink.h"
@@ -41,7 +42,8 @@ void CompleteRecord(int pos, int32_t& currentLeader) {
 }
 
 // Runs every check on the record at `pos` in the fixed order and counts its problems.
-void CheckRecord(int pos, AntecedentChecker& antecedents, ProblemTotals& totals) {
+void CheckRecord(int pos, AntecedentChecker& antecedents, const AnalysisOptions& options,
+                 ProblemTotals& totals) {
   ClaimRecord& record = g_claims[pos];
   record.marks.clear();
   record.findings.clear();
@@ -50,8 +52,15 @@ void CheckRecord(int pos, AntecedentChecker& antecedents, ProblemTotals& totals)
   CheckReferenceFormat(pos);
   CheckParents(pos);
   CheckSubject(pos);
+  // Run on the text before the antecedent brackets go in, shown after the wording's marks.
+  std::vector<Finding> further;
+  if (options.review) RunFurtherChecks(record, record.text, further);
   if (!record.multiMulti) antecedents.Check(pos);
   CheckWording(pos);
+  for (Finding& finding : further) {
+    record.marks += finding.mark;
+    record.findings.push_back(std::move(finding));
+  }
   // Counted part by part: a text ending in a lone lead byte would otherwise swallow the first
   // byte of the first mark, and a shown mark would go uncounted.
   record.problemCount = CountOccurrences(record.text, gbk::kMarkOpen) +
@@ -119,7 +128,7 @@ void ResetAnalysis() {
   g_markSpans = {};
 }
 
-AnalysisResult AnalyzeToResult(const std::string& text) {
+AnalysisResult AnalyzeToResult(const std::string& text, const AnalysisOptions& options) {
   AnalysisResult result;
   SplitParagraphs(text, &result.paragraphs);
   if (g_paragraphs.empty()) return result;
@@ -135,7 +144,9 @@ AnalysisResult AnalyzeToResult(const std::string& text) {
   for (int pos = 0; pos < g_claims.Count(); ++pos) CompleteRecord(pos, currentLeader);
   ProblemTotals totals;
   AntecedentChecker antecedents;
-  for (int pos = 0; pos < g_claims.Count(); ++pos) CheckRecord(pos, antecedents, totals);
+  for (int pos = 0; pos < g_claims.Count(); ++pos) {
+    CheckRecord(pos, antecedents, options, totals);
+  }
   NumberProblemClaims(totals.claims);
   result.problemClaims = totals.claims;
   result.problems = totals.problems;

@@ -6,19 +6,26 @@
 
 #include "AnalysisResult.h"
 
+// What an analysis does beyond the report's own checks.
+struct AnalysisOptions {
+  bool review = false;  // also run the further checks (FurtherChecks.h); their marks count too
+};
+
 // Empties g_claims, g_paragraphs and g_markSpans, as every analysis needs them to be first.
 void ResetAnalysis();
 
 // Splits `text` (GBK, normalised, paragraphs separated by "\r\n") into g_paragraphs, gathers the
 // claims from claim 1 on into g_claims, checks every claim and returns what it found; the
-// findings move from the records into the result. The caller calls ResetAnalysis first.
+// findings move from the records into the result. With `options.review` each claim's findings
+// of the further checks follow those of the report's own checks and count as its problems. The
+// caller calls ResetAnalysis first.
 //
 // The outcome is kEmpty, with no claims, when the text holds no paragraph, and kNoClaimOne when
 // no paragraph opens claim 1; then the message "未找到权1 ?\n\n 请检查" goes to the message sink
 // (preceded by the author credit for the one text "显示署名") and g_claims stays empty. The
 // findings are not yet located in the user's text, and their report places are unset until the
 // report is written (WriteReport).
-AnalysisResult AnalyzeToResult(const std::string& text);
+AnalysisResult AnalyzeToResult(const std::string& text, const AnalysisOptions& options = {});
 
 // AnalyzeToResult, then the report written from the result; `text` unchanged when no claim was
 // found.

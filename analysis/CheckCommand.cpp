@@ -70,14 +70,15 @@ std::string NormalizeClaimsText(std::string_view boxText, SourceMap* map) {
   return normalized;
 }
 
-CheckOutcome RunCheck(std::string_view boxText) {
+CheckOutcome RunCheck(std::string_view boxText, const AnalysisOptions& options) {
   SourceMap map;
   std::string normalized = NormalizeClaimsText(boxText, &map);
   ResetAnalysis();
   CheckOutcome outcome;
-  outcome.result = AnalyzeToResult(normalized);
+  outcome.result = AnalyzeToResult(normalized, options);
   outcome.checked = !outcome.result.claims.empty();
-  outcome.shownText = outcome.checked ? WriteReport(outcome.result, normalized) : std::move(normalized);
+  outcome.shownText =
+      outcome.checked ? WriteReport(outcome.result, normalized) : std::move(normalized);
   LocateFindings(outcome.result, boxText, map);
   outcome.congratulate = outcome.result.outcome == Outcome::kClean;
   return outcome;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "AnalysisResult.h"
+#include "AnalyzeClaims.h"
 #include "SourceMap.h"
 
 // The box's text trimmed of ASCII whitespace, then with every ASCII space and tab removed, ","
@@ -15,13 +16,13 @@
 std::string NormalizeClaimsText(std::string_view boxText, SourceMap* map = nullptr);
 
 struct CheckOutcome {
-  std::string shownText;  // the report, or the normalised text when no claim was found
-  AnalysisResult result;  // with every claim and finding located in the box's text
+  std::string shownText;      // the report, or the normalised text when no claim was found
+  AnalysisResult result;      // with every claim and finding located in the box's text
   bool checked = false;       // at least one claim was found and analysed
   bool congratulate = false;  // a claim was found and the report counts no problem
 };
 
-// Normalises `boxText`, resets the analysis and analyses the text. Messages of the analysis go
-// to the message sink; the congratulation is left to the caller, who shows it once the text is
-// on screen.
-CheckOutcome RunCheck(std::string_view boxText);
+// Normalises `boxText`, resets the analysis and analyses the text with `options`. Messages of
+// the analysis go to the message sink; the congratulation is left to the caller, who shows it
+// once the text is on screen.
+CheckOutcome RunCheck(std::string_view boxText, const AnalysisOptions& options = {});

@@ -14,16 +14,35 @@ struct Query {
   int32_t* codePoints;  // may be null
 };
 
-// The position in the analysed text of byte `offset` of the claim's text, which joins its
-// paragraphs with "\r\n".
-int32_t AnalysedPos(const AnalysisResult& result, const ClaimResult& claim, int32_t offset) {
-  size_t paragraph = static_cast<size_t>(claim.firstParagraph);
-  while (paragraph + 1 < result.paragraphs.size() && offset > result.paragraphs[paragraph].length) {
-    offset -= result.paragraphs[paragraph].length + 2;
-    ++paragraph;
+// Turns byte offsets of a claim's text, which joins its paragraphs with "\r\n", into positions
+// of the analysed text. The paragraphs are walked forward from one offset to the next, so that
+// offsets asked in ascending order cost one walk over the claim's paragraphs; an offset before
+// the last one starts the walk again (a claim's findings come in a few ascending runs).
+class ClaimOffsets {
+ public:
+  ClaimOffsets(const AnalysisResult& result, const ClaimResult& claim)
+      : paragraphs_(result.paragraphs),
+        first_(static_cast<size_t>(claim.firstParagraph)),
+        paragraph_(first_) {}
+
+  int32_t AnalysedPos(int32_t offset) {
+    if (offset < base_) {
+      paragraph_ = first_;
+      base_ = 0;
+    }
+    while (paragraph_ + 1 < paragraphs_.size() && offset - base_ > paragraphs_[paragraph_].length) {
+      base_ += paragraphs_[paragraph_].length + 2;
+      ++paragraph_;
+    }
+    return paragraphs_[paragraph_].start + (offset - base_);
   }
-  return result.paragraphs[paragraph].start + offset;
-}
+
+ private:
+  const std::vector<TextSpan>& paragraphs_;
+  size_t first_;
+  size_t paragraph_;
+  int32_t base_ = 0;  // the offset in the claim's text of the paragraph walked to
+};
 
 }  // namespace
 
@@ -40,10 +59,11 @@ void LocateFindings(AnalysisResult& result, std::string_view userText, const Sou
   for (ClaimResult& claim : result.claims) {
     queries.push_back({map.StartOf(result.paragraphs[claim.firstParagraph].start), &claim.place,
                        nullptr});
+    ClaimOffsets offsets(result, claim);
     for (Finding& finding : claim.findings) {
       if (!finding.InText()) continue;
-      const int32_t start = AnalysedPos(result, claim, finding.textStart);
-      const int32_t end = AnalysedPos(result, claim, finding.textStart + finding.textLength);
+      const int32_t start = offsets.AnalysedPos(finding.textStart);
+      const int32_t end = offsets.AnalysedPos(finding.textStart + finding.textLength);
       queries.push_back({map.StartOf(start), &finding.place, &spanEnds[slot++]});
       queries.push_back({map.EndOf(end), nullptr, &spanEnds[slot++]});
     }

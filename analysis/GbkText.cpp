@@ -80,3 +80,7 @@ std::string ReplaceAll(std::string_view text, std::string_view needle,
   result.append(text.substr(copied));
   return result;
 }
+
+CharSet::CharSet(std::string_view chars) {
+  for (size_t i = 0; i + 2 <= chars.size(); i += 2) bits_.set(Index(chars[i], chars[i + 1]));
+}

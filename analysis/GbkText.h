@@ -5,6 +5,7 @@
 // int; texts are shorter than 2^31 bytes. Searches match only where a character begins.
 #pragma once
 
+#include <bitset>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,12 @@ inline int CharLength(char lead) { return static_cast<unsigned char>(lead) < 0x8
 
 // True for "0" to "9".
 inline bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The end of the run of ASCII digits that starts at `pos`: `pos` itself when none stands there.
+inline int DigitRunEnd(std::string_view text, int pos) {
+  while (pos < static_cast<int>(text.size()) && IsAsciiDigit(text[pos])) ++pos;
+  return pos;
+}
 
 // True for "a" to "z" and "A" to "Z".
 inline bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
@@ -68,3 +75,27 @@ inline std::string_view TrimAscii(std::string_view text) {
   while (end > begin && IsAsciiSpace(text[end - 1])) --end;
   return text.substr(begin, end - begin);
 }
+
+// A set of two-byte characters, looked up in constant time.
+class CharSet {
+ public:
+  // The two-byte characters of `chars` ("预节简" makes a set of three).
+  explicit CharSet(std::string_view chars);
+
+  // True when the two-byte character at `pos` is in the set; false at a one-byte character and
+  // at a lead byte in the last position.
+  bool HasAt(std::string_view text, int pos) const {
+    if (pos < 0 || pos + 1 >= Size(text) || CharLength(text[pos]) != 2) return false;
+    return Has(text[pos], text[pos + 1]);
+  }
+
+  // True when the two-byte character of these bytes is in the set; `lead` is 0x80 or more.
+  bool Has(char lead, char trail) const { return bits_[Index(lead, trail)]; }
+
+ private:
+  static size_t Index(char lead, char trail) {
+    return (static_cast<unsigned char>(lead) - 0x80u) * 256u + static_cast<unsigned char>(trail);
+  }
+
+  std::bitset<0x8000> bits_;
+};

@@ -143,4 +143,133 @@ inline constexpr PunctuationPair kPunctuationPairs[] = {
      "\xA1\xBE\xB4\xE6\xD4\xDA\xA1\xB0\xA3\xBB\xA3\xBA\xA1\xB1\xA1\xBF"},  // ；： 【存在“；：”】
 };
 
+// ---- Further checks ----
+inline constexpr std::string_view kClaimWordPower = "\xC8\xA8\xC1\xA6\xD2\xAA\xC7\xF3";  // 权力要求
+inline constexpr std::string_view kClaimWordTwice = "\xC8\xA8\xC0\xFB\xC8\xA8\xC0\xFB";  // 权利权利
+inline constexpr std::string_view kClaimWordQu = "\xC8\xA8\xC0\xFB\xD2\xAA\xC8\xA5";  // 权利要去
+inline constexpr std::string_view kClaimWordShort = "\xC8\xA8\xC0\xFB\xD2\xAA";       // 权利要
+inline constexpr std::string_view kClaimWordHeadless = "\xC0\xFB\xD2\xAA\xC7\xF3";    // 利要求
+inline constexpr std::string_view kRefPhraseHeadless =
+    "\xBE\xDD\xC8\xA8\xC0\xFB\xD2\xAA\xC7\xF3";            // 据权利要求
+inline constexpr std::string_view kSaidTail = "\xCA\xF6";  // 述
+inline constexpr std::string_view kTypoHeads =
+    "\xC8\xA8\xC0\xFB\xBE\xDD\xB8\xF9\xC8\xE7";                                   // 权利据根如
+inline constexpr std::string_view kAccording = "\xB8\xF9\xBE\xDD";                // 根据
+inline constexpr std::string_view kStep = "\xB2\xBD\xD6\xE8";                     // 步骤
+inline constexpr std::string_view kRightWord = "\xC8\xA8\xC0\xFB";                // 权利
+inline constexpr std::string_view kRequireWord = "\xD2\xAA\xC7\xF3";              // 要求
+inline constexpr std::string_view kRightHead = "\xC8\xA8";                        // 权
+inline constexpr std::string_view kRefPhraseHeadlessBefore = "\xB8\xF9\xD2\xC0";  // 根依
+inline constexpr std::string_view kOneOf = "\xD6\xAE\xD2\xBB";                    // 之一
+inline constexpr std::string_view kOneItem = "\xD2\xBB\xCF\xEE";                  // 一项
+inline constexpr std::string_view kRangeSigns = "\xD6\xC1\xB5\xBD\xA1\xAA\xA1\xAB";  // 至到—～
+inline constexpr std::string_view kLabelReferenceTypo =
+    "\xD2\xC9\xCB\xC6\xD2\xFD\xD3\xC3\xD3\xD0\xCE\xF3\xA3\xBA";  // 疑似引用有误：
+inline constexpr std::string_view kLabelReferenceUnread =
+    "\xD2\xFD\xD3\xC3\xCE\xB4\xCA\xB6\xB1\xF0\xA3\xAC\xB0\xB4\xB6\xC0\xC8\xA8\xB4\xA6\xC0\xED\xA3"
+    "\xBA";  // 引用未识别，按独权处理：
+inline constexpr std::string_view kLabelReferenceListUnread =
+    "\xD2\xFD\xD3\xC3\xB1\xE0\xBA\xC5\xCE\xB4\xCA\xB6\xB1\xF0\xA3\xBA";  // 引用编号未识别：
+inline constexpr std::string_view kFormerly = "\xC7\xB0\xCA\xF6";                 // 前述
+inline constexpr std::string_view kAbove = "\xC9\xCF\xCA\xF6";                    // 上述
+inline constexpr std::string_view kAboveAll = "\xD2\xD4\xC9\xCF";                 // 以上
+inline constexpr std::string_view kLabelReferenceUnnumbered =
+    "\xD2\xFD\xD3\xC3\xCE\xB4\xD0\xB4\xB1\xE0\xBA\xC5\xA3\xBA";   // 引用未写编号：
+inline constexpr std::string_view kAndAlso = "\xD2\xD4\xBC\xB0";  // 以及
+inline constexpr std::string_view kOrElse = "\xBB\xF2\xD5\xDF";   // 或者
+inline constexpr std::string_view kCumulativeSigns = "\xBA\xCD\xBC\xB0\xD3\xEB";  // 和及与
+inline constexpr std::string_view kLabelNotAlternative =
+    "\xD2\xFD\xD3\xC3\xCE\xB4\xD4\xF1\xD2\xBB\xA3\xBA";  // 引用未择一：
+inline constexpr std::string_view kIndefiniteHeads =
+    "\xD3\xC5\xBD\xCF\xB8\xFC\xD7\xEE\xD3\xC8\xCC\xD8\xC0\xFD\xB1\xC8\xD6\xEE\xB1\xD8\xBB\xF2\xB4\xF3\xD4\xBC\xD7\xF3";  // 优较更最尤特例比诸必或大约左
+inline constexpr std::string_view kAbout = "\xD4\xBC";  // 约
+inline constexpr std::string_view kAboutIs = "\xCE\xAA";  // 为
+inline constexpr std::string_view kAboutBefore =
+    "\xD4\xA4\xBD\xDA\xBC\xF2\xC6\xF5\xBA\xCF\xD6\xC6\xB9\xAB\xCC\xF5\xD2\xFE";  // 预节简契合制公条隐
+inline constexpr std::string_view kLeftRight = "\xD7\xF3\xD3\xD2";               // 左右
+inline constexpr std::string_view kLeftRightAfter =
+    "\xB5\xC4\xCA\xB1\xBA\xF3\xC4\xDA\xBC\xB4\xD6\xAE";                     // 的时后内即之
+inline constexpr std::string_view kUnitSigns = "\xA1\xE6\xA1\xE3\xA1\xEB";  // ℃°‰
+inline constexpr std::string_view kLabelIndefinite =
+    "\xD3\xC3\xD3\xEF\xB2\xBB\xC8\xB7\xB6\xA8\xA3\xBA";        // 用语不确定：
+inline constexpr std::string_view kOfOf = "\xB5\xC4\xB5\xC4";  // 的的
+inline constexpr std::string_view kIndeed = "\xC8\xB7";        // 确
+inline constexpr std::string_view kCharacterisedByCut =
+    "\xC6\xE4\xCC\xD8\xD5\xF7\xD4\xDA";              // 其特征在
+inline constexpr std::string_view kAt = "\xD3\xDA";  // 于
+inline constexpr std::string_view kCharacterisedByTypo =
+    "\xC6\xE4\xCC\xD8\xD0\xD4\xD4\xDA\xD3\xDA";           // 其特性在于
+inline constexpr std::string_view kOneHead = "\xD2\xBB";  // 一
+inline constexpr std::string_view kNounSuffixes =
+    "\xCE\xEF\xC6\xF7\xBC\xC1\xD2\xBA\xBC\xFE\xCC\xE5\xB2\xE3";  // 物器剂液件体层
+inline constexpr std::string_view kLabelRepeated =
+    "\xD3\xC3\xB4\xCA\xD6\xD8\xB8\xB4\xA3\xBA";  // 用词重复：
+inline constexpr std::string_view kLabelMissingChar =
+    "\xD2\xC9\xCB\xC6\xC2\xA9\xD7\xD6\xA3\xBA";  // 疑似漏字：
+inline constexpr std::string_view kLabelTypo =
+    "\xD2\xC9\xCB\xC6\xB1\xCA\xCE\xF3\xA3\xBA";                                // 疑似笔误：
+inline constexpr std::string_view kItsHead = "\xC6\xE4";                       // 其
+inline constexpr std::string_view kConjunctions = "\xBC\xB0\xBA\xCD\xD3\xEB";  // 及和与
+inline constexpr std::string_view kLabelTwoCategories =
+    "\xD6\xF7\xCC\xE2\xBA\xAC\xC1\xBD\xC0\xE0\xA3\xBA";  // 主题含两类：
+inline constexpr std::string_view kLabelBrackets =
+    "\xC0\xA8\xBA\xC5\xB2\xBB\xB3\xC9\xB6\xD4\xA3\xBA";  // 括号不成对：
+
+// Words that make a claim's scope unclear, each with the characters that, standing right after it,
+// make it part of another word.
+struct GuardedWord {
+  std::string_view word;
+  std::string_view notBefore;  // two-byte characters
+};
+inline constexpr GuardedWord kIndefiniteWords[] = {
+    {"\xD3\xC5\xD1\xA1", "\xB3\xF6"},          // 优选, but not 优选出
+    {"\xBD\xCF\xD3\xC5", ""},                  // 较优
+    {"\xB8\xFC\xD3\xC5", ""},                  // 更优
+    {"\xD7\xEE\xD3\xC5", "\xBB\xAF\xBD\xE2"},  // 最优, but not 最优化, 最优解
+    {"\xBD\xCF\xBC\xD1", ""},                  // 较佳
+    {"\xD3\xC8\xC6\xE4", ""},                  // 尤其
+    {"\xCC\xD8\xB1\xF0\xCA\xC7", ""},          // 特别是
+    {"\xC0\xFD\xC8\xE7", "\xCF\xC2"},          // 例如, but not 比例如下
+    {"\xB1\xC8\xC8\xE7", "\xCF\xC2"},          // 比如, but not 配比如下
+    {"\xD6\xEE\xC8\xE7", ""},                  // 诸如
+    {"\xD7\xEE\xBA\xC3", ""},                  // 最好
+    {"\xB1\xD8\xD2\xAA\xCA\xB1", ""},          // 必要时
+    {"\xBB\xF2\xC0\xE0\xCB\xC6\xCE\xEF", ""},  // 或类似物
+    {"\xB4\xF3\xD4\xBC", ""},                  // 大约
+};
+
+// The openings of a reference to another claim that are correct but not read as one.
+inline constexpr std::string_view kUnreadReferenceOpenings[] = {
+    "\xB0\xB4\xD5\xD5",  // 按照
+    "\xD2\xC0\xBE\xDD",  // 依据
+    "\xD2\xC0\xD5\xD5",  // 依照
+    "\xD7\xF1\xD5\xD5",  // 遵照
+    "\xB0\xB4",          // 按
+};
+
+// What may stand between "前述" (or "上述", "以上") and "权利要求".
+inline constexpr std::string_view kUnnumberedFillers[] = {
+    "\xC8\xCE\xD2\xE2\xD2\xBB\xCF\xEE",  // 任意一项
+    "\xC8\xCE\xD2\xBB\xCF\xEE",          // 任一项
+    "\xC8\xCE\xD2\xBB",                  // 任一
+    "\xC8\xCE\xBA\xCE",                  // 任何
+    "\xB8\xF7\xCF\xEE",                  // 各项
+    "\xB8\xF7",                          // 各
+    "\xB5\xC4",                          // 的
+};
+
+// The last words of a subject that make it a process (method, use) or a product.
+inline constexpr std::string_view kProcessWords[] = {
+    "\xB7\xBD\xB7\xA8",  // 方法
+    "\xB9\xA4\xD2\xD5",  // 工艺
+    "\xD3\xA6\xD3\xC3",  // 应用
+    "\xD3\xC3\xCD\xBE",  // 用途
+};
+inline constexpr std::string_view kProductWords[] = {
+    "\xD7\xB0\xD6\xC3",  // 装置
+    "\xCF\xB5\xCD\xB3",  // 系统
+    "\xC9\xE8\xB1\xB8",  // 设备
+    "\xB2\xFA\xC6\xB7",  // 产品
+};
+
 }  // namespace gbk

@@ -1,28 +1,43 @@
 #include "TextWalker.h"
 
+#include <bit>
 #include <cstring>
 
 namespace {
 
 constexpr uint64_t kHighBits = 0x8080808080808080;
 
+// The number of bytes from `pos`, up to `to`, whose high bit is set (`high`) or clear.
+size_t RunLength(std::string_view text, size_t pos, size_t to, bool high) {
+  const size_t start = pos;
+  if constexpr (std::endian::native == std::endian::little) {
+    for (; pos + 8 <= to; pos += 8) {
+      uint64_t word;
+      std::memcpy(&word, text.data() + pos, sizeof word);
+      // The bytes that end the run have their high bit the other way.
+      const uint64_t ends = (high ? ~word : word) & kHighBits;
+      if (ends != 0) return pos - start + static_cast<size_t>(std::countr_zero(ends)) / 8;
+    }
+  }
+  while (pos < to && (static_cast<unsigned char>(text[pos]) >= 0x80) == high) ++pos;
+  return pos - start;
+}
+
 // From the character boundary `from`, walks characters until `to` is reached or passed, adding
-// them to `count`; returns the byte reached. Eight bytes at a time where they are all below 0x80
-// (eight characters) or all 0x80 or more (four two-byte characters: a four-byte sequence has a
-// digit second).
+// them to `count`; returns the byte reached. A run of bytes below 0x80 is that many characters;
+// a run of 0x80 or more that starts at a boundary is two-byte characters, and when its length
+// is odd its last byte leads a character whose next byte lies behind the run.
 size_t WalkCharacters(std::string_view text, size_t from, size_t to, int32_t& count) {
   size_t pos = from;
   while (pos < to) {
-    if (pos + 8 <= to) {
-      uint64_t word;
-      std::memcpy(&word, text.data() + pos, sizeof word);
-      const uint64_t high = word & kHighBits;
-      if (high == 0 || high == kHighBits) {
-        count += high == 0 ? 8 : 4;
-        pos += 8;
-        continue;
-      }
-    }
+    const size_t low = RunLength(text, pos, to, false);
+    count += static_cast<int32_t>(low);
+    pos += low;
+    if (pos >= to) break;
+    const size_t high = RunLength(text, pos, to, true);
+    count += static_cast<int32_t>(high / 2);
+    pos += high - high % 2;
+    if (high % 2 == 0) continue;
     pos += static_cast<size_t>(Gb18030CharLength(text, pos));
     ++count;
   }
@@ -34,7 +49,13 @@ size_t WalkCharacters(std::string_view text, size_t from, size_t to, int32_t& co
 int Gb18030CharLength(std::string_view text, size_t pos) {
   if (static_cast<unsigned char>(text[pos]) < 0x80) return 1;
   const size_t left = text.size() - pos;
-  if (left >= 4 && text[pos + 1] >= '0' && text[pos + 1] <= '9') return 4;
+  // A four-byte sequence is lead, digit, lead, digit: with anything else in the third or fourth
+  // place the bytes are two-byte characters, as the engine walks them.
+  const auto digit = [&](size_t i) { return text[i] >= '0' && text[i] <= '9'; };
+  if (left >= 4 && digit(pos + 1) && static_cast<unsigned char>(text[pos + 2]) >= 0x80 &&
+      digit(pos + 3)) {
+    return 4;
+  }
   return left >= 2 ? 2 : 1;
 }
 

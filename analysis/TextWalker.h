@@ -8,7 +8,9 @@
 #include "Finding.h"
 
 // The byte length of the character at `pos`: 1 below 0x80, 4 for a four-byte GB18030 sequence
-// (a lead byte, then a digit "0" to "9"), else 2; never past the end of the text.
+// (a byte of 0x80 or more, a digit "0" to "9", a byte of 0x80 or more, a digit), else 2; never
+// past the end of the text. Its characters begin where the engine's two-byte walk has a
+// character begin, whatever the bytes.
 int Gb18030CharLength(std::string_view text, size_t pos);
 
 // Walks a text forward a character at a time, so that a series of places along it, asked in

@@ -9,7 +9,8 @@
 CAboutDlg::CAboutDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint) {
-  setWindowTitle(QStringLiteral("关于 Quillex"));
+  const AboutLines text = AboutText();
+  setWindowTitle(text.title);
   setFont(ProgramFont(12));
 
   auto* icon = new QLabel(this);
@@ -21,10 +22,10 @@ CAboutDlg::CAboutDlg(QWidget* parent)
   // Icon and facts at the top, the remark in the middle, the button at the bottom right.
   auto* layout = new QGridLayout(this);
   layout->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
-  layout->addWidget(new QLabel(QStringLiteral("名称：vudarevevi"), this), 0, 1);
-  layout->addWidget(new QLabel(QStringLiteral("版本：%1 正式版").arg(QStringLiteral(QUILLEX_VERSION)), this), 1, 1);
+  layout->addWidget(new QLabel(text.name, this), 0, 1);
+  layout->addWidget(new QLabel(text.version, this), 1, 1);
   layout->setRowStretch(2, 1);
-  layout->addWidget(new QLabel(QStringLiteral("本软件为单机版、纯绿色软件"), this), 3, 0, 1, 2,
+  layout->addWidget(new QLabel(text.remark, this), 3, 0, 1, 2,
                     Qt::AlignHCenter);
   layout->setRowStretch(4, 1);
   layout->addWidget(ok, 5, 1, Qt::AlignRight);

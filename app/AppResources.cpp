@@ -33,11 +33,23 @@ QIcon ApplicationIcon() {
   return icon;
 }
 
-QString HelpText() {
+namespace {
+
+QString ResourceText(const QString& path) {
   InitResources();
-  QFile file(QStringLiteral(":/quillex/help.txt"));
+  QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};
   return QString::fromUtf8(file.readAll());
+}
+
+}  // namespace
+
+QString HelpText() { return ResourceText(QStringLiteral(":/quillex/help.txt")); }
+
+AboutLines AboutText() {
+  QStringList lines = ResourceText(QStringLiteral(":/quillex/about.txt")).split(u'\n');
+  lines.resize(4);
+  return {lines[0], lines[1], lines[2].arg(QStringLiteral(QUILLEX_VERSION)), lines[3]};
 }
 
 QFont ProgramFont(qreal points) {

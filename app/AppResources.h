@@ -13,6 +13,17 @@ QIcon ApplicationIcon();
 // The help text that "帮助" puts into the box: lines separated by "\n", the last line empty.
 QString HelpText();
 
+// The About box's four lines, which the web page shows too: its title, the program's name, its
+// version (QUILLEX_VERSION in place of "%1") and the remark. Empty strings if the resource is
+// missing.
+struct AboutLines {
+  QString title;
+  QString name;
+  QString version;
+  QString remark;
+};
+AboutLines AboutText();
+
 // "宋体" at `points`, falling back to the CJK fonts a system without it is likely to have.
 QFont ProgramFont(qreal points);
 

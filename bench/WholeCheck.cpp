@@ -3,6 +3,6 @@
 #include "CheckCommand.h"
 #include "ClaimsCodec.h"
 
-QString WholeCheck(const QString& text) {
-  return FromEngineText(RunCheck(ToEngineText(text)).shownText);
+QString WholeCheck(const QString& text, const AnalysisOptions& options) {
+  return FromEngineText(RunCheck(ToEngineText(text), options).shownText);
 }

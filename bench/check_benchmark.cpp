@@ -72,12 +72,12 @@ void AnalyzeOnly(benchmark::State& state, Family family, size_t bytes) {
              static_cast<double>(report.size()));
 }
 
-void WholeCheckOf(benchmark::State& state, Family family, size_t bytes) {
+void WholeCheckOf(benchmark::State& state, Family family, size_t bytes, bool review) {
   const Input& input = InputFor(family, bytes);
   if (!HasInput(state, input)) return;
   QString shown;
   for (auto _ : state) {
-    shown = WholeCheck(input.text);
+    shown = WholeCheck(input.text, {.review = review});
     benchmark::DoNotOptimize(shown.data());
   }
   ReportWork(state, static_cast<double>(input.utf8Bytes),
@@ -116,7 +116,12 @@ void RegisterAll() {
       benchmark::RegisterBenchmark(("Analyze/" + suffix).c_str(), AnalyzeOnly, family, bytes)
           ->Unit(benchmark::kMillisecond)
           ->UseRealTime();
-      benchmark::RegisterBenchmark(("WholeCheck/" + suffix).c_str(), WholeCheckOf, family, bytes)
+      benchmark::RegisterBenchmark(("WholeCheck/" + suffix).c_str(), WholeCheckOf, family, bytes,
+                                   false)
+          ->Unit(benchmark::kMillisecond)
+          ->UseRealTime();
+      benchmark::RegisterBenchmark(("WholeReview/" + suffix).c_str(), WholeCheckOf, family, bytes,
+                                   true)
           ->Unit(benchmark::kMillisecond)
           ->UseRealTime();
     }

@@ -8,6 +8,7 @@
 #   FAMILIES   families to measure (default: all five)
 #   SIZES      sizes, doubling (default: 256K 512K 1M 2M 4M 8M)
 #   LIMIT      the largest factor per doubling of work allowed (default 2.3)
+#   OPTIONS    options of quillex-check, e.g. --review (default: none)
 #
 # For each family and size prints the work (input plus report bytes), the instructions, and the
 # factor by which the instructions grow per doubling of work, (i2 / i1) ^ (1 / log2(w2 / w1)).
@@ -18,6 +19,7 @@ build=${1:-$root/build-bench}
 families=${FAMILIES:-realistic forward-web wide-ranges long-claim deep-chain}
 sizes=${SIZES:-256K 512K 1M 2M 4M 8M}
 limit=${LIMIT:-2.3}
+read -ra options <<<"${OPTIONS:-}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -26,7 +28,7 @@ for family in $families; do
   for size in $sizes; do
     "$build/bench/quillex-generate-claims" "$family" "$size" >"$work/in.txt"
     valgrind --tool=callgrind --callgrind-out-file="$work/callgrind.out" \
-      "$build/cli/quillex-check" "$work/in.txt" >"$work/out.txt" 2>"$work/valgrind.txt" || true
+      "$build/cli/quillex-check" ${options[@]+"${options[@]}"} "$work/in.txt" >"$work/out.txt" 2>"$work/valgrind.txt" || true
     instructions=$(sed -n 's/.*Collected : *//p' "$work/valgrind.txt")
     bytes=$(($(stat -c %s "$work/in.txt") + $(stat -c %s "$work/out.txt")))
     awk -v f="$family" -v s="$size" -v w="$bytes" -v i="$instructions" -v p="$previous" 'BEGIN {

@@ -125,8 +125,23 @@ std::optional<std::string> EngineTextOf(const QString& path, FileEncoding encodi
   return std::move(converted.bytes);
 }
 
-int StatusOf(Outcome outcome) {
-  switch (outcome) {
+// With a review, whether a finding remains that asks the drafter to act: one of severity fix or
+// review that the chosen least severity keeps.
+bool ActionRemains(const AnalysisResult& result, Severity minSeverity) {
+  const Severity least = std::min(minSeverity, Severity::kReview);
+  for (const ClaimResult& claim : result.claims) {
+    for (const Finding& finding : claim.findings) {
+      if (finding.severity <= least) return true;
+    }
+  }
+  return false;
+}
+
+int StatusOf(const AnalysisResult& result, const CheckOptions& options) {
+  if (options.review && !result.claims.empty()) {
+    return ActionRemains(result, options.minSeverity) ? kExitReported : kExitCongratulated;
+  }
+  switch (result.outcome) {
     case Outcome::kClean:
       return kExitCongratulated;
     case Outcome::kProblems:
@@ -148,10 +163,10 @@ void Render(const QString& path, bool withHeader, const CheckOutcome& outcome,
       output.OutEngineText(outcome.shownText);
       return;
     case OutputFormat::Lines:
-      output.Out(FindingLines(path, outcome.result));
+      output.Out(FindingLines(path, outcome.result, options.minSeverity));
       return;
     case OutputFormat::Json: {
-      const QJsonObject json = ResultToJson(outcome.result);
+      const QJsonObject json = ResultToJson(outcome.result, options.minSeverity);
       for (auto it = json.constBegin(); it != json.constEnd(); ++it) file.insert(it.key(), *it);
       return;
     }
@@ -162,7 +177,7 @@ int CheckOne(const QString& path, bool withHeader, const CheckOptions& options, 
              QJsonObject& file) {
   std::optional<std::string> engineText = EngineTextOf(path, options.encoding, output);
   if (!engineText) return kExitNotChecked;
-  const CheckOutcome outcome = RunCheck(*engineText);
+  const CheckOutcome outcome = RunCheck(*engineText, {options.review});
   engineText.reset();
   file.insert(QStringLiteral("status"), QString::fromLatin1(OutcomeName(outcome.result.outcome)));
   // Nothing but blanks and brackets: the box would stay empty without a word, which on a
@@ -174,7 +189,7 @@ int CheckOne(const QString& path, bool withHeader, const CheckOptions& options, 
   }
   Render(path, withHeader, outcome, options, output, file);
   if (outcome.congratulate) output.EngineMessage(gbk::kMessageCongratulation);
-  return StatusOf(outcome.result.outcome);
+  return StatusOf(outcome.result, options);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "ClaimsCodec.h"
+#include "Finding.h"
 
 // Exit statuses, from best to worst; with several inputs the worst one counts.
 inline constexpr int kExitCongratulated = 0;  // the check found claims and no problem
@@ -21,6 +22,8 @@ enum class OutputFormat {
 struct CheckOptions {
   FileEncoding encoding = FileEncoding::Utf8;  // of the inputs, and of what is not JSON
   OutputFormat format = OutputFormat::Report;
+  bool review = false;                     // also run the further checks
+  Severity minSeverity = Severity::kNote;  // the least severe finding that json and lines show
 };
 
 // Checks every input of `paths` in order ("-" is standard input). In the report format the shown
@@ -29,6 +32,8 @@ struct CheckOptions {
 // describes. Every message of the check and the congratulation go to `err` in every format, and
 // one line per error for an input that cannot be read or decoded, which then writes nothing to
 // `out` (its JSON entry has the status "error"). Returns the worst exit status of all inputs,
-// kExitNotChecked also when `out` could not be written.
+// kExitNotChecked also when `out` could not be written. With `review`, an input that was checked
+// gets kExitCongratulated when no finding of severity fix or review (and at least
+// `minSeverity`) remains, else kExitReported.
 int CheckInputs(const QStringList& paths, const CheckOptions& options, std::FILE* out,
                 std::FILE* err);

@@ -32,11 +32,13 @@ QJsonObject FindingToJson(const Finding& finding) {
   return json;
 }
 
-QJsonObject ClaimToJson(const ClaimResult& claim) {
+QJsonObject ClaimToJson(const ClaimResult& claim, Severity minSeverity) {
   QJsonArray parents;
   for (int32_t parent : claim.parents) parents.append(parent);
   QJsonArray findings;
-  for (const Finding& finding : claim.findings) findings.append(FindingToJson(finding));
+  for (const Finding& finding : claim.findings) {
+    if (finding.severity <= minSeverity) findings.append(FindingToJson(finding));
+  }
   return {
       {QStringLiteral("number"), claim.number},
       {QStringLiteral("kind"),
@@ -53,7 +55,7 @@ QJsonObject ClaimToJson(const ClaimResult& claim) {
 
 }  // namespace
 
-QJsonObject ResultToJson(const AnalysisResult& result) {
+QJsonObject ResultToJson(const AnalysisResult& result, Severity minSeverity) {
   QJsonObject json;
   if (result.HasSummary()) {
     json.insert(QStringLiteral("summary"),
@@ -63,20 +65,21 @@ QJsonObject ResultToJson(const AnalysisResult& result) {
                             {QStringLiteral("problems"), result.problems}});
   }
   QJsonArray claims;
-  for (const ClaimResult& claim : result.claims) claims.append(ClaimToJson(claim));
+  for (const ClaimResult& claim : result.claims) claims.append(ClaimToJson(claim, minSeverity));
   json.insert(QStringLiteral("claims"), claims);
   return json;
 }
 
-QString FindingLines(const QString& path, const AnalysisResult& result) {
+QString FindingLines(const QString& path, const AnalysisResult& result, Severity minSeverity) {
   QString lines;
   for (const ClaimResult& claim : result.claims) {
     for (const Finding& finding : claim.findings) {
+      if (finding.severity > minSeverity) continue;
       // One pass over the pattern, so that a "%" in the path stays as it is.
-      lines += QStringLiteral("%1:%2:%3: 权利要求%4：%5\n")
-                   .arg(path, QString::number(finding.place.line),
-                        QString::number(finding.place.column), QString::number(claim.number),
-                        MarkInside(finding));
+      lines +=
+          QStringLiteral("%1:%2:%3: 权利要求%4：%5\n")
+              .arg(path, QString::number(finding.place.line), QString::number(finding.place.column),
+                   QString::number(claim.number), MarkInside(finding));
     }
   }
   return lines;

@@ -1,5 +1,5 @@
-// quillex-check [--encoding utf-8|gb18030] [--format report|json|lines] [FILE...]: checks claims
-// texts from the command line.
+// quillex-check [--encoding utf-8|gb18030] [--format report|json|lines] [--review]
+// [--min-severity fix|review|note] [FILE...]: checks claims texts from the command line.
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
@@ -41,9 +41,10 @@ constexpr Choice<FileEncoding> kEncodings[] = {{"utf-8", FileEncoding::Utf8},
                                                {"utf8", FileEncoding::Utf8},
                                                {"gb18030", FileEncoding::Gb18030},
                                                {"gbk", FileEncoding::Gb18030}};
-constexpr Choice<OutputFormat> kFormats[] = {{"report", OutputFormat::Report},
-                                             {"json", OutputFormat::Json},
-                                             {"lines", OutputFormat::Lines}};
+constexpr Choice<Severity> kSeverities[] = {
+    {"fix", Severity::kFix}, {"review", Severity::kReview}, {"note", Severity::kNote}};
+constexpr Choice<OutputFormat> kFormats[] = {
+    {"report", OutputFormat::Report}, {"json", OutputFormat::Json}, {"lines", OutputFormat::Lines}};
 
 }  // namespace
 
@@ -76,6 +77,18 @@ int main(int argc, char* argv[]) {
                      "or lines (PATH:LINE:COLUMN: one line per finding)."),
       QStringLiteral("format"), QStringLiteral("report"));
   parser.addOption(formatOption);
+  const QCommandLineOption reviewOption(
+      QStringLiteral("review"),
+      QStringLiteral("Also run the further checks (reference wording, indefinite words, repeated "
+                     "words, …); the exit status is then 1 when a finding of severity fix or "
+                     "review remains."));
+  parser.addOption(reviewOption);
+  const QCommandLineOption severityOption(
+      QStringLiteral("min-severity"),
+      QStringLiteral("The least severe findings that json and lines show: note (the default), "
+                     "review or fix."),
+      QStringLiteral("severity"), QStringLiteral("note"));
+  parser.addOption(severityOption);
   parser.addPositionalArgument(QStringLiteral("FILE"),
                                QStringLiteral("Claims text to check; none or - reads standard "
                                               "input."),
@@ -88,7 +101,10 @@ int main(int argc, char* argv[]) {
   if (!encoding) return kExitNotChecked;
   const std::optional<OutputFormat> format = ChosenValue(parser, formatOption, kFormats);
   if (!format) return kExitNotChecked;
+  const std::optional<Severity> minSeverity = ChosenValue(parser, severityOption, kSeverities);
+  if (!minSeverity) return kExitNotChecked;
   QStringList paths = parser.positionalArguments();
   if (paths.isEmpty()) paths.append(QStringLiteral("-"));
-  return CheckInputs(paths, {*encoding, *format}, stdout, stderr);
+  return CheckInputs(paths, {*encoding, *format, parser.isSet(reviewOption), *minSeverity}, stdout,
+                     stderr);
 }

@@ -12,7 +12,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view boxText(reinterpret_cast<const char*>(data), size);
-  const CheckOutcome outcome = RunCheck(boxText);
+  // Half the inputs with the further checks, whose marks the report then shows and counts.
+  const CheckOutcome outcome = RunCheck(boxText, {.review = size % 2 == 1});
   const std::string broken = FindBrokenRule(boxText, outcome);
   if (!broken.empty()) {
     std::fprintf(stderr, "broken rule: %s\n", broken.c_str());

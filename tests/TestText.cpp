@@ -5,6 +5,8 @@
 
 #include "CheckCommand.h"
 #include "ClaimRecord.h"
+#include "GbkText.h"
+#include "GbkTexts.h"
 #include "MessageSink.h"
 #include "ReportInvariants.h"
 
@@ -60,4 +62,28 @@ void ExpectMarks(const MarksCase& c) {
   Check(GbkParagraphs(c.claims));
   ASSERT_EQ(g_claims.Count(), static_cast<int>(c.marks.size()));
   for (int i = 0; i < g_claims.Count(); ++i) EXPECT_EQ(MarksOf(i), c.marks[i]) << "record " << i;
+}
+
+std::string FurtherMarks(FurtherCheck check, const std::vector<std::string>& claims) {
+  Check(GbkParagraphs(claims));
+  if (g_claims.Count() == 0) return "no claim";
+  const ClaimRecord& record = g_claims[g_claims.Count() - 1];
+  // The text as read: the antecedent brackets taken out again.
+  const std::string text =
+      ReplaceAll(ReplaceAll(record.text, gbk::kMarkOpen, ""), gbk::kMarkClose, "");
+  std::vector<Finding> findings;
+  check(record, text, findings);
+  std::string marks;
+  for (const Finding& f : findings) {
+    EXPECT_EQ(text.substr(f.textStart, f.textLength), f.term) << Utf8(f.mark);
+    marks += Utf8(f.mark);
+  }
+  return marks;
+}
+
+std::string FurtherMarks(void (*check)(std::string_view, std::vector<Finding>&),
+                         const std::string& claim) {
+  return FurtherMarks([check](const ClaimRecord&, std::string_view text,
+                              std::vector<Finding>& findings) { check(text, findings); },
+                      {claim});
 }

@@ -2,9 +2,13 @@
 // never with a table of our own, so a test cannot share a mistake with the engine's texts.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "ClaimRecord.h"
+#include "Finding.h"
 
 // The GB18030 bytes of a UTF-8 text, and back. A text that does not convert fails the test.
 std::string Gbk(std::string_view utf8);
@@ -35,3 +39,14 @@ struct MarksCase {
   std::vector<std::string> claims, marks;
 };
 void ExpectMarks(const MarksCase& c);
+
+// The marks (UTF-8, one after the other) that `check` finds in the last of `claims` (UTF-8, one
+// paragraph each), checked first so that every record is complete. Each finding must name the
+// bytes it points at as its term.
+using FurtherCheck =
+    std::function<void(const ClaimRecord&, std::string_view, std::vector<Finding>&)>;
+std::string FurtherMarks(FurtherCheck check, const std::vector<std::string>& claims);
+
+// FurtherMarks of a check that reads the text alone, on one claim.
+std::string FurtherMarks(void (*check)(std::string_view, std::vector<Finding>&),
+                         const std::string& claim);

@@ -72,12 +72,12 @@ std::vector<std::string> GbkWords(const std::string& utf8) {
 // are first met all along it, also once its searches go through an index.
 std::string RandomClaimText(std::mt19937& rng, int number, int pieces, bool isLong) {
   static const std::vector<std::string> words = GbkWords("弹簧 底座 支架 壳体 连接 横梁 第一"),
-                                        breaks = GbkWords("， 的 在 包括 A"),
-                                        chars = GbkWords(
-                                            "甲 乙 丙 丁 戊 己 庚 辛 壬 癸 子 丑 寅 卯 辰 巳 午 "
-                                            "未 申 酉 戌 亥 金 木 水 火 土 东 西 南 北");
+                                        breaks = GbkWords("， 的 在 包括 A");
+  static const std::string chars =
+      Gbk("甲乙丙丁戊己庚辛壬癸子丑寅卯辰巳午未申酉戌亥金木水火土东西南北");
   auto pick = [&rng](const std::vector<std::string>& list) { return list[rng() % list.size()]; };
-  auto word = [&] { return isLong && rng() % 2 == 0 ? pick(chars) + pick(chars) : pick(words); };
+  auto pair = [&] { return chars.substr(rng() % 31 * 2, 2) + chars.substr(rng() % 31 * 2, 2); };
+  auto word = [&] { return isLong && rng() % 2 == 0 ? pair() : pick(words); };
   std::string text =
       std::to_string(number) + "." + words[rng() % 3] + std::string(gbk::kCharacterisedBy);
   for (int i = 0; i < pieces; ++i) {

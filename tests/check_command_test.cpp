@@ -66,4 +66,28 @@ TEST(CheckCommand, CheckingAReportAgainFindsNoClaimOne) {
   EXPECT_NE(second.text.find("[从权3][装置][父1;]本权编号与前不连续3.根据"), std::string::npos);
 }
 
+// Every claim and finding is placed in the box's text as the user typed it: blanks, full-width
+// brackets and characters outside GBK before it do not shift it, nor does a claim's second
+// paragraph. Each claim gives "LINE:COLUMN", each finding "LINE:COLUMN:LENGTH".
+TEST(CheckCommand, FindingsAreLocatedInTheBoxText) {
+  const std::pair<std::string, std::vector<std::string>> cases[] = {
+      {"\r\n  1. 一种杯子，其特征在于，所 述手柄（1）为陶瓷。", {"2:3", "2:17:8"}},
+      {"1.一种\U00020000杯，其特征在于，所述手柄。", {"1:1", "1:1:0", "1:14:2"}},
+      {"1.一种杯子，其特征在于：\r\n  包括所述杯盖。\r\n2. 根据权利要求1所述的杯子",
+       {"1:1", "2:5:2", "3:1", "3:1:0", "3:1:0", "3:1:0"}},
+  };
+  for (const auto& [box, places] : cases) {
+    const CheckOutcome outcome = RunCheck(Gbk(box));
+    std::vector<std::string> found;
+    for (const ClaimResult& claim : outcome.result.claims) {
+      found.push_back(std::to_string(claim.place.line) + ":" + std::to_string(claim.place.column));
+      for (const Finding& f : claim.findings) {
+        found.push_back(std::to_string(f.place.line) + ":" + std::to_string(f.place.column) + ":" +
+                        std::to_string(f.length));
+      }
+    }
+    EXPECT_EQ(found, places) << box;
+  }
+}
+
 }  // namespace

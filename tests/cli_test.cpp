@@ -153,6 +153,38 @@ QString CharacterAt(const QString& text, int line, int column) {
   return QString::fromUcs4(&c, 1);
 }
 
+TEST(QuillexCheck, ReviewAddsFurtherChecksAndItsOwnExitStatus) {
+  const QByteArray slips =
+      "1.一种杯子，其特征在于，包括杯体。\n2.据权利要求1所述的杯子，其特征在于，优选地杯体为陶瓷。\n";
+  const QByteArray indefinite = QByteArray(kClean).replace("陶瓷", "约5mm厚的陶瓷");
+  const QByteArray noteOnly = "1.一种杯子，其特征在于，包括杯体。\n2.根据权利要求1所述的杯子，其中杯体为陶瓷。\n";
+  const QStringList lines = {"--review", "--format", "lines"};
+  struct Case {
+    QStringList args;
+    QByteArray in;
+    int exitCode;
+    QByteArray out;  // a part of it
+  } const cases[] = {
+      {lines, slips, 1, "-:2:3: 权利要求2：疑似引用有误：据权利要求\n-:2:21: 权利要求2：用语不确定：优选\n"},
+      {lines + QStringList{"--min-severity", "fix"}, slips, 1, "据权利要求\n"},
+      {{"--review"}, slips, 1, "【疑似引用有误：据权利要求|用语不确定：优选】 2.据"},
+      {{}, indefinite, 0, "约5mm"},
+      {{"--review"}, indefinite, 1, "用语不确定：约"},
+      {{"--review", "--min-severity", "fix"}, indefinite, 0, "用语不确定：约"},
+      {{}, noteOnly, 1, "缺“其特征在于”"},
+      {{"--review", "--format", "json"}, noteOnly, 0, "\"severity\": \"note\""},
+  };
+  for (const Case& c : cases) {
+    const ProcessResult run = RunQuillexCheck(c.args, c.in);
+    SCOPED_TRACE((c.args.join(' ') + ' ' + QString::fromUtf8(c.in)).toStdString());
+    EXPECT_EQ(run.exitCode, c.exitCode);
+    EXPECT_TRUE(run.out.contains(c.out)) << run.out.data();
+  }
+  const ProcessResult bad = RunQuillexCheck({"--min-severity", "high"}, kClean);
+  EXPECT_EQ(bad.exitCode, 2);
+  EXPECT_TRUE(bad.err.contains("unknown min-severity 'high' (use fix, review, note)"));
+}
+
 // Real claims texts, each in its report and in its JSON: the JSON holds what the report shows,
 // and every finding points at its own character of the input (the claim's first digit, or the
 // "所" of "所述"); the lines format points at the same places.

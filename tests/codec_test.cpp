@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QStringDecoder>
-#include <iterator>
-#include <random>
 #include <string>
 
 #include "ClaimsCodec.h"
@@ -57,8 +55,8 @@ TEST(FileText, EngineTextOrOffsetOfFirstInvalidSequence) {
   for (const Case& c : cases) {
     for (const qsizetype pieceSize : kPieceSizes) {
       const EngineTextResult result = FileToEngineText(c.bytes, c.encoding, pieceSize);
-      const std::string where = c.bytes.toHex(' ').toStdString() + " in pieces of " +
-                                std::to_string(pieceSize);
+      const std::string where =
+          c.bytes.toHex(' ').toStdString() + " in pieces of " + std::to_string(pieceSize);
       EXPECT_EQ(result.errorOffset.value_or(-1), c.errorOffset) << where;
       EXPECT_EQ(result.bytes, c.errorOffset < 0 ? ToEngineText(U(c.utf8Text)) : "") << where;
     }
@@ -82,38 +80,25 @@ TEST(FileText, WrittenAsTheUnicodeTextOfTheEngineBytes) {
   EXPECT_EQ(EncodeFileText(U("杯\xF0\xA0\x80\x80"), kGb), QByteArray("\xB1\xAD\x95\x32\x82\x36"));
 }
 
-// Megabytes of text are converted in parts side by side; the parts join as the text was. Built
-// from characters whose engine bytes are known, with one invalid byte placed far in.
+// Megabytes of text are converted in parts side by side; the parts join as the text was, so the
+// whole converts as its one short unit does, repeated. An invalid byte far in is found where it is.
 TEST(FileText, TextsOfMegabytesConvertAsAWhole) {
-  struct Character {
-    const char* utf8;
-    const char* engine;
-  } const characters[] = {
-      {"杯", "\xB1\xAD"}, {"a", "a"},         {"\r\n", "\r\n"}, {"\n", "\r\n"},
-      {"\xE2\x80\xA8", "\r\n"}, {"\xF0\xA0\x80\x80", "\x95\x32\x82\x36"}, {"。", "\xA1\xA3"}};
-  std::mt19937 rng(7);
-  QByteArray utf8("\xEF\xBB\xBF");
+  // Breaks of every kind, a lone "\r" before the next unit, a character outside GBK.
+  const QByteArray unit = "杯a\r\n\n\xE2\x80\xA8\xF0\xA0\x80\x80。\r";
+  const qsizetype units = (qsizetype{3} << 20) / unit.size();
+  const QByteArray utf8 = "\xEF\xBB\xBF" + unit.repeated(units);
+  const std::string unitEngine = FileToEngineText(unit, kUtf8).bytes;
   std::string engine;
-  QByteArray written;  // the engine's bytes written back as UTF-8
-  qsizetype nearEnd = 0;  // where a character begins, a megabyte before the end
-  while (utf8.size() < (qsizetype{5} << 20)) {
-    if (nearEnd == 0 && utf8.size() >= (qsizetype{4} << 20)) nearEnd = utf8.size();
-    const Character& c = characters[rng() % std::size(characters)];
-    utf8.append(c.utf8);
-    engine.append(c.engine);
-    written.append(std::string_view(c.engine) == "\r\n" ? "\n" : c.utf8);
-  }
-  const EngineTextResult result = FileToEngineText(utf8, kUtf8);
-  EXPECT_FALSE(result.errorOffset.has_value());
-  EXPECT_TRUE(result.bytes == engine);
-  QByteArray out;
-  WriteEngineText(engine, kUtf8, [&](QByteArrayView piece) { out.append(piece); });
-  EXPECT_TRUE(out == written);
-  EXPECT_TRUE(FromEngineText(engine) == QString::fromUtf8(written));
+  for (qsizetype i = 0; i < units; ++i) engine += unitEngine;
+  EXPECT_TRUE(FileToEngineText(utf8, kUtf8).bytes == engine);
   EXPECT_TRUE(ToEngineText(QString::fromUtf8(utf8.sliced(3))) == engine);
-
-  utf8.insert(nearEnd, '\xFF');
-  EXPECT_EQ(FileToEngineText(utf8, kUtf8).errorOffset.value_or(-1), nearEnd);
+  EXPECT_TRUE(FromEngineText(engine) == FromEngineText(unitEngine).repeated(units));
+  QByteArray written, unitWritten;
+  WriteEngineText(engine, kUtf8, [&](QByteArrayView piece) { written.append(piece); });
+  WriteEngineText(unitEngine, kUtf8, [&](QByteArrayView piece) { unitWritten.append(piece); });
+  EXPECT_TRUE(written == unitWritten.repeated(units));
+  const qsizetype nearEnd = 3 + units * 3 / 4 * unit.size();
+  EXPECT_EQ(FileToEngineText(QByteArray(utf8).insert(nearEnd, '\xFF'), kUtf8).errorOffset, nearEnd);
 }
 
 }  // namespace

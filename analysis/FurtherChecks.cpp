@@ -1,0 +1,41 @@
+#include "FurtherChecks.h"
+
+#include <algorithm>
+#include <string>
+
+#include "GbkTexts.h"
+#include "IndefiniteWording.h"
+#include "ReferenceNotAlternative.h"
+#include "ReferenceUnnumbered.h"
+#include "ReferenceWording.h"
+#include "RepeatedWord.h"
+#include "TwoCategories.h"
+#include "UnbalancedBrackets.h"
+
+void RunFurtherChecks(const ClaimRecord& record, std::string_view text,
+                      std::vector<Finding>& findings) {
+  CheckReferenceWording(record, text, findings);
+  CheckReferenceUnnumbered(text, findings);
+  CheckReferenceNotAlternative(text, findings);
+  CheckIndefiniteWording(text, findings);
+  CheckRepeatedWord(text, findings);
+  CheckTwoCategories(record, text, findings);
+  CheckUnbalancedBrackets(text, findings);
+}
+
+void AddWordFinding(std::vector<Finding>& findings, FindingCode code, Severity severity,
+                    std::string_view label, std::string_view text, int start, int length) {
+  const std::string_view word = text.substr(start, length);
+  if (std::any_of(findings.begin(), findings.end(),
+                  [&](const Finding& f) { return f.code == code && f.term == word; })) {
+    return;
+  }
+  Finding finding;
+  finding.code = code;
+  finding.severity = severity;
+  finding.mark.append(gbk::kMarkOpen).append(label).append(word).append(gbk::kMarkClose);
+  finding.textStart = start;
+  finding.textLength = length;
+  finding.term = std::string(word);
+  findings.push_back(std::move(finding));
+}

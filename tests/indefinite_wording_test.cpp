@@ -1,0 +1,30 @@
+// Words that make a claim's scope unclear.
+#include <gtest/gtest.h>
+
+#include "IndefiniteWording.h"
+#include "TestText.h"
+
+namespace {
+
+TEST(IndefiniteWording, WordsNumbersAndLookAlikes) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"1.所述A为1-5%，优选地为2%，更优选3%。", "【用语不确定：优选】【用语不确定：更优】"},
+      {"1.所述A例如为B，诸如C，尤其是D，特别是E。",
+       "【用语不确定：例如】【用语不确定：诸如】【用语不确定：尤其】【用语不确定：特别是】"},
+      {"1.压力为约1.4bar，温度大约30℃，厚度约为5mm。",
+       "【用语不确定：约】【用语不确定：大约】"},
+      {"1.加热至30℃左右，保持2小时左右的时间。", "【用语不确定：左右】"},
+      {"1.必要时加入A或类似物。", "【用语不确定：必要时】【用语不确定：或类似物】"},
+      // Look-alikes: other words made of the same characters.
+      {"1.原料的配比如下：A，比例如下：B。", ""},
+      {"1.求得最优解，再最优化，并优选出参数。", ""},
+      {"1.预约1次，节约2元，约束A。", ""},
+      {"1.位于底座(1)的左右两侧，第2层左右两端。", ""},
+      {"1.所述A等于B。", ""},
+  };
+  for (const auto& [claim, marks] : cases) {
+    EXPECT_EQ(FurtherMarks(CheckIndefiniteWording, claim), marks) << claim;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,38 @@
+// Words written twice, and the characterising phrase mistyped.
+#include <gtest/gtest.h>
+
+#include "ReferenceWording.h"
+#include "RepeatedWord.h"
+#include "TestText.h"
+
+namespace {
+
+TEST(RepeatedWord, DoublingsAndThePhrase) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"1.根据所述所述方向信息。", "【用词重复：所述所述】"},
+      {"1.设有微差压型微差压型压力变送器。", "【用词重复：微差压型微差压型】"},
+      {"1.所述的的A。", "【用词重复：的的】"},
+      {"1.所述A，其特征在多孔材料包括B。", "【疑似漏字：其特征在】"},
+      {"1.所述A，其特性在于B。", "【疑似笔误：其特性在于】"},
+      // Legitimate doublings.
+      {"1.在格子中填充填充物，一层一层铺设。", ""},
+      {"1.所述元件的温度的温度传感器。", ""},
+      {"1.所述A，其特征在于B。", ""},
+  };
+  for (const auto& [claim, marks] : cases) {
+    EXPECT_EQ(FurtherMarks(CheckRepeatedWord, claim), marks) << claim;
+  }
+}
+
+TEST(RepeatedWord, LeavesTheReferenceSlipToReferenceWording) {
+  const auto both = [](const ClaimRecord& record, std::string_view text,
+                       std::vector<Finding>& findings) {
+    CheckReferenceWording(record, text, findings);
+    CheckRepeatedWord(text, findings);
+  };
+  EXPECT_EQ(FurtherMarks(both, {"1.一种装置，其特征在于，A。",
+                                "2.根据权利要求根据权利要求1所述的装置，B。"}),
+            "【疑似引用有误：根据权利要求根据权利要求】");
+}
+
+}  // namespace

@@ -1,0 +1,169 @@
+// The page as a drafter uses it, in Chromium, opened from disk with every outside request refused.
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { after, before, test } from 'node:test';
+import {
+  BoxText, CheckReport, CloseMessage, kSource, LaunchBrowser, MessageText, OpenPage, Paste,
+} from './support.mjs';
+
+const kCupFile = `${kSource}/samples/worked-example.txt`;
+const kCup = readFileSync(kCupFile, 'utf8');
+const kRed = 'rgb(255, 0, 0)';
+
+let browser;
+before(async () => {
+  browser = await LaunchBrowser();
+});
+after(() => browser.close());
+
+test('the cup example: the report, its red marks, the list, F8 and a click', async () => {
+  const page = await OpenPage(browser);
+  await Paste(page, kCup);
+  await page.keyboard.press('Control+Enter');
+  const { report } = CheckReport(kCupFile);
+  assert.equal(await BoxText(page), report);
+
+  // Every inside of a bracket is red and nothing else is; the summary's "【 】" holds a blank.
+  const insides = [...report.matchAll(/【([^】]+?)】/g)].map((m) => m[1]).filter((inside) => inside.trim());
+  const marks = await page.$$eval('#box .mark', (shown) =>
+    shown.map((e) => ({ text: e.textContent, colour: getComputedStyle(e).color })));
+  assert.deepEqual(marks, insides.map((text) => ({ text, colour: kRed })));
+  assert.equal(await page.$eval('#box', (e) => getComputedStyle(e).color), 'rgb(0, 0, 0)');
+
+  const rows = await page.$$eval('#problems .row', (items) => items.map((e) => e.textContent));
+  assert.deepEqual(rows, ['请复核权2【所述】 手柄', '需修改权4【本权编号与前不连续】', '需修改权4【缺句号】']);
+  assert.match(await page.textContent('#status'), /^1套、共3条权利要求，有问题的2条，问题3处\s+需修改 2\s+请复核 1\s+提示 0$/);
+
+  const selected = () => page.evaluate(() => getSelection().toString());
+  for (const [key, expected] of [['F8', '所述'], ['F8', insides[1]], ['F8', '所述'], ['Shift+F8', insides[1]]]) {
+    await page.keyboard.press(key);
+    assert.equal(await selected(), expected, key);
+  }
+  await page.click('#problems .row');
+  assert.equal(await selected(), '所述');
+  assert.equal(await page.getAttribute('#problems .row', 'aria-selected'), 'true');
+
+  // Everything fits a 1280 x 720 screen.
+  for (const id of ['box', 'problems', 'check', 'about', 'status']) {
+    const box = await page.locator(`#${id}`).boundingBox();
+    assert.ok(box.x >= 0 && box.y >= 0 && box.x + box.width <= 1280 && box.y + box.height <= 720, id);
+  }
+  await page.screenshot({ path: `${process.env.QUILLEX_SHOTS}/quillex-page.png` });
+  assert.deepEqual(page.refused, []);
+  assert.deepEqual(page.errors, []);
+});
+
+test('the message boxes, with the window\'s texts', async () => {
+  const cases = [
+    { text: '显示署名', messages: ['作者：Quillex 开发组', '未找到权1 ?\n\n 请检查'], box: '显示署名' },
+    { text: '1. 一种杯子，其特征在于，包括杯体和杯盖。', messages: ['恭喜 :-)\n\n未发现常见形式错误'] },
+  ];
+  const page = await OpenPage(browser);
+  for (const { text, messages, box } of cases) {
+    await Paste(page, text);
+    await page.click('#check');
+    for (const message of messages) {
+      assert.equal(await MessageText(page), message);
+      await CloseMessage(page);
+    }
+    assert.equal(await page.$('dialog[open]'), null);
+    if (box) assert.equal(await BoxText(page), box);
+  }
+});
+
+test('Ctrl+Z takes back each command, wherever the focus is; Ctrl+Shift+Z does it again', async () => {
+  const page = await OpenPage(browser);
+  const help = readFileSync(`${kSource}/app/res/help.txt`, 'utf8').replace(/\r\n?/g, '\n');
+  const report = CheckReport(kCupFile).report;
+  await Paste(page, kCup);
+  const steps = [
+    ['click', '#check', report],
+    ['press', 'Control+z', kCup],
+    ['press', 'Control+Shift+z', report],
+    ['click', '#clear', ''],
+    ['press', 'Control+z', report],
+    ['click', '#help', help],
+    ['press', 'Control+z', report],
+  ];
+  for (const [action, target, expected] of steps) {
+    await (action === 'click' ? page.click(target) : page.keyboard.press(target));
+    assert.equal(await BoxText(page), expected, `${action} ${target}`);
+  }
+  // The report that came back is coloured and listed again.
+  assert.equal(await page.$$eval('#box .mark', (shown) => shown.length), 2);
+  assert.equal(await page.$$eval('#problems .row', (rows) => rows.length), 3);
+  await page.keyboard.press('Control+z');
+  assert.equal(await page.isHidden('#problems'), true);
+});
+
+test('typing, Enter and a paste in the report are steps of the same history', async () => {
+  const page = await OpenPage(browser);
+  await Paste(page, kCup);
+  await page.click('#check');
+  const report = await BoxText(page);
+  await page.keyboard.press('Control+End');
+  await page.keyboard.type('甲乙');
+  await page.keyboard.press('Enter');
+  await page.keyboard.type('丙');
+  await page.keyboard.press('Shift+Home');
+  await page.evaluate(() => {
+    const data = new DataTransfer();
+    data.setData('text/plain', '丁\r\n戊');
+    document.getElementById('box').dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
+  });
+  const states = [`${report}甲乙\n丁\n戊`, `${report}甲乙\n丙`, `${report}甲乙\n`, `${report}甲乙`, report, kCup];
+  assert.equal(await BoxText(page), states[0]);
+  for (const expected of states.slice(1)) {
+    await page.keyboard.press('Control+z');
+    assert.equal(await BoxText(page), expected);
+  }
+  for (const expected of states.slice(0, -1).reverse()) {
+    await page.keyboard.press('Control+y');
+    assert.equal(await BoxText(page), expected);
+  }
+  assert.equal(await page.$$eval('#box .mark', (shown) => shown.length), 2);
+});
+
+test('更多检查 is kept from one visit to the next; 只看需修改 hides the other rows', async () => {
+  const page = await OpenPage(browser);
+  assert.equal(await page.isChecked('#review'), false);
+  await page.check('#review');
+  await page.reload();
+  await page.waitForSelector('html[data-ready="true"]');
+  assert.equal(await page.isChecked('#review'), true);
+  await Paste(page, kCup);
+  await page.click('#check');
+  assert.equal(await BoxText(page), CheckReport(kCupFile, ['--review']).report);
+  const rows = () => page.$$eval('#problems .row', (items) => items.map((e) => e.className));
+  const all = await rows();
+  await page.check('#fixOnly');
+  assert.deepEqual(await rows(), all.filter((kind) => kind === 'row fix'));
+});
+
+test('关于 shows the window\'s About text', async () => {
+  const page = await OpenPage(browser);
+  await page.click('#about');
+  const [title, name, version, remark] = readFileSync(`${kSource}/app/res/about.txt`, 'utf8').split('\n');
+  assert.equal(await page.textContent('#aboutBox[open] .title'), title);
+  assert.deepEqual(await page.$$eval('#aboutBox .lines div', (lines) => lines.map((e) => e.textContent)),
+    [name, version.replace('%1', process.env.QUILLEX_VERSION)]);
+  assert.equal(await page.textContent('#aboutBox .remark'), remark);
+  await page.keyboard.press('Enter');
+  assert.equal(await page.$('dialog[open]'), null);
+});
+
+test('保存报告 gives the box\'s text, or a page with the marks in red', async () => {
+  const page = await OpenPage(browser);
+  await Paste(page, kCup);
+  await page.click('#check');
+  const saved = {};
+  for (const format of ['txt', 'html']) {
+    await page.click('#save');
+    const [download] = await Promise.all([page.waitForEvent('download'), page.click(`#saveBox button[value="${format}"]`)]);
+    assert.equal(download.suggestedFilename(), `权利要求书检查报告.${format}`);
+    saved[format] = readFileSync(await download.path(), 'utf8');
+  }
+  assert.equal(saved.txt, await BoxText(page));
+  const red = [...saved.html.matchAll(/<span style="color:#FF0000">([^<]*)<\/span>/g)].map((m) => m[1]);
+  assert.deepEqual(red, ['所述', '本权编号与前不连续|缺句号']);
+});
