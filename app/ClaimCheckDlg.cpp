@@ -72,11 +72,16 @@ QTreeView* MakeProblemView(QWidget* parent, QAbstractItemModel* rows) {
   view->setAllColumnsShowFocus(true);
   view->setSelectionBehavior(QAbstractItemView::SelectRows);
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  const int digit = view->fontMetrics().horizontalAdvance(u'0');
+  // The first three columns as wide as their usual contents, the explanation taking the rest.
+  const QFontMetrics metrics = view->fontMetrics();
+  const int padding = metrics.height();
   view->header()->setStretchLastSection(true);
-  view->setColumnWidth(ProblemListModel::kClaimColumn, 8 * digit);
-  view->setColumnWidth(ProblemListModel::kMarkColumn, 14 * digit);
-  view->setColumnWidth(ProblemListModel::kSeverityColumn, 10 * digit);
+  view->setColumnWidth(ProblemListModel::kClaimColumn,
+                       metrics.horizontalAdvance(QStringLiteral("权项")) + padding);
+  view->setColumnWidth(ProblemListModel::kMarkColumn,
+                       metrics.horizontalAdvance(QStringLiteral("本权编号与")) + padding);
+  view->setColumnWidth(ProblemListModel::kSeverityColumn,
+                       metrics.horizontalAdvance(QStringLiteral("请复核")) + 2 * padding);
   return view;
 }
 
@@ -125,7 +130,7 @@ CClaimCheckDlg::CClaimCheckDlg(QWidget* parent)
   // The box takes what the window gains.
   m_splitter->setStretchFactor(0, 1);
   m_splitter->setStretchFactor(1, 0);
-  m_splitter->setSizes({640, 360});
+  m_splitter->setSizes({520, 480});
   m_problemsPanel->hide();
 
   auto* row = new QHBoxLayout;

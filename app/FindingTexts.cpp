@@ -11,16 +11,16 @@ namespace {
 // Per finding code, in the order of FindingCode; "%1" stands for the finding's term or pair.
 QString ExplanationPattern(FindingCode code) {
   static const std::array<QString, 23> kPatterns = {
-      QStringLiteral("编号不是前一条权利要求的编号加一"),
-      QStringLiteral("以“一种”开头又提到“权利要求”，可能本应写成从属权利要求"),
+      QStringLiteral("编号与前一条权利要求不连续"),
+      QStringLiteral("以“一种”开头又引用权利要求，可能应为从属权利要求"),
       QStringLiteral("读不出所引用的权利要求编号"),
       QStringLiteral("所引用的权利要求编号不小于本权利要求的编号"),
       QStringLiteral("所引用的权利要求编号不存在"),
       QStringLiteral("引用了前面另一套权利要求中的权利要求"),
-      QStringLiteral("多项从属权利要求直接或间接引用了多项从属权利要求"),
+      QStringLiteral("多项从属权利要求引用了多项从属权利要求"),
       QStringLiteral("未能识别本权利要求的主题"),
-      QStringLiteral("主题与所引用权利要求的主题不一致"),
-      QStringLiteral("“%1”在本权利要求及其引用的权利要求中缺乏引用基础"),
+      QStringLiteral("主题与所引用的权利要求不一致"),
+      QStringLiteral("“%1”缺乏引用基础"),
       QStringLiteral("缺少“其特征在于”"),
       QStringLiteral("缺少句号“。”"),
       QStringLiteral("句号不在权利要求的结尾"),

@@ -140,7 +140,7 @@ QVariant ProblemListModel::data(const QModelIndex& index, int role) const {
 
 QVariant ProblemListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  static const QStringList kTitles = {QStringLiteral("权利要求"), QStringLiteral("标记"),
+  static const QStringList kTitles = {QStringLiteral("权项"), QStringLiteral("标记"),
                                       QStringLiteral("级别"), QStringLiteral("说明")};
   return kTitles.value(section);
 }

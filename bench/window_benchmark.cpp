@@ -1,6 +1,7 @@
 // Times the window on a pasted claims text: the whole of "开始检查" (check, report put into the
-// box, marks coloured, box shown) against only putting the same report text into the box and
-// showing it. Runs on any Qt platform; offscreen by default.
+// box, marks coloured, box and problems list shown) against only putting the same report text
+// into the box and showing it, and the problems list alone (its rows made from the check's
+// result and shown). Runs on any Qt platform; offscreen by default.
 //
 //   quillex-window-bench [--benchmark_repetitions=5 ...]
 
@@ -8,15 +9,20 @@
 
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <QSortFilterProxyModel>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTreeView>
 #include <cstdlib>
 #include <map>
 #include <memory>
 
 #include "BenchInputs.h"
+#include "CheckCommand.h"
 #include "ClaimCheckDlg.h"
+#include "ClaimsCodec.h"
 #include "ClaimsGenerator.h"
+#include "ProblemListModel.h"
 #include "RunBenchmarks.h"
 #include "WholeCheck.h"
 
@@ -80,6 +86,9 @@ void CheckButton(benchmark::State& state, size_t pasteBytes) {
   if (window.box->toPlainText() != QString(window.report).replace(QChar::Nbsp, u' ')) {
     state.SkipWithError("the box shows no report");
   }
+  const QTreeView* list = window.dialog.findChild<QTreeView*>();
+  if (!list->isVisible() || list->model()->rowCount() == 0) state.SkipWithError("no problems list");
+  state.counters["findings"] = list->model()->rowCount();
   ReportSizes(state, window);
 }
 
@@ -98,6 +107,35 @@ void SetReportText(benchmark::State& state, size_t pasteBytes) {
   ReportSizes(state, window);
 }
 
+// The problems list as the window makes it after a check: its rows from the result, placed in the
+// box's text, then the list shown beside the box.
+void ProblemList(benchmark::State& state, size_t pasteBytes) {
+  Window& window = WindowFor(pasteBytes);
+  window.Paste();
+  const CheckOutcome outcome = RunCheck(ToEngineText(window.box->document()->toRawText()));
+  const QString shown = FromEngineText(outcome.shownText);
+  ProblemListModel rows;
+  QSortFilterProxyModel shownRows;
+  shownRows.setSourceModel(&rows);
+  QTreeView view;
+  view.setUniformRowHeights(true);
+  view.setModel(&shownRows);
+  view.resize(360, 500);
+  view.show();
+  for (auto _ : state) {
+    state.PauseTiming();
+    AnalysisResult result = outcome.result;
+    rows.Clear();
+    QApplication::processEvents();
+    state.ResumeTiming();
+    rows.SetResult(std::move(result), shown);
+    view.viewport()->repaint();
+    QApplication::processEvents();
+  }
+  if (rows.rowCount() == 0) state.SkipWithError("the check found nothing to list");
+  state.counters["findings"] = rows.rowCount();
+}
+
 // 1 MB is a whole application pasted by mistake; 4 MB shows how long a multi-megabyte paste
 // blocks the window.
 void RegisterAll() {
@@ -107,6 +145,9 @@ void RegisterAll() {
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
     benchmark::RegisterBenchmark(("Window/SetReportText" + suffix).c_str(), SetReportText, bytes)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark(("Window/ProblemList" + suffix).c_str(), ProblemList, bytes)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
   }

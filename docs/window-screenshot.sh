@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes docs/window.png: starts the real window on a virtual display, pastes a claims text through
-# the clipboard, presses "开始检查" and photographs the window with its report.
+# the clipboard, presses "开始检查" and F8 and photographs the window with its report, the problems
+# list beside it (its first finding selected) and the status line.
 # Needs: xvfb openbox xdotool xclip imagemagick fonts-wqy-zenhei, and a built build/app/quillex
 # (or the program given as $1).
 set -euo pipefail
@@ -40,6 +41,8 @@ xdotool key ctrl+v
 sleep 0.5
 xdotool key ctrl+Return  # the same as clicking "开始检查"
 sleep 1
+xdotool key F8  # the first finding, selected in the box and in the list
+sleep 0.5
 # The window with the frame the window manager gave it.
 import -frame -window "$window" "$root/docs/window.png"
 echo "wrote $root/docs/window.png"

@@ -264,8 +264,8 @@ class TestClaimCheckDlg : public QObject {
       rows << cells.join(u" | ");
     }
     QCOMPARE(rows, (QStringList{
-                       u"2 | 所述 | 请复核 | “手柄”在本权利要求及其引用的权利要求中缺乏引用基础"_s,
-                       u"4 | 本权编号与前不连续 | 需修改 | 编号不是前一条权利要求的编号加一"_s,
+                       u"2 | 所述 | 请复核 | “手柄”缺乏引用基础"_s,
+                       u"4 | 本权编号与前不连续 | 需修改 | 编号与前一条权利要求不连续"_s,
                        u"4 | 缺句号 | 需修改 | 缺少句号“。”"_s,
                    }));
     const QString line =
