@@ -65,10 +65,14 @@ QString SeverityWord(Severity severity) {
 }
 
 QIcon SeverityIcon(Severity severity) {
-  static constexpr QStyle::StandardPixmap kPixmaps[] = {QStyle::SP_MessageBoxCritical,
-                                                        QStyle::SP_MessageBoxWarning,
-                                                        QStyle::SP_MessageBoxInformation};
-  return QApplication::style()->standardIcon(kPixmaps[static_cast<int>(severity)]);
+  // Made once: a style makes its icons anew on every call, and a list asks for one per row shown.
+  static const std::array<QIcon, 3> kIcons = [] {
+    QStyle* style = QApplication::style();
+    return std::array<QIcon, 3>{style->standardIcon(QStyle::SP_MessageBoxCritical),
+                                style->standardIcon(QStyle::SP_MessageBoxWarning),
+                                style->standardIcon(QStyle::SP_MessageBoxInformation)};
+  }();
+  return kIcons[static_cast<size_t>(severity)];
 }
 
 QString StatusLine(const AnalysisResult& result) {

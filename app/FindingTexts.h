@@ -15,7 +15,8 @@ QString FindingExplanation(const Finding& finding);
 // "需修改", "请复核" or "提示".
 QString SeverityWord(Severity severity);
 
-// The desktop style's critical, warning or information icon. Needs the application object.
+// The application style's critical, warning or information icon, as it was when first asked for.
+// Needs the application object.
 QIcon SeverityIcon(Severity severity);
 
 // The summary's figures and the findings per severity, e.g.
