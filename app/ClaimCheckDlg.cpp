@@ -123,14 +123,14 @@ CClaimCheckDlg::CClaimCheckDlg(QWidget* parent)
   m_shownProblems = new QSortFilterProxyModel(this);
   m_shownProblems->setSourceModel(m_problems);
   m_shownProblems->setFilterRole(ProblemListModel::kSeverityRole);
-  m_splitter = new QSplitter(Qt::Horizontal, this);
-  m_splitter->setChildrenCollapsible(false);
-  m_splitter->addWidget(m_richEdit);
-  m_splitter->addWidget(MakeProblemsPanel());
+  auto* splitter = new QSplitter(Qt::Horizontal, this);
+  splitter->setChildrenCollapsible(false);
+  splitter->addWidget(m_richEdit);
+  splitter->addWidget(MakeProblemsPanel());
   // The box takes what the window gains.
-  m_splitter->setStretchFactor(0, 1);
-  m_splitter->setStretchFactor(1, 0);
-  m_splitter->setSizes({520, 480});
+  splitter->setStretchFactor(0, 1);
+  splitter->setStretchFactor(1, 0);
+  splitter->setSizes({520, 480});
   m_problemsPanel->hide();
 
   auto* row = new QHBoxLayout;
@@ -158,7 +158,7 @@ CClaimCheckDlg::CClaimCheckDlg(QWidget* parent)
   status->addPermanentWidget(m_listSwitch);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(m_splitter, 1);
+  layout->addWidget(splitter, 1);
   layout->addLayout(row);
   layout->addWidget(status);
 

@@ -12,7 +12,6 @@ class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
 class QSortFilterProxyModel;
-class QSplitter;
 class QTextCharFormat;
 class QToolButton;
 class QTreeView;
@@ -76,6 +75,7 @@ class CClaimCheckDlg : public QDialog {
   // selection on the last coloured range, or on the whole text when nothing was coloured.
   void HighlightMarks(QStringView open, QStringView close, const QTextCharFormat& format);
   void AddShortcuts();
+  // The list with its filter 只看需修改 above it, wired to the box.
   QWidget* MakeProblemsPanel();
   // True while the box holds the report of the last check, as the check left it.
   bool HoldsReport() const;
@@ -89,12 +89,10 @@ class CClaimCheckDlg : public QDialog {
 #endif
 
   QPlainTextEdit* m_richEdit;
-  QSplitter* m_splitter;
   QWidget* m_problemsPanel;
   QTreeView* m_problemView;
   ProblemListModel* m_problems;
-  QSortFilterProxyModel*
-      m_shownProblems;  // the list's rows, without review and note for 只看需修改
+  QSortFilterProxyModel* m_shownProblems;  // the list's rows; only fixes with 只看需修改
   QCheckBox* m_moreChecks;
   QCheckBox* m_fixOnly;
   QToolButton* m_listSwitch;  // in the status bar: whether the list shows beside a report
