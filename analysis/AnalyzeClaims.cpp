@@ -58,7 +58,7 @@ void CheckRecord(int pos, AntecedentChecker& antecedents, const AnalysisOptions&
   if (!record.multiMulti) antecedents.Check(pos);
   CheckWording(pos);
   for (Finding& finding : further) {
-    record.marks += finding.mark;
+    record.marks += MarkOf(finding);
     record.findings.push_back(std::move(finding));
   }
   // Counted part by part: a text ending in a lone lead byte would otherwise swallow the first
@@ -162,5 +162,5 @@ AnalysisResult AnalyzeToResult(const std::string& text, const AnalysisOptions& o
 
 std::string AnalyzeClaims(const std::string& text) {
   AnalysisResult result = AnalyzeToResult(text);
-  return result.claims.empty() ? text : WriteReport(result, text);
+  return result.claims.empty() ? text : WriteReport(result, text, /*inCodePoints=*/false);
 }

@@ -25,12 +25,6 @@ void AppendHead(std::string& report, const ClaimResult& claim, int problemClaims
   if (!claim.independent) AppendParentTag(report, claim.parents);
 }
 
-// The inside of a mark: the mark without its "【" and "】".
-std::string_view Inside(std::string_view mark) {
-  const size_t bracket = gbk::kMarkOpen.size();
-  return mark.substr(bracket, mark.size() - 2 * bracket);
-}
-
 // The claim's text as read, its paragraphs joined by "\r\n", from byte `from` to `to` of it.
 class ClaimText {
  public:
@@ -82,7 +76,7 @@ void AppendMarksAndText(std::string& report, ClaimResult& claim, ClaimText text)
     const auto inside = static_cast<int32_t>(report.size());
     for (; next < findings.size() && findings[next].code != FindingCode::kAntecedent; ++next) {
       if (static_cast<int32_t>(report.size()) > inside) report.push_back('|');
-      report.append(Inside(findings[next].mark));
+      AppendMarkInside(report, findings[next]);
     }
     const auto length = static_cast<int32_t>(report.size()) - inside;
     for (size_t i = 0; i < next; ++i) {
@@ -147,11 +141,13 @@ void AppendParentTag(std::string& head, const std::vector<int32_t>& numbers) {
   head.push_back(']');
 }
 
-std::string WriteReport(AnalysisResult& result, std::string_view analysedText) {
+std::string WriteReport(AnalysisResult& result, std::string_view analysedText, bool inCodePoints) {
   size_t size = analysedText.size() + 512;
   for (const ClaimResult& claim : result.claims) {
     size += 64;
-    for (const Finding& finding : claim.findings) size += finding.mark.size();
+    for (const Finding& finding : claim.findings) {
+      size += finding.label.size() + finding.term.size() + 8;
+    }
   }
   std::string report;
   report.reserve(size);
@@ -167,6 +163,6 @@ std::string WriteReport(AnalysisResult& result, std::string_view analysedText) {
     report.append("\r\n\r\n");
   }
   if (sets > 0) report.append(gbk::kClosingLine);
-  CountReportPlaces(report, result);
+  if (inCodePoints) CountReportPlaces(report, result);
   return report;
 }

@@ -17,5 +17,7 @@ void AppendKindAndSubjectTags(std::string& head, bool independent, int32_t numbe
 void AppendParentTag(std::string& head, const std::vector<int32_t>& numbers);
 
 // The report of `result`, the analysis of `analysedText`, in GBK with "\r\n" line breaks;
-// `result` must hold at least one claim. Sets every finding's reportStart and reportLength.
-std::string WriteReport(AnalysisResult& result, std::string_view analysedText);
+// `result` must hold at least one claim. Sets every finding's reportStart and reportLength: in
+// code points when `inCodePoints`, else in bytes of the report, which saves a walk over it.
+std::string WriteReport(AnalysisResult& result, std::string_view analysedText,
+                        bool inCodePoints = true);

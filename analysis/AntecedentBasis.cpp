@@ -158,9 +158,6 @@ void InsertBrackets(std::string& text) {
 void AddTextFinding(ClaimRecord& record, const MarkSpan& span, const std::string& term) {
   Finding finding;
   finding.code = FindingCode::kAntecedent;
-  finding.mark.append(gbk::kMarkOpen)
-      .append(record.text, span.start, span.length)
-      .append(gbk::kMarkClose);
   finding.textStart = span.start;
   finding.textLength = span.length;
   finding.term = term;

@@ -70,16 +70,19 @@ std::string NormalizeClaimsText(std::string_view boxText, SourceMap* map) {
   return normalized;
 }
 
-CheckOutcome RunCheck(std::string_view boxText, const AnalysisOptions& options) {
+CheckOutcome RunCheck(std::string_view boxText, const AnalysisOptions& options,
+                      CheckPlaces places) {
+  const bool inUserText = (places & kPlacesInUserText) != 0;
   SourceMap map;
-  std::string normalized = NormalizeClaimsText(boxText, &map);
+  std::string normalized = NormalizeClaimsText(boxText, inUserText ? &map : nullptr);
   ResetAnalysis();
   CheckOutcome outcome;
   outcome.result = AnalyzeToResult(normalized, options);
   outcome.checked = !outcome.result.claims.empty();
-  outcome.shownText =
-      outcome.checked ? WriteReport(outcome.result, normalized) : std::move(normalized);
-  LocateFindings(outcome.result, boxText, map);
+  outcome.shownText = outcome.checked
+                          ? WriteReport(outcome.result, normalized, (places & kPlacesInReport) != 0)
+                          : std::move(normalized);
+  if (inUserText) LocateFindings(outcome.result, boxText, map);
   outcome.congratulate = outcome.result.outcome == Outcome::kClean;
   return outcome;
 }

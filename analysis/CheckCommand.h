@@ -2,6 +2,7 @@
 // normalised, the arrays are emptied and the text analysed.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -15,14 +16,26 @@
 // removed or replaced is recorded in it.
 std::string NormalizeClaimsText(std::string_view boxText, SourceMap* map = nullptr);
 
+// Where RunCheck places the findings, besides the byte spans the analysis gives them. Each place
+// costs a walk over a whole text, so a caller asks only for those it shows.
+enum CheckPlaces : uint8_t {
+  kPlacesNone = 0,
+  kPlacesInReport = 1,    // every finding's reportStart and reportLength in code points
+  kPlacesInUserText = 2,  // every claim's and finding's place, and length, in the box's text
+  kPlacesAll = kPlacesInReport | kPlacesInUserText,
+};
+
 struct CheckOutcome {
   std::string shownText;      // the report, or the normalised text when no claim was found
-  AnalysisResult result;      // with every claim and finding located in the box's text
+  AnalysisResult result;      // with the places asked for
   bool checked = false;       // at least one claim was found and analysed
   bool congratulate = false;  // a claim was found and the report counts no problem
 };
 
-// Normalises `boxText`, resets the analysis and analyses the text with `options`. Messages of
+// Normalises `boxText`, resets the analysis, analyses the text with `options` and places the
+// findings as `places` asks; the places not asked for stay as WriteReport and the analysis leave
+// them (report places in bytes, places in the box's text 0). Messages of
 // the analysis go to the message sink; the congratulation is left to the caller, who shows it
 // once the text is on screen.
-CheckOutcome RunCheck(std::string_view boxText, const AnalysisOptions& options = {});
+CheckOutcome RunCheck(std::string_view boxText, const AnalysisOptions& options = {},
+                      CheckPlaces places = kPlacesAll);

@@ -10,7 +10,7 @@ void AddClaimFinding(ClaimRecord& record, FindingCode code, std::string_view mar
   record.marks += mark;
   Finding finding;
   finding.code = code;
-  finding.mark = mark;
+  finding.label = mark;
   record.findings.push_back(std::move(finding));
 }
 

@@ -28,8 +28,9 @@ struct ClaimRecord {
   std::vector<Finding> findings;       // one per mark, as the checks find them
 };
 
-// Records a finding about the claim as a whole: appends `mark` (GBK, with its brackets) to the
-// record's marks and a finding with `code` and that mark to its findings.
+// Records a finding about the claim as a whole: appends `mark` (GBK, with its brackets, a text of
+// GbkTexts.h, which the finding keeps) to the record's marks and a finding with `code` and that
+// mark to its findings.
 void AddClaimFinding(ClaimRecord& record, FindingCode code, std::string_view mark);
 
 // A span of a claim's text to be bracketed by the antecedent-basis check.

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "GbkTexts.h"
+
 std::string_view FindingCodeName(FindingCode code) {
   static constexpr std::array<std::string_view, 23> kNames = {
       "numbering-gap",       "suspected-independent",     "reference-format",
@@ -27,4 +29,25 @@ std::string_view SeverityName(Severity severity) {
       return "note";
   }
   return {};
+}
+
+void AppendMarkInside(std::string& text, const Finding& finding) {
+  if (!finding.InText()) {
+    const size_t bracket = gbk::kMarkOpen.size();
+    text.append(finding.label.substr(bracket, finding.label.size() - 2 * bracket));
+    return;
+  }
+  if (finding.code != FindingCode::kAntecedent) {
+    text.append(finding.label).append(finding.term);
+    return;
+  }
+  text.append(gbk::kSaid);
+  // The bracket holds the term too when its span reaches past "所述".
+  if (finding.textLength > static_cast<int32_t>(gbk::kSaid.size())) text.append(finding.term);
+}
+
+std::string MarkOf(const Finding& finding) {
+  std::string mark(gbk::kMarkOpen);
+  AppendMarkInside(mark, finding);
+  return mark.append(gbk::kMarkClose);
 }

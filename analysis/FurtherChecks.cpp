@@ -33,7 +33,7 @@ void AddWordFinding(std::vector<Finding>& findings, FindingCode code, Severity s
   Finding finding;
   finding.code = code;
   finding.severity = severity;
-  finding.mark.append(gbk::kMarkOpen).append(label).append(word).append(gbk::kMarkClose);
+  finding.label = label;
   finding.textStart = start;
   finding.textLength = length;
   finding.term = std::string(word);

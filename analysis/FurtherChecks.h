@@ -18,8 +18,9 @@ void RunFurtherChecks(const ClaimRecord& record, std::string_view text,
                       std::vector<Finding>& findings);
 
 // Appends a finding about the `length` bytes at `start` of `text`, marked "【<label><word>】" with
-// the word as its term. Nothing is appended when a finding of the same code already names the
-// same word: a slip made again in one claim is shown once.
+// the word as its term; `label` is a text of GbkTexts.h, which the finding keeps. Nothing is
+// appended when a finding of the same code already names the same word: a slip made again in one
+// claim is shown once.
 void AddWordFinding(std::vector<Finding>& findings, FindingCode code, Severity severity,
                     std::string_view label, std::string_view text, int start, int length);
 

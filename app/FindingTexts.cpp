@@ -44,7 +44,7 @@ QString ExplanationPattern(FindingCode code) {
 QString FindingExplanation(const Finding& finding) {
   const QString pattern = ExplanationPattern(finding.code);
   if (!pattern.contains(u"%1")) return pattern;
-  const std::string& term =
+  const std::string_view term =
       finding.code == FindingCode::kDoubledPunctuation ? finding.pair : finding.term;
   // A finding that came without its word is still explained, without the quotation.
   if (term.empty())

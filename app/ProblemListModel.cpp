@@ -128,8 +128,9 @@ QVariant ProblemListModel::data(const QModelIndex& index, int role) const {
       return m_result.claims[row.claim].number;
     case kMarkColumn: {
       // The mark as the report writes it, between "【" and "】".
-      const QString mark = FromEngineText(finding.mark);
-      return mark.mid(1, mark.size() - 2);
+      std::string inside;
+      AppendMarkInside(inside, finding);
+      return FromEngineText(inside);
     }
     case kSeverityColumn:
       return SeverityWord(finding.severity);

@@ -177,7 +177,10 @@ int CheckOne(const QString& path, bool withHeader, const CheckOptions& options, 
              QJsonObject& file) {
   std::optional<std::string> engineText = EngineTextOf(path, options.encoding, output);
   if (!engineText) return kExitNotChecked;
-  const CheckOutcome outcome = RunCheck(*engineText, {options.review});
+  // The report shows no places; the findings as data stand where the user's text has them.
+  const CheckOutcome outcome =
+      RunCheck(*engineText, {options.review},
+               options.format == OutputFormat::Report ? kPlacesNone : kPlacesInUserText);
   engineText.reset();
   file.insert(QStringLiteral("status"), QString::fromLatin1(OutcomeName(outcome.result.outcome)));
   // Nothing but blanks and brackets: the box would stay empty without a word, which on a

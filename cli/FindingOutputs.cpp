@@ -14,15 +14,16 @@ QString MarkInside(const Finding& finding) {
   if (finding.code == FindingCode::kAntecedent) {
     return Text(std::string(gbk::kSaid).append(finding.term));
   }
-  const QString mark = Text(finding.mark);
-  return mark.mid(1, mark.size() - 2);
+  std::string inside;
+  AppendMarkInside(inside, finding);
+  return Text(inside);
 }
 
 QJsonObject FindingToJson(const Finding& finding) {
   QJsonObject json{
       {QStringLiteral("code"), QString::fromLatin1(FindingCodeName(finding.code))},
       {QStringLiteral("severity"), QString::fromLatin1(SeverityName(finding.severity))},
-      {QStringLiteral("mark"), Text(finding.mark)},
+      {QStringLiteral("mark"), Text(MarkOf(finding))},
       {QStringLiteral("line"), finding.place.line},
       {QStringLiteral("column"), finding.place.column},
   };

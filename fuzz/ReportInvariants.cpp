@@ -135,10 +135,11 @@ std::string CheckResult(const CheckOutcome& outcome) {
     for (const Finding& finding : claim.findings) {
       if (finding.place.line < 1 || finding.place.column < 1) return "finding not located";
       const size_t start = ByteOfCodePoint(outcome.shownText, finding.reportStart);
-      const size_t end = ByteOfCodePoint(outcome.shownText, finding.reportStart + finding.reportLength);
+      const size_t end =
+          ByteOfCodePoint(outcome.shownText, finding.reportStart + finding.reportLength);
       const std::string_view report = outcome.shownText;
-      const std::string_view mark = finding.mark;
-      const std::string_view inside = mark.substr(2, mark.size() - 4);
+      std::string inside;
+      AppendMarkInside(inside, finding);
       if (start < 2 || report.substr(start - 2, 2) != gbk::kMarkOpen ||
           report.substr(end, 2) != gbk::kMarkClose ||
           report.substr(start, end - start).find(inside) == std::string_view::npos) {

@@ -75,8 +75,8 @@ std::string FurtherMarks(FurtherCheck check, const std::vector<std::string>& cla
   check(record, text, findings);
   std::string marks;
   for (const Finding& f : findings) {
-    EXPECT_EQ(text.substr(f.textStart, f.textLength), f.term) << Utf8(f.mark);
-    marks += Utf8(f.mark);
+    EXPECT_EQ(text.substr(f.textStart, f.textLength), f.term) << Utf8(MarkOf(f));
+    marks += Utf8(MarkOf(f));
   }
   return marks;
 }

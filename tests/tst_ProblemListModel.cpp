@@ -22,7 +22,7 @@ QString RangesFault(const QString& claims) {
   for (const ClaimResult& claim : outcome.result.claims) {
     for (const Finding& finding : claim.findings) {
       const MarkRange range = ranges.value(row++);
-      const QString mark = FromEngineText(finding.mark).mid(1).chopped(1);
+      const QString mark = FromEngineText(MarkOf(finding)).mid(1).chopped(1);
       const QString inside = box.mid(range.start, range.end - range.start);
       const bool holds = finding.code == FindingCode::kAntecedent
                              ? inside.startsWith(u"所述")

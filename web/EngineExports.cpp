@@ -38,7 +38,7 @@ val Findings(const AnalysisResult& result) {
       entry.set("claim", claim.number);
       entry.set("code", Name(FindingCodeName(finding.code)));
       entry.set("severity", Name(SeverityName(finding.severity)));
-      entry.set("mark", Bytes(finding.mark));
+      entry.set("mark", Bytes(MarkOf(finding)));
       entry.set("term", Bytes(finding.term));
       entry.set("reportStart", finding.reportStart);
       entry.set("reportLength", finding.reportLength);
@@ -54,7 +54,7 @@ val Check(const std::string& text, bool review) {
   {
     const ScopedMessageSink sink(
         [&messages](const std::string& message) { messages.call<void>("push", Bytes(message)); });
-    outcome = RunCheck(text, {.review = review});
+    outcome = RunCheck(text, {.review = review}, kPlacesInReport);
   }
   const AnalysisResult& result = outcome.result;
   val checked = val::object();
