@@ -168,7 +168,6 @@ TEST(QuillexCheck, ReviewAddsFurtherChecksAndItsOwnExitStatus) {
       {lines, slips, 1, "-:2:3: 权利要求2：疑似引用有误：据权利要求\n-:2:21: 权利要求2：用语不确定：优选\n"},
       {lines + QStringList{"--min-severity", "fix"}, slips, 1, "据权利要求\n"},
       {{"--review"}, slips, 1, "【疑似引用有误：据权利要求|用语不确定：优选】 2.据"},
-      {{}, indefinite, 0, "约5mm"},
       {{"--review"}, indefinite, 1, "用语不确定：约"},
       {{"--review", "--min-severity", "fix"}, indefinite, 0, "用语不确定：约"},
       {{}, noteOnly, 1, "缺“其特征在于”"},

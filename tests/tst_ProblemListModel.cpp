@@ -42,17 +42,6 @@ class TestProblemListModel : public QObject {
   Q_OBJECT
 
  private slots:
-  void rangesInBox_data() {
-    QTest::addColumn<QString>("claims");
-    QTest::newRow("characters outside the BMP, claims of several paragraphs, further checks")
-        << u"1.一种𠀀杯，其特征在于，包括杯体。\n所述𠀁盖优选为圆形\n\n"
-           "2.根据权利要求1所述的𠀀杯，其特征在于，所述把手𠀂为陶瓷，所述所述杯体约5cm。\n"
-           "3.根据权利要求1和2所述的𠀀杯，其特征在于，所述𠀃𠀄为(红色。"_s;
-  }
-  void rangesInBox() {
-    QFETCH(QString, claims);
-    QCOMPARE(RangesFault(claims), QString());
-  }
 
   void rangesInBoxOnTheCorpus() {
     const QDir corpus(QStringLiteral(QUILLEX_CORPUS_DIR));
