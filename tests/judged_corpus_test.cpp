@@ -34,12 +34,10 @@ std::vector<JudgedRow> ReadTable(const std::string& name) {
     std::istringstream fields(line);
     JudgedRow row;
     std::string claim;
-    std::getline(fields, row.file, '\t');
-    std::getline(fields, claim, '\t');
-    std::getline(fields, row.code, '\t');
-    std::getline(fields, row.term, '\t');
-    std::getline(fields, row.severity, '\t');
-    std::getline(fields, row.verdict, '\t');
+    for (std::string* field :
+         {&row.file, &claim, &row.code, &row.term, &row.severity, &row.verdict}) {
+      std::getline(fields, *field, '\t');
+    }
     row.claim = std::stoi(claim);
     rows.push_back(row);
   }
