@@ -119,10 +119,48 @@ size_t ByteOfCodePoint(std::string_view text, int32_t count) {
   return byte;
 }
 
+// The byte of `text` at a place, walking a character at a time and counting "\r\n", "\n" and a
+// lone "\r" as one line break each; npos past the end of the text.
+size_t ByteOfPlace(std::string_view text, TextPlace place) {
+  TextPlace at{1, 1};
+  for (size_t i = 0; i < text.size();) {
+    if (at.line == place.line && at.column == place.column) return i;
+    const char c = text[i];
+    i += static_cast<size_t>(Gb18030CharLength(text, i));
+    ++at.column;
+    if (c == '\n' || (c == '\r' && (i >= text.size() || text[i] != '\n'))) at = {at.line + 1, 1};
+  }
+  return std::string_view::npos;
+}
+
+bool HoldsAt(std::string_view text, size_t pos, std::string_view what) {
+  return pos < text.size() && text.substr(pos, what.size()) == what;
+}
+
+// Where the claim and its findings stand in the box's text: the claim at its paragraph's first
+// character, a finding about the claim as a whole with it, an antecedent finding at its "所".
+std::string CheckPlaces(std::string_view boxText, const ClaimResult& claim) {
+  const std::string_view paragraph = g_paragraphs[claim.firstParagraph];
+  if (!HoldsAt(boxText, ByteOfPlace(boxText, claim.place), paragraph.substr(0, 1))) {
+    return "claim not placed at its number";
+  }
+  for (const Finding& finding : claim.findings) {
+    if (!finding.InText() &&
+        (finding.place.line != claim.place.line || finding.place.column != claim.place.column)) {
+      return "finding about a claim not placed with it";
+    }
+    if (finding.code == FindingCode::kAntecedent &&
+        !HoldsAt(boxText, ByteOfPlace(boxText, finding.place), gbk::kSaid.substr(0, 2))) {
+      return "antecedent finding not placed at its \"所\"";
+    }
+  }
+  return {};
+}
+
 // The result holds what the report shows: as many findings as problems, each claim's findings
 // in its problem count, each finding's report place the inside of a bracket holding its mark's
-// inside, and a place in the box's text.
-std::string CheckResult(const CheckOutcome& outcome) {
+// inside, and every place in the box's text where it belongs.
+std::string CheckResult(std::string_view boxText, const CheckOutcome& outcome) {
   const AnalysisResult& result = outcome.result;
   if (static_cast<int>(result.claims.size()) != g_claims.Count()) return "result claims differ";
   int32_t findings = 0;
@@ -132,6 +170,7 @@ std::string CheckResult(const CheckOutcome& outcome) {
     if (count != g_claims[pos].problemCount) return "findings differ from the problem count";
     if ((claim.problemNumber > 0) != (count > 0)) return "problem number without findings";
     findings += count;
+    if (std::string broken = CheckPlaces(boxText, claim); !broken.empty()) return broken;
     for (const Finding& finding : claim.findings) {
       if (finding.place.line < 1 || finding.place.column < 1) return "finding not located";
       const size_t start = ByteOfCodePoint(outcome.shownText, finding.reportStart);
@@ -162,5 +201,5 @@ std::string FindBrokenRule(std::string_view boxText, const CheckOutcome& outcome
   if (g_claims.Count() == 0) return "checked without a claim";
   if (std::string broken = CheckParagraphs(normalized); !broken.empty()) return broken;
   if (std::string broken = CheckReport(outcome.shownText); !broken.empty()) return broken;
-  return CheckResult(outcome);
+  return CheckResult(boxText, outcome);
 }

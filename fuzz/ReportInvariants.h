@@ -18,6 +18,8 @@
 //   closing line; the summary's counts of sets, claims, problem claims and problems agree with the
 //   claims, exactly the problem claims carry "★[Err", numbered in order, and each claim's problem
 //   count equals the marks in its text and its merged marks;
-// - the analysis result holds one finding per problem, each located in the box's text and placed
-//   on the inside of the report's bracket that shows it.
+// - the analysis result holds one finding per problem, each placed on the inside of the report's
+//   bracket that shows it; every claim stands in the box's text at its paragraph's first character
+//   (line and column in code points, "\r\n", "\n" and a lone "\r" each a line break), its
+//   findings about the claim as a whole with it, and each antecedent finding at its "所".
 std::string FindBrokenRule(std::string_view boxText, const CheckOutcome& outcome);

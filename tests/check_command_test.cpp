@@ -54,15 +54,6 @@ TEST(CheckCommand, Outcomes) {
   }
 }
 
-TEST(CheckCommand, CheckingAReportAgainFindsNoClaimOne) {
-  const std::string box = GbkParagraphs({CleanClaim(1), CleanClaim(3, "1")});
-  const EngineRun first = Check(box);
-  EXPECT_EQ(Check(box).text, first.text);  // nothing is left over from the first run
-  const EngineRun second = Check(Gbk(first.text));
-  EXPECT_EQ(second.messages, std::vector<std::string>{"未找到权1 ?\n\n 请检查"});
-  EXPECT_NE(second.text.find("[从权3][装置][父1;]本权编号与前不连续3.根据"), std::string::npos);
-}
-
 // Every claim and finding is placed in the box's text as the user typed it: blanks, full-width
 // brackets and characters outside GBK before it do not shift it, nor does a claim's second
 // paragraph. Each claim gives "LINE:COLUMN", each finding "LINE:COLUMN:LENGTH".
