@@ -46,6 +46,12 @@ void AppendMarkInside(std::string& text, const Finding& finding) {
   if (finding.textLength > static_cast<int32_t>(gbk::kSaid.size())) text.append(finding.term);
 }
 
+std::string InsideOfMark(const Finding& finding) {
+  std::string inside;
+  AppendMarkInside(inside, finding);
+  return inside;
+}
+
 std::string MarkOf(const Finding& finding) {
   std::string mark(gbk::kMarkOpen);
   AppendMarkInside(mark, finding);

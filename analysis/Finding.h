@@ -93,5 +93,8 @@ struct Finding {
 // "所述" or "所述" and its term as bracketed in the text, a further check's words and word.
 void AppendMarkInside(std::string& text, const Finding& finding);
 
+// That inside on its own.
+std::string InsideOfMark(const Finding& finding);
+
 // The finding's mark with its brackets, GBK: "【缺句号】", "【所述】".
 std::string MarkOf(const Finding& finding);

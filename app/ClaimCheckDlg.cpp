@@ -243,7 +243,8 @@ void CClaimCheckDlg::OnCheck() {
   // The raw text: toPlainText would turn a pasted no-break space into a blank, which the
   // normalisation then removes.
   m_text = ToEngineText(m_richEdit->document()->toRawText());
-  CheckOutcome outcome = RunCheck(m_text, {.review = m_moreChecks->isChecked()}, kPlacesInReport);
+  CheckOutcome outcome =
+      RunCheck(m_text, {.review = m_moreChecks->isChecked()}, kPlacesInReport);
   m_text = outcome.shownText;
   const QString shown = FromEngineText(m_text);
 

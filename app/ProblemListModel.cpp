@@ -128,9 +128,7 @@ QVariant ProblemListModel::data(const QModelIndex& index, int role) const {
       return m_result.claims[row.claim].number;
     case kMarkColumn: {
       // The mark as the report writes it, between "【" and "】".
-      std::string inside;
-      AppendMarkInside(inside, finding);
-      return FromEngineText(inside);
+      return FromEngineText(InsideOfMark(finding));
     }
     case kSeverityColumn:
       return SeverityWord(finding.severity);

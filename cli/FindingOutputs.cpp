@@ -14,9 +14,7 @@ QString MarkInside(const Finding& finding) {
   if (finding.code == FindingCode::kAntecedent) {
     return Text(std::string(gbk::kSaid).append(finding.term));
   }
-  std::string inside;
-  AppendMarkInside(inside, finding);
-  return Text(inside);
+  return Text(InsideOfMark(finding));
 }
 
 QJsonObject FindingToJson(const Finding& finding) {

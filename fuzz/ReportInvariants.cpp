@@ -177,8 +177,7 @@ std::string CheckResult(std::string_view boxText, const CheckOutcome& outcome) {
       const size_t end =
           ByteOfCodePoint(outcome.shownText, finding.reportStart + finding.reportLength);
       const std::string_view report = outcome.shownText;
-      std::string inside;
-      AppendMarkInside(inside, finding);
+      const std::string inside = InsideOfMark(finding);
       if (start < 2 || report.substr(start - 2, 2) != gbk::kMarkOpen ||
           report.substr(end, 2) != gbk::kMarkClose ||
           report.substr(start, end - start).find(inside) == std::string_view::npos) {
