@@ -56,12 +56,6 @@ std::string CheckRecord(int claim, int problemClaims, int problemIndex) {
                            std::to_string(problemIndex) + "]";
   const bool starred = record.head.starts_with(star);
   if (starred != (record.problemCount > 0)) return At("problem number wrong", claim);
-  // The subject in the head is the user's own text and may hold anything, "★[Err" too; the
-  // kind tag comes right after the problem number.
-  const std::string_view kindTag = record.isIndependent ? gbk::kTagIndependent : gbk::kTagDependent;
-  if (!std::string_view(record.head).substr(starred ? star.size() : 0).starts_with(kindTag)) {
-    return At("head does not open with the kind tag", claim);
-  }
   // Each mark is one problem; merged neighbours are joined by "|".
   const int opened = CountOccurrences(record.text, gbk::kMarkOpen);
   const int marks = record.marks.empty() ? 0

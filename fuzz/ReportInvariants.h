@@ -1,5 +1,5 @@
-// What must hold after every check, whatever the input: the rules the fuzz target enforces and the
-// invariant test confirms on real and generated claims.
+// What must hold after every check, whatever the input: the rules the fuzz target enforces, and the
+// engine's tests on every text they check.
 #pragma once
 
 #include <string>
