@@ -2,20 +2,20 @@
 
 #include <algorithm>
 
-#include "AnnotatedReport.h"
-#include "AntecedentBasis.h"
-#include "ClaimNumbering.h"
-#include "ClaimRecord.h"
-#include "DependencyChecks.h"
-#include "FindingSeverity.h"
-#include "FurtherChecks.h"
-#include "GbkText.h"
-#include "GbkTexts.h"
+#include "report/AnnotatedReport.h"
+#include "checks/AntecedentBasis.h"
+#include "claims/ClaimNumbering.h"
+#include "claims/ClaimRecord.h"
+#include "checks/DependencyChecks.h"
+#include "checks/FindingSeverity.h"
+#include "checks/further/FurtherChecks.h"
+#include "text/GbkText.h"
+#include "text/GbkTexts.h"
 #include "MessageSink.h"
-#include "ParentRefs.h"
-#include "SubjectConsistency.h"
-#include "SubjectRecognition.h"
-#include "WordingChecks.h"
+#include "claims/ParentRefs.h"
+#include "checks/SubjectConsistency.h"
+#include "claims/SubjectRecognition.h"
+#include "checks/WordingChecks.h"
 
 namespace {
 

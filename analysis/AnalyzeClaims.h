@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "AnalysisResult.h"
+#include "result/AnalysisResult.h"
 
 // What an analysis does beyond the report's own checks.
 struct AnalysisOptions {

@@ -4,10 +4,10 @@
 #include <iterator>
 
 #include "AnalyzeClaims.h"
-#include "AnnotatedReport.h"
-#include "FindingPlaces.h"
-#include "GbkText.h"
-#include "GbkTexts.h"
+#include "report/AnnotatedReport.h"
+#include "result/FindingPlaces.h"
+#include "text/GbkText.h"
+#include "text/GbkTexts.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "AnalysisResult.h"
+#include "result/AnalysisResult.h"
 #include "AnalyzeClaims.h"
-#include "SourceMap.h"
+#include "text/SourceMap.h"
 
 // The box's text trimmed of ASCII whitespace, then with every ASCII space and tab removed, ","
 // and ":" made full-width, "．" made ".", "（" and "）" made ASCII, and every "【" and "】"

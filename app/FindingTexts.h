@@ -5,8 +5,8 @@
 #include <QIcon>
 #include <QString>
 
-#include "AnalysisResult.h"
-#include "Finding.h"
+#include "result/AnalysisResult.h"
+#include "result/Finding.h"
 
 // One line on what is wrong, naming the finding's term where it has one (the term after "所述",
 // the word a further check found, the doubled punctuation).

@@ -6,7 +6,7 @@
 #include <QList>
 #include <QStringView>
 
-#include "AnalysisResult.h"
+#include "result/AnalysisResult.h"
 #include "MarkPainter.h"
 
 // Where each finding of `result` lies in `boxText`, in the order of the claims and of their

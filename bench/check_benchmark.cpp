@@ -14,7 +14,7 @@
 #include "AnalyzeClaims.h"
 #include "BenchInputs.h"
 #include "CheckCommand.h"
-#include "ClaimRecord.h"
+#include "claims/ClaimRecord.h"
 #include "ClaimsCodec.h"
 #include "ClaimsGenerator.h"
 #include "RunBenchmarks.h"

@@ -9,7 +9,7 @@
 
 #include "CheckCommand.h"
 #include "FindingOutputs.h"
-#include "GbkTexts.h"
+#include "text/GbkTexts.h"
 #include "InputFile.h"
 #include "MessageSink.h"
 

@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "ClaimsCodec.h"
-#include "Finding.h"
+#include "result/Finding.h"
 
 // Exit statuses, from best to worst; with several inputs the worst one counts.
 inline constexpr int kExitCongratulated = 0;  // the check found claims and no problem

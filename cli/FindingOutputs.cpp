@@ -3,7 +3,7 @@
 #include <QJsonArray>
 
 #include "ClaimsCodec.h"
-#include "GbkTexts.h"
+#include "text/GbkTexts.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QJsonObject>
 #include <QString>
 
-#include "AnalysisResult.h"
+#include "result/AnalysisResult.h"
 
 // The JSON of one checked input without its "path", "status" and "messages": "summary" (when
 // the report has one) and "claims", each with its findings of `minSeverity` or more severe, as

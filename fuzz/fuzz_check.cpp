@@ -8,7 +8,7 @@
 
 #include "AnalyzeClaims.h"
 #include "CheckCommand.h"
-#include "ReportInvariants.h"
+#include "support/ReportInvariants.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view boxText(reinterpret_cast<const char*>(data), size);

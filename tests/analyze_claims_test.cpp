@@ -5,9 +5,9 @@
 #include <string>
 
 #include "CheckCommand.h"
-#include "ClaimRecord.h"
-#include "ReportInvariants.h"
-#include "TestText.h"
+#include "claims/ClaimRecord.h"
+#include "support/ReportInvariants.h"
+#include "support/TestText.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "AntecedentBasis.h"
-#include "ClaimRecord.h"
-#include "TestText.h"
+#include "checks/AntecedentBasis.h"
+#include "claims/ClaimRecord.h"
+#include "support/TestText.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "AntecedentBasis.h"
-#include "ClaimRecord.h"
-#include "GbkText.h"
-#include "GbkTexts.h"
-#include "TestText.h"
+#include "checks/AntecedentBasis.h"
+#include "claims/ClaimRecord.h"
+#include "text/GbkText.h"
+#include "text/GbkTexts.h"
+#include "support/TestText.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "CheckCommand.h"
-#include "TestText.h"
+#include "support/TestText.h"
 
 namespace {
 

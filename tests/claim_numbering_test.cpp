@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "ClaimNumbering.h"
-#include "ClaimRecord.h"
-#include "TestText.h"
+#include "claims/ClaimNumbering.h"
+#include "claims/ClaimRecord.h"
+#include "support/TestText.h"
 
 namespace {
 

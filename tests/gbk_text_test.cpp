@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "GbkText.h"
-#include "TestText.h"
+#include "text/GbkText.h"
+#include "support/TestText.h"
 
 namespace {
 

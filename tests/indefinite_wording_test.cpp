@@ -1,8 +1,8 @@
 // Words that make a claim's scope unclear.
 #include <gtest/gtest.h>
 
-#include "IndefiniteWording.h"
-#include "TestText.h"
+#include "checks/further/IndefiniteWording.h"
+#include "support/TestText.h"
 
 namespace {
 

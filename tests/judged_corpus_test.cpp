@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "CheckCommand.h"
-#include "ReportInvariants.h"
-#include "TestText.h"
+#include "support/ReportInvariants.h"
+#include "support/TestText.h"
 
 namespace {
 

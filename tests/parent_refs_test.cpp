@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "ClaimRecord.h"
-#include "ParentRefs.h"
-#include "TestText.h"
+#include "claims/ClaimRecord.h"
+#include "claims/ParentRefs.h"
+#include "support/TestText.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // References to several claims that are not in the alternative.
 #include <gtest/gtest.h>
 
-#include "ReferenceNotAlternative.h"
-#include "TestText.h"
+#include "checks/further/ReferenceNotAlternative.h"
+#include "support/TestText.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // References that name no claim number.
 #include <gtest/gtest.h>
 
-#include "ReferenceUnnumbered.h"
-#include "TestText.h"
+#include "checks/further/ReferenceUnnumbered.h"
+#include "support/TestText.h"
 
 namespace {
 

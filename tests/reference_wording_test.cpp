@@ -1,8 +1,8 @@
 // Mistyped references, and correct ones the analysis does not read.
 #include <gtest/gtest.h>
 
-#include "ReferenceWording.h"
-#include "TestText.h"
+#include "checks/further/ReferenceWording.h"
+#include "support/TestText.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Words written twice, and the characterising phrase mistyped.
 #include <gtest/gtest.h>
 
-#include "ReferenceWording.h"
-#include "RepeatedWord.h"
-#include "TestText.h"
+#include "checks/further/ReferenceWording.h"
+#include "checks/further/RepeatedWord.h"
+#include "support/TestText.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "TestText.h"
+#include "support/TestText.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "SubjectRecognition.h"
-#include "TestText.h"
+#include "claims/SubjectRecognition.h"
+#include "support/TestText.h"
 
 namespace {
 

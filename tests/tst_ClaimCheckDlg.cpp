@@ -17,7 +17,7 @@
 #include "AppResources.h"
 #include "CheckCommand.h"
 #include "ClaimCheckDlg.h"
-#include "ClaimRecord.h"
+#include "claims/ClaimRecord.h"
 #include "ClaimsCodec.h"
 #include "MessageSink.h"
 

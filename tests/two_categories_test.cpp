@@ -1,8 +1,8 @@
 // Independent claims whose subject names two categories.
 #include <gtest/gtest.h>
 
-#include "TestText.h"
-#include "TwoCategories.h"
+#include "support/TestText.h"
+#include "checks/further/TwoCategories.h"
 
 namespace {
 

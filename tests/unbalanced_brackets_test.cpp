@@ -1,8 +1,8 @@
 // Round brackets without their partner.
 #include <gtest/gtest.h>
 
-#include "TestText.h"
-#include "UnbalancedBrackets.h"
+#include "support/TestText.h"
+#include "checks/further/UnbalancedBrackets.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include <string_view>
 
 #include "CheckCommand.h"
-#include "GbkTexts.h"
+#include "text/GbkTexts.h"
 #include "MessageSink.h"
 
 namespace {

@@ -1,0 +1,152 @@
+#include "checks/further/ReferenceWording.h"
+
+#include <algorithm>
+
+#include "claims/ClaimNumbering.h"
+#include "checks/further/WordFinding.h"
+#include "text/GbkText.h"
+#include "text/GbkTexts.h"
+#include "checks/further/ReferenceNotAlternative.h"
+#include "claims/SubjectRecognition.h"
+
+namespace {
+
+// The length of a mistyped form that opens with "权" at `pos`, or 0.
+int TypoOfClaimWord(std::string_view text, int pos) {
+  for (std::string_view typo : {gbk::kClaimWordPower, gbk::kClaimWordTwice, gbk::kClaimWordQu}) {
+    if (WordAt(text, pos, typo)) return Size(typo);
+  }
+  if (WordAt(text, pos, gbk::kClaimWord)) {
+    const int listStart = pos + Size(gbk::kClaimWord);
+    if (WordAt(text, listStart, gbk::kClaimWord)) return 2 * Size(gbk::kClaimWord);
+    // "权利要求1述": the "所" of "所述" left out.
+    const int end = ReadNumberList(text, listStart).end;
+    return end > listStart && WordAt(text, end, gbk::kSaidTail) ? end + Size(gbk::kSaidTail) - pos
+                                                                : 0;
+  }
+  // "权利2要求": the number written inside the word.
+  if (WordAt(text, pos, gbk::kRightWord)) {
+    const int end = DigitRunEnd(text, pos + Size(gbk::kRightWord));
+    if (end > pos + Size(gbk::kRightWord) && WordAt(text, end, gbk::kRequireWord)) {
+      return end + Size(gbk::kRequireWord) - pos;
+    }
+  }
+  return 0;
+}
+
+// The length of `cut` at `pos` and the digits behind it, or 0 without digits: the page header
+// "权利要求书" cut short is no reference.
+int CutBeforeDigits(std::string_view text, int pos, std::string_view cut) {
+  if (!WordAt(text, pos, cut)) return 0;
+  const int end = DigitRunEnd(text, pos + Size(cut));
+  return end > pos + Size(cut) ? end - pos : 0;
+}
+
+// The length of `phrase` written twice at `pos`, or 0.
+int TwiceLength(std::string_view text, int pos, std::string_view phrase) {
+  return WordAt(text, pos, phrase) && WordAt(text, pos + Size(phrase), phrase) ? 2 * Size(phrase)
+                                                                               : 0;
+}
+
+// The length of a mistyped reference form at `pos`, or 0; `previous` is where the character
+// before it starts, or -1. Dispatched on the character at `pos`, one of "权利据根如".
+int TypoLength(std::string_view text, int pos, int previous) {
+  if (WordAt(text, pos, gbk::kRightHead)) {
+    if (const int length = TypoOfClaimWord(text, pos)) return length;
+    return CutBeforeDigits(text, pos, gbk::kClaimWordShort);
+  }
+  if (WordAt(text, pos, gbk::kClaimWordHeadless)) {
+    if (previous >= 0 && WordAt(text, previous, gbk::kRightHead)) return 0;
+    return CutBeforeDigits(text, pos, gbk::kClaimWordHeadless);
+  }
+  if (WordAt(text, pos, gbk::kRefPhraseHeadless)) {
+    static const CharSet kLegitBefore(gbk::kRefPhraseHeadlessBefore);
+    return kLegitBefore.HasAt(text, previous) ? 0 : Size(gbk::kRefPhraseHeadless);
+  }
+  if (const int length = TwiceLength(text, pos, gbk::kRefPhraseAccording)) return length;
+  if (const int length = TwiceLength(text, pos, gbk::kAccording)) return length;
+  return TwiceLength(text, pos, gbk::kRefPhraseAs);
+}
+
+void FindTypos(std::string_view text, std::vector<Finding>& findings) {
+  static const CharSet kHeads(gbk::kTypoHeads);
+  FindWords(text, kHeads, FindingCode::kReferenceWording, Severity::kFix, findings,
+            [&](int pos, int previous) {
+              return WordFound{TypoLength(text, pos, previous), gbk::kLabelReferenceTypo};
+            });
+}
+
+// The position of the first "，", "：", "；" or "。" from `pos`, or the end of the text.
+int ClauseEnd(std::string_view text, int pos) {
+  for (; pos < Size(text); pos += CharLength(text[pos])) {
+    for (std::string_view stop : {gbk::kComma, gbk::kColon, gbk::kSemicolon, gbk::kFullStop}) {
+      if (WordAt(text, pos, stop)) return pos;
+    }
+  }
+  return Size(text);
+}
+
+std::string_view DropPrefix(std::string_view text, std::string_view prefix) {
+  if (text.substr(0, prefix.size()) == prefix) text.remove_prefix(prefix.size());
+  return text;
+}
+
+// True when the subject after the claim numbers from `listStart` ("…所述的装置，") is the subject
+// of the first claim they name, or its end part: the claim then reads as a dependent one. A claim
+// of another category ("权利要求1所述的组合物的制备方法") is rightly independent.
+bool ReadsAsDependent(std::string_view text, int listStart, int listEnd) {
+  const int firstEnd = DigitRunEnd(text, listStart);
+  const int parent = FindClaimIndex(DigitRunValue(text.substr(listStart, firstEnd - listStart)));
+  if (parent == -1) return false;
+  const int end = ClauseEnd(text, listEnd);
+  const int said = FindFrom(text.substr(0, end), gbk::kSaid, listEnd);
+  const int begin = said == kNotFound ? listEnd : said + Size(gbk::kSaid);
+  // Compared without "的": "载体制备方法" is the subject of "载体的制备方法".
+  const std::string subject =
+      ReplaceAll(DropPrefix(DropPrefix(text.substr(begin, end - begin), gbk::kOf), gbk::kOneKind),
+                 gbk::kOf, "");
+  const std::string parentSubject = ReplaceAll(g_claims[parent].subject, gbk::kOf, "");
+  return Size(subject) >= kMinSubjectBytes && parentSubject.size() >= subject.size() &&
+         parentSubject.compare(parentSubject.size() - subject.size(), subject.size(), subject) == 0;
+}
+
+void CheckUnreadOpening(std::string_view text, std::vector<Finding>& findings) {
+  const int first = FindFirstHanzi(text);
+  if (first == kNotFound) return;
+  int claimWord = first;
+  for (std::string_view opening : gbk::kUnreadReferenceOpenings) {
+    if (!WordAt(text, first, opening)) continue;
+    claimWord += Size(opening);
+    break;
+  }
+  if (!WordAt(text, claimWord, gbk::kClaimWord)) return;
+  const int listStart = claimWord + Size(gbk::kClaimWord);
+  const int listEnd = ReadNumberList(text, listStart).end;
+  if (listEnd == listStart || !ReadsAsDependent(text, listStart, listEnd)) return;
+  AddWordFinding(findings, FindingCode::kReferenceWording, Severity::kReview,
+                 gbk::kLabelReferenceUnread, text, first, listStart - first);
+}
+
+void CheckUnreadList(std::string_view text, std::vector<Finding>& findings) {
+  const int first = FindFirstHanzi(text);
+  if (first == kNotFound) return;
+  const int listStart = first + ReferencePhraseLength(text, first);
+  const int listEnd = ReadNumberList(text, listStart).end;
+  int oneOf = listEnd;
+  if (WordAt(text, oneOf, gbk::kTerminatorIn)) oneOf += Size(gbk::kTerminatorIn);
+  if (listEnd == listStart || !WordAt(text, oneOf, gbk::kOneOf)) return;
+  AddWordFinding(findings, FindingCode::kReferenceWording, Severity::kReview,
+                 gbk::kLabelReferenceListUnread, text, oneOf, Size(gbk::kOneOf));
+}
+
+}  // namespace
+
+void CheckReferenceWording(const ClaimRecord& record, std::string_view text,
+                           std::vector<Finding>& findings) {
+  FindTypos(text, findings);
+  if (record.isIndependent) {
+    CheckUnreadOpening(text, findings);
+  } else if (record.parentNumbers.empty()) {
+    CheckUnreadList(text, findings);
+  }
+}

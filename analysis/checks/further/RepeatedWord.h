@@ -1,0 +1,15 @@
+// Words written twice and the characterising phrase mistyped ("所述所述", "其特征在").
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "result/Finding.h"
+
+// Appends a repeated-word finding (severity fix) for each of: a run of 2 to 6 Chinese characters
+// written twice in a row ("【用词重复：所述所述】"), unless it begins or ends with "的", is a
+// two-character word opening with "一" ("一层一层"), is a two-character word whose second copy
+// runs on into a noun ("填充填充物": "物", "器", "剂", "液", "件", "体", "层" after it), or lies
+// within a reference-wording finding already in `findings`; "的的" not before "确"; "其特征在" not
+// followed by "于" ("【疑似漏字：其特征在】"); and "其特性在于" ("【疑似笔误：其特性在于】").
+void CheckRepeatedWord(std::string_view text, std::vector<Finding>& findings);

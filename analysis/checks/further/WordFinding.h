@@ -1,0 +1,61 @@
+// What the further checks share: a finding about words of the text, and the walk that finds them.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "result/Finding.h"
+#include "text/GbkText.h"
+
+// Appends a finding about the `length` bytes at `start` of `text`, marked "【<label><word>】" with
+// the word as its term; `label` is a text of GbkTexts.h, which the finding keeps. Nothing is
+// appended when a finding of the same code already names the same word: a slip made again in one
+// claim is shown once.
+void AddWordFinding(std::vector<Finding>& findings, FindingCode code, Severity severity,
+                    std::string_view label, std::string_view text, int start, int length);
+
+// HasAt for the walks of the further checks, which ask it at nearly every character: the first
+// two bytes are compared in line before the whole word. `word` is not empty.
+inline bool WordAt(std::string_view text, int pos, std::string_view word) {
+  const auto at = static_cast<size_t>(pos);
+  return pos >= 0 && at + word.size() <= text.size() && text[at] == word[0] &&
+         (word.size() < 2 || text[at + 1] == word[1]) && text.compare(at, word.size(), word) == 0;
+}
+
+// What a word check found at one place: the word's length in bytes (0 for none) and its label.
+struct WordFound {
+  int length = 0;
+  std::string_view label;
+};
+
+// Walks the characters of `text` and calls `wordAt(pos, previous)` at each two-byte character
+// that `heads` has (a CharSet, or anything else with Has(lead, trail)), where `previous` is the
+// position of the character before (-1 at the start and right behind a word). Each word found
+// becomes a finding (AddWordFinding); the walk goes on behind it.
+template <typename Heads, typename WordAt>
+void FindWords(std::string_view text, const Heads& heads, FindingCode code, Severity severity,
+               std::vector<Finding>& findings, WordAt wordAt) {
+  const int size = Size(text);
+  int previous = -1;
+  for (int pos = 0; pos < size;) {
+    // Most characters are no head: they are passed over with a byte test and one lookup.
+    if (CharLength(text[pos]) == 1) {
+      previous = pos++;
+      continue;
+    }
+    if (pos + 1 == size || !heads.Has(text[pos], text[pos + 1])) {
+      previous = pos;
+      pos += 2;
+      continue;
+    }
+    const WordFound found = wordAt(pos, previous);
+    if (found.length > 0) {
+      AddWordFinding(findings, code, severity, found.label, text, pos, found.length);
+      previous = -1;
+      pos += found.length;
+    } else {
+      previous = pos;
+      pos += 2;
+    }
+  }
+}

@@ -1,0 +1,23 @@
+// The annotated report: the summary, every claim under its set header with its tags, its merged
+// bracket of marks and its text with the antecedent brackets, and the closing line.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "result/AnalysisResult.h"
+
+// Appends "[独权N]" or "[从权N]", then "[SUBJECT]" ("[]" for none).
+void AppendKindAndSubjectTags(std::string& head, bool independent, int32_t number,
+                              std::string_view subject);
+
+// Appends "[父1;2;]", or "[父?]" when `numbers` is empty.
+void AppendParentTag(std::string& head, const std::vector<int32_t>& numbers);
+
+// The report of `result`, the analysis of `analysedText`, in GBK with "\r\n" line breaks;
+// `result` must hold at least one claim. Sets every finding's reportStart and reportLength: in
+// code points when `inCodePoints`, else in bytes of the report, which saves a walk over it.
+std::string WriteReport(AnalysisResult& result, std::string_view analysedText,
+                        bool inCodePoints = true);

@@ -1,0 +1,198 @@
+#include "support/ReportInvariants.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "claims/ClaimNumbering.h"
+#include "claims/ClaimRecord.h"
+#include "text/GbkText.h"
+#include "text/GbkTexts.h"
+#include "text/TextWalker.h"
+
+namespace {
+
+// The trimmed, non-empty pieces between "\r\n", walked character by character: a walk of its own,
+// not the analysis's search.
+std::vector<std::string> SplitTrimmed(std::string_view text) {
+  std::vector<std::string> pieces(1);
+  for (size_t pos = 0; pos < text.size();) {
+    const size_t length = text.substr(pos, 2) == "\r\n" ? 2 : CharLength(text[pos]);
+    if (length == 2 && text[pos] == '\r') pieces.emplace_back();
+    if (length == 1 || text[pos] != '\r') pieces.back() += text.substr(pos, length);
+    pos += length;
+  }
+  std::vector<std::string> trimmed;
+  for (const std::string& piece : pieces) {
+    const size_t begin = piece.find_first_not_of(" \t\n\v\f\r");
+    if (begin != std::string::npos) {
+      trimmed.push_back(piece.substr(begin, piece.find_last_not_of(" \t\n\v\f\r") + 1 - begin));
+    }
+  }
+  return trimmed;
+}
+
+std::string CheckParagraphs(std::string_view normalized) {
+  if (g_paragraphs != SplitTrimmed(normalized)) return "paragraphs differ from the text's lines";
+  size_t first = 0;
+  while (first < g_paragraphs.size() && ClaimStartNumber(g_paragraphs[first]) != 1) ++first;
+  std::string claims, paragraphs;
+  for (const ClaimRecord& record : g_claims) {
+    claims += "\r\n" + ReplaceAll(ReplaceAll(record.text, gbk::kMarkOpen, ""), gbk::kMarkClose, "");
+  }
+  for (size_t i = first; i < g_paragraphs.size(); ++i) paragraphs += "\r\n" + g_paragraphs[i];
+  return claims == paragraphs ? "" : "the claims' texts are not the paragraphs from claim 1 on";
+}
+
+std::string At(const char* what, int claim) {
+  return std::string(what) + " (claim record " + std::to_string(claim) + ")";
+}
+
+// What is wrong with the record at `claim`, the `problemIndex`th of `problemClaims` claims with
+// problems when it has any, or "".
+std::string CheckRecord(int claim, int problemClaims, int problemIndex) {
+  const ClaimRecord& record = g_claims[claim];
+  const std::string star = std::string(gbk::kProblemTag) + std::to_string(problemClaims) + "-" +
+                           std::to_string(problemIndex) + "]";
+  const bool starred = record.head.starts_with(star);
+  if (starred != (record.problemCount > 0)) return At("problem number wrong", claim);
+  // Each mark is one problem; merged neighbours are joined by "|".
+  const int opened = CountOccurrences(record.text, gbk::kMarkOpen);
+  const int marks = record.marks.empty() ? 0
+                                         : CountOccurrences(record.marks, gbk::kMarkOpen) +
+                                               CountOccurrences(record.marks, "|");
+  if (record.problemCount != opened + marks) {
+    return At("problem count differs from the marks", claim);
+  }
+  if (opened != CountOccurrences(record.text, gbk::kMarkClose)) {
+    return At("unbalanced brackets in the text", claim);
+  }
+  return "";
+}
+
+std::string CheckReport(std::string_view report) {
+  int sets = 0, problemClaims = 0, problems = 0;
+  for (const ClaimRecord& record : g_claims) {
+    sets += record.isIndependent;
+    problemClaims += record.problemCount > 0;
+    problems += record.problemCount;
+  }
+  std::string expected;
+  if (sets > 0) {
+    expected.append(gbk::kSummarySets).append(std::to_string(sets));
+    expected.append(gbk::kSummaryClaims).append(std::to_string(g_claims.Count()));
+    expected.append(gbk::kSummaryProblemClaims).append(std::to_string(problemClaims));
+    expected.append(gbk::kSummaryProblems).append(std::to_string(problems));
+    expected.append(gbk::kSummaryTail).append("\r\n\r\n");
+  }
+  int set = 0, problemIndex = 0;
+  for (int i = 0; i < g_claims.Count(); ++i) {
+    const ClaimRecord& record = g_claims[i];
+    if (record.problemCount > 0) ++problemIndex;
+    if (std::string broken = CheckRecord(i, problemClaims, problemIndex); !broken.empty()) {
+      return broken;
+    }
+    if (record.isIndependent) {
+      expected.append(gbk::kSetHeaderHead).append(std::to_string(++set));
+      expected.append(gbk::kSetHeaderTail);
+    }
+    expected.append(record.head).append(record.marks).append(" ").append(record.text);
+    expected.append("\r\n\r\n");
+  }
+  if (sets > 0) expected.append(gbk::kClosingLine);
+  if (report == expected) return "";
+  const auto differ = std::mismatch(report.begin(), report.end(), expected.begin(), expected.end());
+  return "the report is not its summary, set headers, claim blocks and closing line (byte " +
+         std::to_string(differ.first - report.begin()) + ")";
+}
+
+// The byte at which code point `count` of the text begins.
+size_t ByteOfCodePoint(std::string_view text, int32_t count) {
+  size_t byte = 0;
+  for (int32_t i = 0; i < count && byte < text.size(); ++i) byte += Gb18030CharLength(text, byte);
+  return byte;
+}
+
+// The byte of `text` at a place, walking a character at a time and counting "\r\n", "\n" and a
+// lone "\r" as one line break each; npos past the end of the text.
+size_t ByteOfPlace(std::string_view text, TextPlace place) {
+  TextPlace at{1, 1};
+  for (size_t i = 0; i < text.size();) {
+    if (at.line == place.line && at.column == place.column) return i;
+    const char c = text[i];
+    i += static_cast<size_t>(Gb18030CharLength(text, i));
+    ++at.column;
+    if (c == '\n' || (c == '\r' && (i >= text.size() || text[i] != '\n'))) at = {at.line + 1, 1};
+  }
+  return std::string_view::npos;
+}
+
+bool HoldsAt(std::string_view text, size_t pos, std::string_view what) {
+  return pos < text.size() && text.substr(pos, what.size()) == what;
+}
+
+// Where the claim and its findings stand in the box's text: the claim at its paragraph's first
+// character, a finding about the claim as a whole with it, an antecedent finding at its "所".
+std::string CheckPlaces(std::string_view boxText, const ClaimResult& claim) {
+  const std::string_view paragraph = g_paragraphs[claim.firstParagraph];
+  if (!HoldsAt(boxText, ByteOfPlace(boxText, claim.place), paragraph.substr(0, 1))) {
+    return "claim not placed at its number";
+  }
+  for (const Finding& finding : claim.findings) {
+    if (!finding.InText() &&
+        (finding.place.line != claim.place.line || finding.place.column != claim.place.column)) {
+      return "finding about a claim not placed with it";
+    }
+    if (finding.code == FindingCode::kAntecedent &&
+        !HoldsAt(boxText, ByteOfPlace(boxText, finding.place), gbk::kSaid.substr(0, 2))) {
+      return "antecedent finding not placed at its \"所\"";
+    }
+  }
+  return {};
+}
+
+// The result holds what the report shows: as many findings as problems, each claim's findings
+// in its problem count, each finding's report place the inside of a bracket holding its mark's
+// inside, and every place in the box's text where it belongs.
+std::string CheckResult(std::string_view boxText, const CheckOutcome& outcome) {
+  const AnalysisResult& result = outcome.result;
+  if (static_cast<int>(result.claims.size()) != g_claims.Count()) return "result claims differ";
+  int32_t findings = 0;
+  for (int pos = 0; pos < g_claims.Count(); ++pos) {
+    const ClaimResult& claim = result.claims[pos];
+    const auto count = static_cast<int32_t>(claim.findings.size());
+    if (count != g_claims[pos].problemCount) return "findings differ from the problem count";
+    if ((claim.problemNumber > 0) != (count > 0)) return "problem number without findings";
+    findings += count;
+    if (std::string broken = CheckPlaces(boxText, claim); !broken.empty()) return broken;
+    for (const Finding& finding : claim.findings) {
+      if (finding.place.line < 1 || finding.place.column < 1) return "finding not located";
+      const size_t start = ByteOfCodePoint(outcome.shownText, finding.reportStart);
+      const size_t end =
+          ByteOfCodePoint(outcome.shownText, finding.reportStart + finding.reportLength);
+      const std::string_view report = outcome.shownText;
+      const std::string inside = InsideOfMark(finding);
+      if (start < 2 || report.substr(start - 2, 2) != gbk::kMarkOpen ||
+          report.substr(end, 2) != gbk::kMarkClose ||
+          report.substr(start, end - start).find(inside) == std::string_view::npos) {
+        return "finding's report place is not its bracket";
+      }
+    }
+  }
+  if (findings != result.problems) return "findings differ from the problems counted";
+  return {};
+}
+
+}  // namespace
+
+std::string FindBrokenRule(std::string_view boxText, const CheckOutcome& outcome) {
+  const std::string normalized = NormalizeClaimsText(boxText);
+  if (!outcome.checked) {
+    if (g_claims.Count() != 0) return "claims recorded but not checked";
+    return outcome.shownText == normalized ? "" : "unchecked text is not the normalised text";
+  }
+  if (g_claims.Count() == 0) return "checked without a claim";
+  if (std::string broken = CheckParagraphs(normalized); !broken.empty()) return broken;
+  if (std::string broken = CheckReport(outcome.shownText); !broken.empty()) return broken;
+  return CheckResult(boxText, outcome);
+}
