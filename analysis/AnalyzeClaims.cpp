@@ -27,13 +27,14 @@ struct ProblemTotals {
 // Kind, subject, parents and claim set of the record at `pos`, and its tags.
 void CompleteRecord(int pos, int32_t& currentLeader) {
   ClaimRecord& record = g_claims[pos];
-  record.subject = RecognizeSubject(record.text, record.isIndependent);
+  record.opening = ReadClaimOpening(record.text);
+  record.subject = RecognizeSubject(record.text, record.opening, record.isIndependent);
   if (Size(record.subject) < kMinSubjectBytes) record.subject.clear();
   // The kind tag stands first in the head; the kind is known once the subject is read.
   record.head.clear();
   AppendKindAndSubjectTags(record.head, record.isIndependent, record.number, record.subject);
   if (!record.isIndependent) {
-    record.parentRefs = DedupeNumberList(ParseParentRefs(record.text));
+    record.parentRefs = DedupeNumberList(record.opening.parentList);
     record.parentNumbers = ParentNumbersOf(record.parentRefs);
     AppendParentTag(record.head, record.parentNumbers);
     ResolveParents(pos);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "claims/ClaimOpening.h"
 #include "claims/ClaimRecord.h"
 #include "claims/ParentRefs.h"
 #include "support/TestText.h"
@@ -11,14 +12,15 @@
 namespace {
 
 struct RefCase {
-  std::string refs, raw;  // ParseParentRefs of "5.根据权利要求<refs>所述的装置，"
+  std::string refs, raw;  // the opening's parentList of "5.根据权利要求<refs>所述的装置，"
   std::vector<int32_t> numbers;  // after DedupeNumberList
 };
 
 // A reference that ends in "，" stands for the whole opening after "5.根据权利要求".
 std::string Parse(const std::string& refs) {
-  return ParseParentRefs(
-      Gbk("5.根据权利要求" + refs + (refs.ends_with("，") ? "" : "所述的装置，")));
+  return ReadClaimOpening(
+             Gbk("5.根据权利要求" + refs + (refs.ends_with("，") ? "" : "所述的装置，")))
+      .parentList;
 }
 
 TEST(ParentRefs, ReadListsAndRanges) {
@@ -37,7 +39,7 @@ TEST(ParentRefs, ReadListsAndRanges) {
     EXPECT_EQ(Parse(c.refs), c.raw) << c.refs;
     EXPECT_EQ(ParentNumbersOf(DedupeNumberList(c.raw)), c.numbers) << c.refs;
   }
-  EXPECT_EQ(ParseParentRefs(Gbk("3.如权利要求1所述的装置，")), "1;");
+  EXPECT_EQ(ReadClaimOpening(Gbk("3.如权利要求1所述的装置，")).parentList, "1;");
   EXPECT_EQ(ParentNumbersOf(DedupeNumberList(Parse("1～9999"))).size(), 9999u);
 }
 

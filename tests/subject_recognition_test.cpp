@@ -40,18 +40,11 @@ TEST(SubjectRecognition, KindAndSubject) {
   // clang-format on
   for (const SubjectCase& c : cases) {
     uint8_t isIndependent = 7;
-    EXPECT_EQ(Utf8(RecognizeSubject(Gbk(c.text), isIndependent)), c.subject) << c.text;
+    const std::string text = Gbk(c.text);
+    EXPECT_EQ(Utf8(RecognizeSubject(text, ReadClaimOpening(text), isIndependent)), c.subject)
+        << c.text;
     EXPECT_EQ(isIndependent, c.independent ? 1 : 0) << c.text;
   }
-  uint8_t isIndependent = 0;
-  EXPECT_EQ(RecognizeSubject("1.\xB0", isIndependent), "");  // a lead byte with nothing after it
-}
-
-TEST(SubjectRecognition, FirstHanziRunStopsAtCrAndOtherTwoByteCharacters) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"1.一种A\r\nB", "一种A"}, {"1.\r一种", ""}, {"1.、一种、装置～A。", "一种、装置～A"},
-      {"1.一种裝置", "一种"},    {"1.，一种", ""}, {"1.一种(A型)装置", "一种(A型)装置"}};
-  for (const auto& [text, run] : cases) EXPECT_EQ(Utf8(FirstHanziRun(Gbk(text))), run) << text;
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include "claims/ClaimRecord.h"
 #include "text/GbkText.h"
 #include "text/GbkTexts.h"
-#include "claims/SubjectRecognition.h"
 
 void ResolveParents(int pos) {
   ClaimRecord& record = g_claims[pos];
@@ -27,7 +26,7 @@ void CheckSuspectedIndependent(int pos) {
   const int claimWord = FindFrom(record.text, gbk::kClaimWord);
   const int fullStop = FindFrom(record.text, gbk::kFullStop);
   const int lineBreak = FindFrom(record.text, "\r\n");
-  if (HasAt(FirstHanziRun(record.text), 0, gbk::kOneKind) && claimWord > 0 &&
+  if (HasAt(SpanText(record.text, record.opening.firstRun), 0, gbk::kOneKind) && claimWord > 0 &&
       (fullStop > claimWord || lineBreak > claimWord)) {
     AddClaimFinding(record, FindingCode::kSuspectedIndependent, gbk::kMarkSuspectedIndependent);
   }

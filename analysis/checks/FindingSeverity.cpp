@@ -4,8 +4,9 @@
 
 #include "text/GbkText.h"
 #include "text/GbkTexts.h"
-#include "checks/further/ReferenceNotAlternative.h"
-#include "claims/SubjectRecognition.h"
+
+// A code without its case in SeverityRuleOf must not build.
+#pragma GCC diagnostic error "-Wswitch"
 
 namespace {
 
@@ -49,7 +50,7 @@ bool IsBenignAgainst(std::string_view subject, std::string_view parentSubject) {
   return EndsWith(own, other) || EndsWith(other, own);
 }
 
-bool MismatchIsBenign(const ClaimRecord& record) {
+bool MismatchIsBenign(const ClaimRecord& record, const Finding&) {
   for (int parent : record.parentIndices) {
     if (!IsBenignAgainst(record.subject, g_claims[parent].subject)) return false;
   }
@@ -58,56 +59,72 @@ bool MismatchIsBenign(const ClaimRecord& record) {
 
 // True when a dependent claim's reference is a correct form the parents are not read from
 // ("如权利要求1～3之一所述", "根据权利要求1或权利要求2所述", "根据权利要求5的"): numbers, then
-// "所述", "的", "中", "任" or "之".
-bool ReferenceIsCorrectForm(std::string_view text) {
-  const int first = FindFirstHanzi(text);
-  const int phrase = ReferencePhraseLength(text, first);
-  if (phrase == 0) return false;
-  const int listStart = first + phrase;
-  const int listEnd = ReadNumberList(text, listStart).end;
-  if (listEnd == listStart) return false;
-  for (std::string_view next : {gbk::kSaid, gbk::kOf, gbk::kTerminatorIn, gbk::kTerminatorAny,
-                                gbk::kOneOf, gbk::kMarkOpen}) {
-    if (HasAt(text, listEnd, next)) return true;
+// "所述", "的", "中", "任" or "之一".
+bool ReferenceIsCorrectForm(const ClaimRecord& record, const Finding&) {
+  const ClaimOpening& opening = record.opening;
+  if (opening.form != ReferenceForm::kPhrase || opening.list.end == opening.list.start) {
+    return false;
+  }
+  switch (opening.listEnd) {
+    case ListEnd::kSaid:
+    case ListEnd::kOf:
+    case ListEnd::kIn:
+    case ListEnd::kAny:
+    case ListEnd::kOneOf:
+      return true;
+    case ListEnd::kOther:
+    case ListEnd::kComma:
+    case ListEnd::kFullStop:
+      return false;
   }
   return false;
 }
 
-// True when a dependent claim names no subject at all after its reference ("根据权利要求1，…").
-bool NamesNoSubjectAtAll(const ClaimRecord& record) {
-  const std::string_view text = record.text;
-  const int first = FindFirstHanzi(text);
-  const int phrase = ReferencePhraseLength(text, first);
-  if (record.isIndependent || phrase == 0) return false;
-  const int listEnd = ReadNumberList(text, first + phrase).end;
-  return HasAt(text, listEnd, gbk::kComma) || HasAt(text, listEnd, gbk::kFullStop);
+// True when a claim without a read subject still has one: it is not a dependent claim that names
+// nothing at all after its reference ("根据权利要求1，…").
+bool SubjectIsThere(const ClaimRecord& record, const Finding&) {
+  const ClaimOpening& opening = record.opening;
+  return record.isIndependent || opening.form != ReferenceForm::kPhrase ||
+         (opening.listEnd != ListEnd::kComma && opening.listEnd != ListEnd::kFullStop);
+}
+
+// True when an independent claim cites another claim: often a dependent one the report did not
+// read as such, or one whose "所述" belongs to the reference.
+bool CitesAClaim(const ClaimRecord& record, const Finding&) {
+  return record.isIndependent && Contains(record.text, gbk::kClaimWord);
 }
 
 // True when an antecedent finding comes from a reading of the claim rather than from its words:
-// an independent claim that cites another claim (often a dependent one not read as such, or a
-// "所述" that belongs to the reference), a dependent claim whose parents were not read, a step
-// named by its label ("所述步骤(1)"), or the claim's own subject with its reference sign.
+// an independent claim that cites another claim, a dependent claim whose parents were not read, a
+// step named by its label ("所述步骤(1)"), or the claim's own subject with its reference sign.
 bool AntecedentIsReading(const ClaimRecord& record, const Finding& finding) {
-  if (record.isIndependent && Contains(record.text, gbk::kClaimWord)) return true;
+  if (CitesAClaim(record, finding)) return true;
   if (!record.isIndependent && record.parentNumbers.empty()) return true;
   if (HasAt(finding.term, 0, gbk::kStep)) return true;
   return !record.subject.empty() && HasAt(finding.term, 0, record.subject);
 }
 
-Severity CharacterisingSeverity(const ClaimRecord& record) {
-  if (!record.isIndependent || Contains(record.text, gbk::kClaimWord)) return Severity::kNote;
-  if (Contains(record.text, gbk::kCharacterisedIs) ||
+// A missing "其特征在于" is a matter of wording on a dependent claim and where "其特征是" or
+// "其特征为" stands. On an independent claim it is worth a look: the one-part form ("一种装置，
+// 包括：…") is accepted where the two-part form does not suit.
+Severity CharacterisingGravity(const ClaimRecord& record, const Finding&) {
+  if (!record.isIndependent || Contains(record.text, gbk::kCharacterisedIs) ||
       Contains(record.text, gbk::kCharacterisedAs)) {
     return Severity::kNote;
   }
-  // The one-part form ("一种装置，包括：…") is accepted where the two-part form does not suit.
   return Severity::kReview;
+}
+
+// A mistyped reference is a defect; a correct one the report did not read is worth a look.
+Severity ReferenceWordingGravity(const ClaimRecord&, const Finding& finding) {
+  return finding.label == gbk::kLabelReferenceUnread ? Severity::kReview : Severity::kFix;
 }
 
 }  // namespace
 
-Severity SeverityOf(const ClaimRecord& record, const Finding& finding) {
-  switch (finding.code) {
+SeverityRule SeverityRuleOf(FindingCode code) {
+  using enum Severity;
+  switch (code) {
     case FindingCode::kNumberingGap:
     case FindingCode::kParentTooLarge:
     case FindingCode::kParentNotFound:
@@ -115,23 +132,40 @@ Severity SeverityOf(const ClaimRecord& record, const Finding& finding) {
     case FindingCode::kNoFullStop:
     case FindingCode::kSeveralFullStops:
     case FindingCode::kDoubledPunctuation:
-      return Severity::kFix;
+      return {kFix};
     case FindingCode::kReferenceFormat:
-      return ReferenceIsCorrectForm(record.text) ? Severity::kNote : Severity::kFix;
+      return {kFix, nullptr, ReferenceIsCorrectForm};
     case FindingCode::kNoSubject:
-      return NamesNoSubjectAtAll(record) ? Severity::kReview : Severity::kNote;
+      return {kReview, nullptr, SubjectIsThere};
     case FindingCode::kSubjectMismatch:
-      return MismatchIsBenign(record) ? Severity::kNote : Severity::kReview;
+      return {kReview, nullptr, MismatchIsBenign};
     case FindingCode::kAntecedent:
-      return AntecedentIsReading(record, finding) ? Severity::kNote : Severity::kReview;
+      return {kReview, nullptr, AntecedentIsReading};
+    case FindingCode::kNoCharacterisingPhrase:
+      return {kReview, CharacterisingGravity, CitesAClaim};
     case FindingCode::kFullStopNotAtEnd:
-      return Severity::kReview;
+      return {kReview};
     case FindingCode::kParentOtherSet:
     case FindingCode::kSuspectedIndependent:
-      return Severity::kNote;
-    case FindingCode::kNoCharacterisingPhrase:
-      return CharacterisingSeverity(record);
-    default:
-      return finding.severity;
+      return {kNote};
+    case FindingCode::kReferenceWording:
+      return {kFix, ReferenceWordingGravity};
+    case FindingCode::kReferenceUnnumbered:
+    case FindingCode::kReferenceNotAlternative:
+    case FindingCode::kRepeatedWord:
+    case FindingCode::kTwoCategories:
+    case FindingCode::kReferenceNumeral:
+      return {kFix};
+    case FindingCode::kIndefiniteWording:
+    case FindingCode::kUnbalancedBrackets:
+      return {kReview};
   }
+  // Not reached: every code has its case above, and the compiler warns of one without.
+  return {kFix};
+}
+
+Severity SeverityOf(const ClaimRecord& record, const Finding& finding) {
+  const SeverityRule rule = SeverityRuleOf(finding.code);
+  if (rule.unsure != nullptr && rule.unsure(record, finding)) return Severity::kNote;
+  return rule.gravityOf != nullptr ? rule.gravityOf(record, finding) : rule.gravity;
 }

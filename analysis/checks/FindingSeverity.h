@@ -1,22 +1,43 @@
-// How much each finding of the report's own checks asks of the drafter.
+// How much each finding asks of the drafter.
 #pragma once
 
 #include "claims/ClaimRecord.h"
 #include "result/Finding.h"
 
-// The severity of `finding`, a finding of the checked `record` (every claim of g_claims complete),
-// from what the claim is:
-// - fix: a numbering gap, a parent too large or not found, multiple dependency on a multiple
-//   dependent claim, no full stop or several, doubled punctuation, and a reference that cannot be
-//   read as claim numbers;
-// - review: a full stop not at the end; a dependent claim naming nothing after its reference; a
-//   subject unlike its parent's; a "所述" without antecedent; a missing "其特征在于" on an
-//   independent claim that cites no claim and does not say "其特征是" or "其特征为";
-// - note: a correct form of reference the analysis does not read; a subject that is there but not
-//   read; a subject of another category (a method or use of something under a product), or the
-//   parent's named more or less fully, or a parent without subject; an antecedent of a claim that
-//   was misread (independent but citing a claim, parents not read), of a step by its label or of
-//   the claim's own subject; a missing "其特征在于" elsewhere; a parent in another claim set; a
-//   suspected independent claim.
-// Findings of the further checks keep the severity they came with.
+// The severity of a finding comes from two questions, asked in two steps:
+//
+// 1. Gravity: how grave the defect is when the claim says what the engine read from it.
+//    - fix: a numbering gap, a parent too large or not found, multiple dependency on a multiple
+//      dependent claim, no full stop or several, doubled punctuation, a reference that cannot be
+//      read as claim numbers; of the further checks a mistyped reference, a reference without
+//      numbers or not in the alternative, a repeated word and two categories in the subject;
+//    - review: a subject not read, a subject unlike its parent's, a "所述" without antecedent, a
+//      full stop not at the end, a missing "其特征在于" on an independent claim that does not say
+//      "其特征是" or "其特征为"; of the further checks a correct reference the report did not
+//      read, indefinite wording and unbalanced brackets;
+//    - note: a missing "其特征在于" elsewhere, a parent in another claim set, a suspected
+//      independent claim.
+// 2. Sureness: whether the finding may come from the engine's own reading of the claim rather
+//    than from its words. Such a finding is a note, whatever its gravity: a reference that cannot
+//    be read but is a correct form (numbers, then "所述", "的", "中", "任" or "之一"); a subject
+//    not read that is there (the claim names something after its reference); a subject unlike
+//    its parent's where the parent's was not read, the claim is of another category (a method or
+//    use of something under a product), or one subject names the other more or less fully; an
+//    antecedent of a claim that was misread (independent but citing a claim, parents not read),
+//    of a step by its label or of the claim's own subject; a missing "其特征在于" on an independent
+//    claim that cites another claim.
+//
+// The rule of one finding code. Every code has one (SeverityRuleOf has no default, and this
+// library does not build with a code left out).
+struct SeverityRule {
+  // Step 1: `gravity`, or, where it depends on the claim or the finding, what `gravityOf` says.
+  Severity gravity = Severity::kFix;
+  Severity (*gravityOf)(const ClaimRecord&, const Finding&) = nullptr;
+  // Step 2: true when the engine is unsure of its reading; nullptr when it always is sure.
+  bool (*unsure)(const ClaimRecord&, const Finding&) = nullptr;
+};
+SeverityRule SeverityRuleOf(FindingCode code);
+
+// The severity of `finding`, a finding of the checked `record` (every claim of g_claims
+// complete): the note of step 2 when its rule is unsure, else the gravity of step 1.
 Severity SeverityOf(const ClaimRecord& record, const Finding& finding);

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "claims/ClaimOpening.h"
 #include "result/Finding.h"
 
 // One claim of the checked text. Positions and lengths in its strings are byte counts.
@@ -26,6 +27,7 @@ struct ClaimRecord {
   std::vector<int32_t> parentIndices;  // positions in g_claims of the parents that exist
   int32_t firstParagraph = 0;          // position in g_paragraphs of its first paragraph
   std::vector<Finding> findings;       // one per mark, as the checks find them
+  ClaimOpening opening;                // read from text before any check adds brackets to it
 };
 
 // Records a finding about the claim as a whole: appends `mark` (GBK, with its brackets, a text of

@@ -1,19 +1,11 @@
-// Reading the claims a dependent claim refers to ("根据权利要求1～3或5所述的…").
+// The claims a dependent claim refers to, from the report's own reading of its opening
+// (ClaimOpening::parentList).
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
-
-// The raw reference list of a claim text: the items between the reference phrase at the first
-// Chinese character and the first "任", "所" or "中", each followed by ";". Items are digits as
-// written, or numbers spelled out by expanding a range ("1～3" gives "1;2;3;3;"). Returns "" when
-// the text has no reference phrase or no "所述" after it, or when the reference cannot be read:
-// anything but digits, list signs ("或", "、") and range signs ("～", "到", "至", "-", "~"), a
-// list sign or range sign at either end, or a range that does not rise from 1 or more to at
-// most 9999.
-std::string ParseParentRefs(std::string_view text);
 
 // The ";"-terminated items of `list`, each trimmed of ASCII whitespace, empty ones and repeats
 // dropped (first occurrence kept, compared as text), each followed by ";". Text after the last

@@ -162,14 +162,12 @@ inline constexpr std::string_view kRightHead = "\xC8\xA8";                      
 inline constexpr std::string_view kRefPhraseHeadlessBefore = "\xB8\xF9\xD2\xC0";  // 根依
 inline constexpr std::string_view kOneOf = "\xD6\xAE\xD2\xBB";                    // 之一
 inline constexpr std::string_view kOneItem = "\xD2\xBB\xCF\xEE";                  // 一项
-inline constexpr std::string_view kRangeSigns = "\xD6\xC1\xB5\xBD\xA1\xAA\xA1\xAB";  // 至到—～
+inline constexpr std::string_view kDash = "\xA1\xAA";                       // —
 inline constexpr std::string_view kLabelReferenceTypo =
     "\xD2\xC9\xCB\xC6\xD2\xFD\xD3\xC3\xD3\xD0\xCE\xF3\xA3\xBA";  // 疑似引用有误：
 inline constexpr std::string_view kLabelReferenceUnread =
     "\xD2\xFD\xD3\xC3\xCE\xB4\xCA\xB6\xB1\xF0\xA3\xAC\xB0\xB4\xB6\xC0\xC8\xA8\xB4\xA6\xC0\xED\xA3"
     "\xBA";  // 引用未识别，按独权处理：
-inline constexpr std::string_view kLabelReferenceListUnread =
-    "\xD2\xFD\xD3\xC3\xB1\xE0\xBA\xC5\xCE\xB4\xCA\xB6\xB1\xF0\xA3\xBA";  // 引用编号未识别：
 inline constexpr std::string_view kFormerly = "\xC7\xB0\xCA\xF6";                 // 前述
 inline constexpr std::string_view kAbove = "\xC9\xCF\xCA\xF6";                    // 上述
 inline constexpr std::string_view kAboveAll = "\xD2\xD4\xC9\xCF";                 // 以上
@@ -177,7 +175,9 @@ inline constexpr std::string_view kLabelReferenceUnnumbered =
     "\xD2\xFD\xD3\xC3\xCE\xB4\xD0\xB4\xB1\xE0\xBA\xC5\xA3\xBA";   // 引用未写编号：
 inline constexpr std::string_view kAndAlso = "\xD2\xD4\xBC\xB0";  // 以及
 inline constexpr std::string_view kOrElse = "\xBB\xF2\xD5\xDF";   // 或者
-inline constexpr std::string_view kCumulativeSigns = "\xBA\xCD\xBC\xB0\xD3\xEB";  // 和及与
+inline constexpr std::string_view kAnd = "\xBA\xCD";                   // 和
+inline constexpr std::string_view kAlong = "\xBC\xB0";                 // 及
+inline constexpr std::string_view kWith = "\xD3\xEB";                  // 与
 inline constexpr std::string_view kLabelNotAlternative =
     "\xD2\xFD\xD3\xC3\xCE\xB4\xD4\xF1\xD2\xBB\xA3\xBA";  // 引用未择一：
 inline constexpr std::string_view kIndefiniteHeads =

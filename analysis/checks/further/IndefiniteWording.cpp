@@ -66,7 +66,7 @@ bool EndsWord(std::string_view text, int end) {
 
 void CheckIndefiniteWording(std::string_view text, std::vector<Finding>& findings) {
   static const CharSet kHeads(gbk::kIndefiniteHeads);
-  FindWords(text, kHeads, FindingCode::kIndefiniteWording, Severity::kReview, findings,
+  FindWords(text, kHeads, FindingCode::kIndefiniteWording, findings,
             [&](int pos, int previous) {
               int length = WordLength(text, pos, previous);
               if (length == 0 && WordAt(text, pos, gbk::kLeftRight) && NumberBefore(text, pos) &&

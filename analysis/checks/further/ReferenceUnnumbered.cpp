@@ -35,7 +35,7 @@ void CheckReferenceUnnumbered(std::string_view text, std::vector<Finding>& findi
     const int end = pos + Size(gbk::kClaimWord);
     const int start = UnnumberedStart(text, pos);
     if (start != kNotFound && !(end < Size(text) && IsAsciiDigit(text[end]))) {
-      AddWordFinding(findings, FindingCode::kReferenceUnnumbered, Severity::kFix,
+      AddWordFinding(findings, FindingCode::kReferenceUnnumbered,
                      gbk::kLabelReferenceUnnumbered, text, start, end - start);
     }
     pos = FindFrom(text, gbk::kClaimWord, end);

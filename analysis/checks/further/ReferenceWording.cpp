@@ -1,13 +1,10 @@
 #include "checks/further/ReferenceWording.h"
 
-#include <algorithm>
-
-#include "claims/ClaimNumbering.h"
 #include "checks/further/WordFinding.h"
+#include "claims/ClaimOpening.h"
+#include "claims/SubjectRecognition.h"
 #include "text/GbkText.h"
 #include "text/GbkTexts.h"
-#include "checks/further/ReferenceNotAlternative.h"
-#include "claims/SubjectRecognition.h"
 
 namespace {
 
@@ -70,73 +67,33 @@ int TypoLength(std::string_view text, int pos, int previous) {
 
 void FindTypos(std::string_view text, std::vector<Finding>& findings) {
   static const CharSet kHeads(gbk::kTypoHeads);
-  FindWords(text, kHeads, FindingCode::kReferenceWording, Severity::kFix, findings,
-            [&](int pos, int previous) {
-              return WordFound{TypoLength(text, pos, previous), gbk::kLabelReferenceTypo};
-            });
+  FindWords(text, kHeads, FindingCode::kReferenceWording, findings, [&](int pos, int previous) {
+    return WordFound{TypoLength(text, pos, previous), gbk::kLabelReferenceTypo};
+  });
 }
 
-// The position of the first "，", "：", "；" or "。" from `pos`, or the end of the text.
-int ClauseEnd(std::string_view text, int pos) {
-  for (; pos < Size(text); pos += CharLength(text[pos])) {
-    for (std::string_view stop : {gbk::kComma, gbk::kColon, gbk::kSemicolon, gbk::kFullStop}) {
-      if (WordAt(text, pos, stop)) return pos;
-    }
-  }
-  return Size(text);
-}
-
-std::string_view DropPrefix(std::string_view text, std::string_view prefix) {
-  if (text.substr(0, prefix.size()) == prefix) text.remove_prefix(prefix.size());
-  return text;
-}
-
-// True when the subject after the claim numbers from `listStart` ("…所述的装置，") is the subject
-// of the first claim they name, or its end part: the claim then reads as a dependent one. A claim
-// of another category ("权利要求1所述的组合物的制备方法") is rightly independent.
-bool ReadsAsDependent(std::string_view text, int listStart, int listEnd) {
-  const int firstEnd = DigitRunEnd(text, listStart);
-  const int parent = FindClaimIndex(DigitRunValue(text.substr(listStart, firstEnd - listStart)));
-  if (parent == -1) return false;
-  const int end = ClauseEnd(text, listEnd);
-  const int said = FindFrom(text.substr(0, end), gbk::kSaid, listEnd);
-  const int begin = said == kNotFound ? listEnd : said + Size(gbk::kSaid);
+// True when the subject the reference names ("…所述的装置，") is the subject of the first claim
+// it names, or its end part: the claim then reads as a dependent one. A claim of another category
+// ("权利要求1所述的组合物的制备方法") is rightly independent.
+bool ReadsAsDependent(std::string_view text, const ClaimOpening& opening) {
+  const int parent = FindClaimIndex(opening.list.first);
+  if (parent == -1 || opening.namedSubject.start == kNotFound) return false;
   // Compared without "的": "载体制备方法" is the subject of "载体的制备方法".
-  const std::string subject =
-      ReplaceAll(DropPrefix(DropPrefix(text.substr(begin, end - begin), gbk::kOf), gbk::kOneKind),
-                 gbk::kOf, "");
+  const std::string subject = ReplaceAll(SpanText(text, opening.namedSubject), gbk::kOf, "");
   const std::string parentSubject = ReplaceAll(g_claims[parent].subject, gbk::kOf, "");
   return Size(subject) >= kMinSubjectBytes && parentSubject.size() >= subject.size() &&
          parentSubject.compare(parentSubject.size() - subject.size(), subject.size(), subject) == 0;
 }
 
-void CheckUnreadOpening(std::string_view text, std::vector<Finding>& findings) {
-  const int first = FindFirstHanzi(text);
-  if (first == kNotFound) return;
-  int claimWord = first;
-  for (std::string_view opening : gbk::kUnreadReferenceOpenings) {
-    if (!WordAt(text, first, opening)) continue;
-    claimWord += Size(opening);
-    break;
+// A claim read as independent that opens with a correct reference the report does not read.
+void CheckUnreadOpening(std::string_view text, const ClaimOpening& opening,
+                        std::vector<Finding>& findings) {
+  if (opening.form != ReferenceForm::kUnreadWord && opening.form != ReferenceForm::kClaimWord) {
+    return;
   }
-  if (!WordAt(text, claimWord, gbk::kClaimWord)) return;
-  const int listStart = claimWord + Size(gbk::kClaimWord);
-  const int listEnd = ReadNumberList(text, listStart).end;
-  if (listEnd == listStart || !ReadsAsDependent(text, listStart, listEnd)) return;
-  AddWordFinding(findings, FindingCode::kReferenceWording, Severity::kReview,
-                 gbk::kLabelReferenceUnread, text, first, listStart - first);
-}
-
-void CheckUnreadList(std::string_view text, std::vector<Finding>& findings) {
-  const int first = FindFirstHanzi(text);
-  if (first == kNotFound) return;
-  const int listStart = first + ReferencePhraseLength(text, first);
-  const int listEnd = ReadNumberList(text, listStart).end;
-  int oneOf = listEnd;
-  if (WordAt(text, oneOf, gbk::kTerminatorIn)) oneOf += Size(gbk::kTerminatorIn);
-  if (listEnd == listStart || !WordAt(text, oneOf, gbk::kOneOf)) return;
-  AddWordFinding(findings, FindingCode::kReferenceWording, Severity::kReview,
-                 gbk::kLabelReferenceListUnread, text, oneOf, Size(gbk::kOneOf));
+  if (!ReadsAsDependent(text, opening)) return;
+  AddWordFinding(findings, FindingCode::kReferenceWording, gbk::kLabelReferenceUnread, text,
+                 opening.first, opening.list.start - opening.first);
 }
 
 }  // namespace
@@ -144,9 +101,5 @@ void CheckUnreadList(std::string_view text, std::vector<Finding>& findings) {
 void CheckReferenceWording(const ClaimRecord& record, std::string_view text,
                            std::vector<Finding>& findings) {
   FindTypos(text, findings);
-  if (record.isIndependent) {
-    CheckUnreadOpening(text, findings);
-  } else if (record.parentNumbers.empty()) {
-    CheckUnreadList(text, findings);
-  }
+  CheckUnreadOpening(text, record.opening, findings);
 }

@@ -15,7 +15,7 @@
 // a claim number followed by "述" without "所". Then one finding of severity review when the
 // claim opens with a correct form that the analysis does not read: "按照", "依据", "依照",
 // "遵照" or "按" before "权利要求N", or "权利要求N" itself, where the subject that follows is the
-// parent's ("【引用未识别，按独权处理：…】"); or, for a dependent claim whose parents were not
-// read, "之一" right after the claim numbers ("【引用编号未识别：之一】").
+// parent's ("【引用未识别，按独权处理：…】"). A dependent claim whose numbers the report does not
+// read already has its reference-format finding, and gets no second one here.
 void CheckReferenceWording(const ClaimRecord& record, std::string_view text,
                            std::vector<Finding>& findings);

@@ -104,7 +104,7 @@ void CheckRepeatedWord(std::string_view text, std::vector<Finding>& findings) {
       pos += 2;
       continue;
     }
-    AddWordFinding(findings, FindingCode::kRepeatedWord, Severity::kFix, found.label, text, pos,
+    AddWordFinding(findings, FindingCode::kRepeatedWord, found.label, text, pos,
                    found.length);
     pos += found.length;
   }

@@ -3,7 +3,6 @@
 #include "checks/further/WordFinding.h"
 #include "text/GbkText.h"
 #include "text/GbkTexts.h"
-#include "claims/SubjectRecognition.h"
 
 namespace {
 
@@ -44,10 +43,7 @@ int LastConjunction(std::string_view subject) {
 void CheckTwoCategories(const ClaimRecord& record, std::string_view text,
                         std::vector<Finding>& findings) {
   if (!record.isIndependent || record.subject.empty()) return;
-  // The subject is the first run of Chinese characters, without "一种".
-  int subjectStart = FindFirstHanzi(text);
-  if (WordAt(text, subjectStart, gbk::kOneKind)) subjectStart += Size(gbk::kOneKind);
-  if (!WordAt(text, subjectStart, record.subject)) return;
+  const int subjectStart = record.opening.subject.start;
   const std::string_view subject = record.subject;
   const int conjunction = LastConjunction(subject);
   if (conjunction <= 0) return;
@@ -63,6 +59,6 @@ void CheckTwoCategories(const ClaimRecord& record, std::string_view text,
   if (tailCategory == Category::kNone || !(its || bare || shortTail)) return;
   if (headCategory == Category::kNone) headCategory = Category::kProduct;
   if (headCategory == tailCategory) return;
-  AddWordFinding(findings, FindingCode::kTwoCategories, Severity::kFix, gbk::kLabelTwoCategories,
-                 text, subjectStart + conjunction, Size(subject) - conjunction);
+  AddWordFinding(findings, FindingCode::kTwoCategories, gbk::kLabelTwoCategories, text,
+                 subjectStart + conjunction, Size(subject) - conjunction);
 }

@@ -51,6 +51,6 @@ void CheckUnbalancedBrackets(std::string_view text, std::vector<Finding>& findin
   }
   const int at = depth > 0 ? outermostOpen : strayClose;
   if (at == -1 || text[at] == '[' || text[at] == ']') return;
-  AddWordFinding(findings, FindingCode::kUnbalancedBrackets, Severity::kReview, gbk::kLabelBrackets,
+  AddWordFinding(findings, FindingCode::kUnbalancedBrackets, gbk::kLabelBrackets,
                  text, at, 1);
 }

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-void AddWordFinding(std::vector<Finding>& findings, FindingCode code, Severity severity,
-                    std::string_view label, std::string_view text, int start, int length) {
+void AddWordFinding(std::vector<Finding>& findings, FindingCode code, std::string_view label,
+                    std::string_view text, int start, int length) {
   const std::string_view word = text.substr(start, length);
   if (std::any_of(findings.begin(), findings.end(),
                   [&](const Finding& f) { return f.code == code && f.term == word; })) {
@@ -12,7 +12,6 @@ void AddWordFinding(std::vector<Finding>& findings, FindingCode code, Severity s
   }
   Finding finding;
   finding.code = code;
-  finding.severity = severity;
   finding.label = label;
   finding.textStart = start;
   finding.textLength = length;

@@ -7,12 +7,13 @@
 #include "result/Finding.h"
 #include "text/GbkText.h"
 
-// Appends a finding about the `length` bytes at `start` of `text`, marked "【<label><word>】" with
+// Appends a finding about the `length` bytes at `start` of `text` (its severity comes from
+// SeverityOf, once the claim is checked), marked "【<label><word>】" with
 // the word as its term; `label` is a text of GbkTexts.h, which the finding keeps. Nothing is
 // appended when a finding of the same code already names the same word: a slip made again in one
 // claim is shown once.
-void AddWordFinding(std::vector<Finding>& findings, FindingCode code, Severity severity,
-                    std::string_view label, std::string_view text, int start, int length);
+void AddWordFinding(std::vector<Finding>& findings, FindingCode code, std::string_view label,
+                    std::string_view text, int start, int length);
 
 // HasAt for the walks of the further checks, which ask it at nearly every character: the first
 // two bytes are compared in line before the whole word. `word` is not empty.
@@ -33,7 +34,7 @@ struct WordFound {
 // position of the character before (-1 at the start and right behind a word). Each word found
 // becomes a finding (AddWordFinding); the walk goes on behind it.
 template <typename Heads, typename WordAt>
-void FindWords(std::string_view text, const Heads& heads, FindingCode code, Severity severity,
+void FindWords(std::string_view text, const Heads& heads, FindingCode code,
                std::vector<Finding>& findings, WordAt wordAt) {
   const int size = Size(text);
   int previous = -1;
@@ -50,7 +51,7 @@ void FindWords(std::string_view text, const Heads& heads, FindingCode code, Seve
     }
     const WordFound found = wordAt(pos, previous);
     if (found.length > 0) {
-      AddWordFinding(findings, code, severity, found.label, text, pos, found.length);
+      AddWordFinding(findings, code, found.label, text, pos, found.length);
       previous = -1;
       pos += found.length;
     } else {
