@@ -263,6 +263,9 @@ class TestClaimCheckDlg : public QObject {
     QVERIFY(shows(true));
     QTest::keyClick(Box(), Qt::Key_X);
     QVERIFY(shows(false));
+    // F8 goes to no mark of a report that was edited.
+    QTest::keySequence(Box(), QKeySequence(Qt::Key_F8));
+    QVERIFY(!Box()->textCursor().hasSelection());
     QTest::keySequence(Box(), QKeySequence::Undo);
     QVERIFY(shows(true));
     // An edit in place of the report's step takes it away for good.
