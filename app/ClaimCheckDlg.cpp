@@ -31,12 +31,12 @@
 #include "CheckCommand.h"
 #include "claims/ClaimRecord.h"
 #include "ClaimsCodec.h"
-#include "FindingTexts.h"
 #include "text/GbkTexts.h"
 #include "MarkPainter.h"
 #include "MessageSink.h"
 #include "ProblemListModel.h"
 #include "ReportHtml.h"
+#include "report/FindingTexts.h"
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
@@ -118,6 +118,25 @@ CClaimCheckDlg::CClaimCheckDlg(QWidget* parent)
   setWindowTitle(QStringLiteral("Quillex vudarevevi～～～亲们请先阅读“帮助”"));
   setWindowIcon(m_hIcon);
 
+  QWidgetList tabOrder;
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(MakeWorkArea(), 1);
+  layout->addLayout(MakeButtonRow(tabOrder));
+  layout->addWidget(MakeStatusBar());
+  tabOrder.prepend(m_richEdit);
+  tabOrder << m_listSwitch << m_fixOnly << m_problemView;
+  for (qsizetype i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+  FollowTheDocument();
+  AddShortcuts();
+#ifdef Q_OS_WIN
+  AddAboutItemToSystemMenu();
+#endif
+  resize(kWindowSize);
+  m_richEdit->setFocus();
+}
+
+QWidget* CClaimCheckDlg::MakeWorkArea() {
   m_richEdit = MakeTextBox(this);
   m_problems = new ProblemListModel(this);
   m_shownProblems = new QSortFilterProxyModel(this);
@@ -132,9 +151,13 @@ CClaimCheckDlg::CClaimCheckDlg(QWidget* parent)
   splitter->setStretchFactor(1, 0);
   splitter->setSizes({520, 480});
   m_problemsPanel->hide();
+  return splitter;
+}
 
+QHBoxLayout* CClaimCheckDlg::MakeButtonRow(QWidgetList& tabOrder) {
   auto* row = new QHBoxLayout;
   QPushButton* check = AddButton(this, row, QStringLiteral("开始检查"), 209);
+  check->setDefault(true);
   m_moreChecks = new QCheckBox(QStringLiteral("更多检查"), this);
   m_moreChecks->setToolTip(QStringLiteral("下次检查时另外检查引用写法、不清楚的用语、重复的词等"));
   m_moreChecks->setChecked(QSettings().value(kMoreChecksSetting, false).toBool());
@@ -144,8 +167,19 @@ CClaimCheckDlg::CClaimCheckDlg(QWidget* parent)
   QPushButton* save = AddButton(this, row, QStringLiteral("保存报告…"), 70);
   QPushButton* help = AddButton(this, row, QStringLiteral("帮助"), 52);
   QPushButton* about = AddButton(this, row, QStringLiteral("关于"), 52);
-  check->setDefault(true);
+  tabOrder << check << m_moreChecks << clear << save << help << about;
 
+  connect(check, &QPushButton::clicked, this, &CClaimCheckDlg::OnCheck);
+  connect(clear, &QPushButton::clicked, this, &CClaimCheckDlg::OnClear);
+  connect(save, &QPushButton::clicked, this, &CClaimCheckDlg::OnSave);
+  connect(help, &QPushButton::clicked, this, &CClaimCheckDlg::OnHelp);
+  connect(about, &QPushButton::clicked, this, &CClaimCheckDlg::OnAbout);
+  connect(m_moreChecks, &QCheckBox::toggled, this,
+          [](bool on) { QSettings().setValue(kMoreChecksSetting, on); });
+  return row;
+}
+
+QStatusBar* CClaimCheckDlg::MakeStatusBar() {
   auto* status = new QStatusBar(this);
   status->setSizeGripEnabled(false);
   m_statusLine = new QLabel(status);
@@ -156,30 +190,11 @@ CClaimCheckDlg::CClaimCheckDlg(QWidget* parent)
   m_listSwitch->setChecked(true);
   m_listSwitch->setAutoRaise(true);
   status->addPermanentWidget(m_listSwitch);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(splitter, 1);
-  layout->addLayout(row);
-  layout->addWidget(status);
-
-  setTabOrder(m_richEdit, check);
-  setTabOrder(check, m_moreChecks);
-  setTabOrder(m_moreChecks, clear);
-  setTabOrder(clear, save);
-  setTabOrder(save, help);
-  setTabOrder(help, about);
-  setTabOrder(about, m_listSwitch);
-  setTabOrder(m_listSwitch, m_fixOnly);
-  setTabOrder(m_fixOnly, m_problemView);
-
-  connect(check, &QPushButton::clicked, this, &CClaimCheckDlg::OnCheck);
-  connect(clear, &QPushButton::clicked, this, &CClaimCheckDlg::OnClear);
-  connect(save, &QPushButton::clicked, this, &CClaimCheckDlg::OnSave);
-  connect(help, &QPushButton::clicked, this, &CClaimCheckDlg::OnHelp);
-  connect(about, &QPushButton::clicked, this, &CClaimCheckDlg::OnAbout);
-  connect(m_moreChecks, &QCheckBox::toggled, this,
-          [](bool on) { QSettings().setValue(kMoreChecksSetting, on); });
   connect(m_listSwitch, &QToolButton::toggled, this, &CClaimCheckDlg::FollowTheBox);
+  return status;
+}
+
+void CClaimCheckDlg::FollowTheDocument() {
   QTextDocument* document = m_richEdit->document();
   // Any edit made where the report's step stood, or before it, takes the report away for good.
   connect(document, &QTextDocument::undoCommandAdded, this, [this, document] {
@@ -188,13 +203,6 @@ CClaimCheckDlg::CClaimCheckDlg(QWidget* parent)
     m_problems->Clear();
   });
   connect(document, &QTextDocument::contentsChanged, this, &CClaimCheckDlg::FollowTheBox);
-  AddShortcuts();
-#ifdef Q_OS_WIN
-  AddAboutItemToSystemMenu();
-#endif
-
-  resize(kWindowSize);
-  m_richEdit->setFocus();
 }
 
 QWidget* CClaimCheckDlg::MakeProblemsPanel() {
@@ -241,24 +249,22 @@ void CClaimCheckDlg::AddShortcuts() {
 
 void CClaimCheckDlg::OnCheck() {
   // The raw text: toPlainText would turn a pasted no-break space into a blank, which the
-  // normalisation then removes.
-  m_text = ToEngineText(m_richEdit->document()->toRawText());
-  CheckOutcome outcome =
-      RunCheck(m_text, {.review = m_moreChecks->isChecked()}, kPlacesInReport);
-  m_text = outcome.shownText;
-  const QString shown = FromEngineText(m_text);
+  // normalisation then removes. The report's places stay bytes, which the list turns into the
+  // box's.
+  CheckOutcome outcome = RunCheck(ToEngineText(m_richEdit->document()->toRawText()),
+                                  {.review = m_moreChecks->isChecked()}, kPlacesNone);
 
   QTextCursor step(m_richEdit->document());
   step.beginEditBlock();
-  PutTextIntoBox(shown);
+  PutTextIntoBox(FromEngineText(outcome.shownText));
   HighlightMarks(u"【", u"】", g_markFormat);
   step.endEditBlock();
   // The report reads from its summary down, wherever the selection left the view.
   m_richEdit->verticalScrollBar()->setValue(0);
 
-  m_status = StatusLine(outcome.result);
+  m_status = FromEngineText(StatusLine(outcome.result));
   if (outcome.checked) {
-    m_problems->SetResult(std::move(outcome.result), shown);
+    m_problems->SetResult(std::move(outcome.result), outcome.shownText);
     m_reportUndoSteps = m_richEdit->document()->availableUndoSteps();
   }
   FollowTheBox();
@@ -268,14 +274,11 @@ void CClaimCheckDlg::OnCheck() {
 
 void CClaimCheckDlg::OnClear() {
   ResetAnalysis();
-  m_text.clear();
   PutTextIntoBox({});
 }
 
 void CClaimCheckDlg::OnHelp() {
-  const QString help = HelpText();
-  m_text = ToEngineText(help);
-  PutTextIntoBox(help);
+  PutTextIntoBox(HelpText());
   m_richEdit->moveCursor(QTextCursor::Start);
 }
 
@@ -298,9 +301,9 @@ void CClaimCheckDlg::OnSave() {
   const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   const QString text = QStringLiteral("文本文件 (*.txt)");
   const QString html = QStringLiteral("网页 (*.html *.htm)");
+  const QString offered = documents + u'/' + FromEngineText(kReportName) + QStringLiteral(".txt");
   QString filter = text;
-  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("保存报告"),
-                                              documents + QStringLiteral("/权利要求检查报告.txt"),
+  QString path = QFileDialog::getSaveFileName(this, QStringLiteral("保存报告"), offered,
                                               text + QStringLiteral(";;") + html, &filter);
   if (path.isEmpty()) return;
   // A name typed without its ending gets that of the chosen kind of file.

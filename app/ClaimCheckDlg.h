@@ -6,12 +6,13 @@
 #include <QDialog>
 #include <QIcon>
 #include <QStringView>
-#include <string>
 
 class QCheckBox;
+class QHBoxLayout;
 class QLabel;
 class QPlainTextEdit;
 class QSortFilterProxyModel;
+class QStatusBar;
 class QTextCharFormat;
 class QToolButton;
 class QTreeView;
@@ -74,9 +75,17 @@ class CClaimCheckDlg : public QDialog {
   // Colours the text between each `open` and the next `close` with `format` and leaves the
   // selection on the last coloured range, or on the whole text when nothing was coloured.
   void HighlightMarks(QStringView open, QStringView close, const QTextCharFormat& format);
-  void AddShortcuts();
+  // The parts of the window, top to bottom, each wired to what it drives: the box beside the
+  // problems list; the row of buttons, whose widgets are appended to `tabOrder` in order; the
+  // status line with the list's switch.
+  QWidget* MakeWorkArea();
+  QHBoxLayout* MakeButtonRow(QWidgetList& tabOrder);
+  QStatusBar* MakeStatusBar();
   // The list with its filter 只看需修改 above it, wired to the box.
   QWidget* MakeProblemsPanel();
+  // The list and the status line follow what the box's document holds.
+  void FollowTheDocument();
+  void AddShortcuts();
   // True while the box holds the report of the last check, as the check left it.
   bool HoldsReport() const;
   // Shows the problems list (unless the user turned it off) and the status line while the box
@@ -101,6 +110,5 @@ class CClaimCheckDlg : public QDialog {
   // The undo steps the document had when the last check's report went in, or -1 once that step
   // is gone for good (an edit made before it, in its place).
   int m_reportUndoSteps = -1;
-  std::string m_text;  // the box's text as the last command read or wrote it, in GBK
   QIcon m_hIcon;
 };

@@ -1,38 +1,27 @@
 #include "ProblemListModel.h"
 
-#include <algorithm>
+#include <QApplication>
+#include <QIcon>
+#include <QStyle>
+#include <array>
 #include <ranges>
 
 #include "ClaimsCodec.h"
-#include "FindingTexts.h"
+#include "report/FindingTexts.h"
 
 namespace {
 
-// Walks the box's text along the report's code points: a "\n" of the box stands for the report's
-// "\r\n", a surrogate pair for one code point.
-class BoxWalker {
- public:
-  explicit BoxWalker(QStringView text) : m_text(text) {}
-
-  // The box position of the report's code point `target`. Places asked in ascending order cost
-  // one walk in all; a place behind the walk starts it again.
-  int PositionOf(int32_t target) {
-    if (target < m_codePoint) m_unit = m_codePoint = 0;
-    while (m_codePoint < target && m_unit < m_text.size()) {
-      const QChar c = m_text[m_unit];
-      const bool pair =
-          c.isHighSurrogate() && m_unit + 1 < m_text.size() && m_text[m_unit + 1].isLowSurrogate();
-      m_codePoint += c == u'\n' ? 2 : 1;
-      m_unit += pair ? 2 : 1;
-    }
-    return static_cast<int>(m_unit);
-  }
-
- private:
-  QStringView m_text;
-  qsizetype m_unit = 0;
-  int32_t m_codePoint = 0;
-};
+// The application style's critical, warning or information icon, as it was when first asked for.
+QIcon SeverityIcon(Severity severity) {
+  // Made once: a style makes its icons anew on every call, and a list asks for one per row shown.
+  static const std::array<QIcon, 3> kIcons = [] {
+    QStyle* style = QApplication::style();
+    return std::array<QIcon, 3>{style->standardIcon(QStyle::SP_MessageBoxCritical),
+                                style->standardIcon(QStyle::SP_MessageBoxWarning),
+                                style->standardIcon(QStyle::SP_MessageBoxInformation)};
+  }();
+  return kIcons[static_cast<size_t>(severity)];
+}
 
 int RangeStart(const QAbstractItemModel& rows, int row) {
   return rows.data(rows.index(row, 0), ProblemListModel::kRangeStartRole).toInt();
@@ -52,34 +41,16 @@ int FirstRowWhere(const QAbstractItemModel& rows, Predicate after) {
 
 }  // namespace
 
-QList<MarkRange> FindingRangesInBox(const AnalysisResult& result, QStringView boxText) {
-  QList<MarkRange> ranges;
-  BoxWalker walker(boxText);
-  for (const ClaimResult& claim : result.claims) {
-    for (size_t i = 0; i < claim.findings.size(); ++i) {
-      const Finding& finding = claim.findings[i];
-      // The findings of a merged bracket share it: its range is known from the first of them.
-      if (i > 0 && finding.reportStart == claim.findings[i - 1].reportStart) {
-        ranges.append(ranges.last());
-        continue;
-      }
-      const int start = walker.PositionOf(finding.reportStart);
-      ranges.append({start, walker.PositionOf(finding.reportStart + finding.reportLength)});
-    }
-  }
-  return ranges;
-}
-
-void ProblemListModel::SetResult(AnalysisResult result, QStringView boxText) {
+void ProblemListModel::SetResult(AnalysisResult result, std::string_view report) {
   beginResetModel();
   m_result = std::move(result);
-  const QList<MarkRange> ranges = FindingRangesInBox(m_result, boxText);
+  const std::vector<BoxRange> ranges = FindingRangesInBox(m_result, report);
   m_rows.clear();
   m_rows.reserve(ranges.size());
   for (int claim = 0; claim < static_cast<int>(m_result.claims.size()); ++claim) {
     for (int finding = 0; finding < static_cast<int>(m_result.claims[claim].findings.size());
          ++finding) {
-      m_rows.append({claim, finding, ranges[m_rows.size()]});
+      m_rows.append({claim, finding, ranges[static_cast<size_t>(m_rows.size())]});
     }
   }
   endResetModel();
@@ -131,9 +102,9 @@ QVariant ProblemListModel::data(const QModelIndex& index, int role) const {
       return FromEngineText(InsideOfMark(finding));
     }
     case kSeverityColumn:
-      return SeverityWord(finding.severity);
+      return FromEngineText(SeverityWord(finding.severity));
     default:
-      return FindingExplanation(finding);
+      return FromEngineText(FindingExplanation(finding));
   }
 }
 

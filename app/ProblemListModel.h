@@ -4,16 +4,10 @@
 
 #include <QAbstractTableModel>
 #include <QList>
-#include <QStringView>
+#include <string_view>
 
+#include "report/BoxRanges.h"
 #include "result/AnalysisResult.h"
-#include "MarkPainter.h"
-
-// Where each finding of `result` lies in `boxText`, in the order of the claims and of their
-// findings: the inside of its bracket, in the box's UTF-16 positions. `boxText` is the report the
-// result wrote, as the box holds it: every "\r\n" of the report is one "\n" there, and no other
-// line break occurs. Findings that share a bracket share a range. One walk along the text.
-QList<MarkRange> FindingRangesInBox(const AnalysisResult& result, QStringView boxText);
 
 class ProblemListModel : public QAbstractTableModel {
   Q_OBJECT
@@ -28,9 +22,9 @@ class ProblemListModel : public QAbstractTableModel {
 
   using QAbstractTableModel::QAbstractTableModel;
 
-  // Rows for every finding of `result`, whose report `boxText` is (as FindingRangesInBox takes
-  // it). The model keeps the result.
-  void SetResult(AnalysisResult result, QStringView boxText);
+  // Rows for every finding of `result`, placed in the box that holds `report`, the report the
+  // result wrote, as FindingRangesInBox takes the two. The model keeps the result.
+  void SetResult(AnalysisResult result, std::string_view report);
   // No rows.
   void Clear();
   const AnalysisResult& Result() const { return m_result; }
@@ -38,7 +32,7 @@ class ProblemListModel : public QAbstractTableModel {
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
   // The claim's number; the mark without its brackets; the severity's icon and word; the
-  // explanation. The roles above in every column.
+  // explanation (the engine's texts). The roles above in every column.
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
   QVariant headerData(int section, Qt::Orientation orientation,
                       int role = Qt::DisplayRole) const override;
@@ -47,7 +41,7 @@ class ProblemListModel : public QAbstractTableModel {
   struct Row {
     int claim = 0;    // among the result's claims
     int finding = 0;  // among the claim's findings
-    MarkRange range;
+    BoxRange range;
   };
   const Finding& FindingOf(const Row& row) const;
 

@@ -112,8 +112,8 @@ void SetReportText(benchmark::State& state, size_t pasteBytes) {
 void ProblemList(benchmark::State& state, size_t pasteBytes) {
   Window& window = WindowFor(pasteBytes);
   window.Paste();
-  const CheckOutcome outcome = RunCheck(ToEngineText(window.box->document()->toRawText()));
-  const QString shown = FromEngineText(outcome.shownText);
+  const CheckOutcome outcome =
+      RunCheck(ToEngineText(window.box->document()->toRawText()), {}, kPlacesNone);
   ProblemListModel rows;
   QSortFilterProxyModel shownRows;
   shownRows.setSourceModel(&rows);
@@ -128,7 +128,7 @@ void ProblemList(benchmark::State& state, size_t pasteBytes) {
     rows.Clear();
     QApplication::processEvents();
     state.ResumeTiming();
-    rows.SetResult(std::move(result), shown);
+    rows.SetResult(std::move(result), outcome.shownText);
     view.viewport()->repaint();
     QApplication::processEvents();
   }

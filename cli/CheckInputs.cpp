@@ -182,7 +182,12 @@ int CheckOne(const QString& path, bool withHeader, const CheckOptions& options, 
       RunCheck(*engineText, {options.review},
                options.format == OutputFormat::Report ? kPlacesNone : kPlacesInUserText);
   engineText.reset();
-  file.insert(QStringLiteral("status"), QString::fromLatin1(OutcomeName(outcome.result.outcome)));
+  const int status = StatusOf(outcome.result, options);
+  // What the JSON says is what the exit status says: a review that leaves nothing of severity fix
+  // or review is clean, though its summary counts every mark.
+  file.insert(QStringLiteral("status"), status == kExitCongratulated
+                                            ? QStringLiteral("clean")
+                                            : QString::fromLatin1(OutcomeName(outcome.result.outcome)));
   // Nothing but blanks and brackets: the box would stay empty without a word, which on a
   // command line is indistinguishable from a silent failure.
   if (outcome.result.outcome == Outcome::kEmpty) {
@@ -192,7 +197,7 @@ int CheckOne(const QString& path, bool withHeader, const CheckOptions& options, 
   }
   Render(path, withHeader, outcome, options, output, file);
   if (outcome.congratulate) output.EngineMessage(gbk::kMessageCongratulation);
-  return StatusOf(outcome.result, options);
+  return status;
 }
 
 }  // namespace

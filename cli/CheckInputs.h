@@ -16,7 +16,7 @@ inline constexpr int kExitNotChecked = 2;     // no claim 1, an empty text, or b
 enum class OutputFormat {
   Report,  // the shown text of each check, as the window shows it
   Json,    // one JSON document (UTF-8) for the whole run
-  Lines,   // one "PATH:LINE:COLUMN: 权利要求N：MARK" line per finding
+  Lines,   // one "PATH:LINE:COLUMN: SEVERITY: …" line per finding, as compilers write them
 };
 
 struct CheckOptions {
@@ -31,7 +31,8 @@ struct CheckOptions {
 // line "==> NAME <==" when there are several inputs; the other formats write what the README
 // describes. Every message of the check and the congratulation go to `err` in every format, and
 // one line per error for an input that cannot be read or decoded, which then writes nothing to
-// `out` (its JSON entry has the status "error"). Returns the worst exit status of all inputs,
+// `out` (its JSON entry has the status "error"). An entry's status is "clean" exactly when the
+// input's exit status is kExitCongratulated. Returns the worst exit status of all inputs,
 // kExitNotChecked also when `out` could not be written. With `review`, an input that was checked
 // gets kExitCongratulated when no finding of severity fix or review (and at least
 // `minSeverity`) remains, else kExitReported.

@@ -3,6 +3,7 @@
 #include <QJsonArray>
 
 #include "ClaimsCodec.h"
+#include "report/FindingTexts.h"
 #include "text/GbkTexts.h"
 
 namespace {
@@ -17,11 +18,25 @@ QString MarkInside(const Finding& finding) {
   return Text(InsideOfMark(finding));
 }
 
+// The word compilers give a diagnostic of this weight, which editors colour and filter by.
+QLatin1String CompilerWord(Severity severity) {
+  switch (severity) {
+    case Severity::kFix:
+      return QLatin1String("error");
+    case Severity::kReview:
+      return QLatin1String("warning");
+    case Severity::kNote:
+      return QLatin1String("note");
+  }
+  return {};
+}
+
 QJsonObject FindingToJson(const Finding& finding) {
   QJsonObject json{
       {QStringLiteral("code"), QString::fromLatin1(FindingCodeName(finding.code))},
       {QStringLiteral("severity"), QString::fromLatin1(SeverityName(finding.severity))},
       {QStringLiteral("mark"), Text(MarkOf(finding))},
+      {QStringLiteral("message"), Text(FindingExplanation(finding))},
       {QStringLiteral("line"), finding.place.line},
       {QStringLiteral("column"), finding.place.column},
   };
@@ -76,9 +91,10 @@ QString FindingLines(const QString& path, const AnalysisResult& result, Severity
       if (finding.severity > minSeverity) continue;
       // One pass over the pattern, so that a "%" in the path stays as it is.
       lines +=
-          QStringLiteral("%1:%2:%3: 权利要求%4：%5\n")
+          QStringLiteral("%1:%2:%3: %4: 权利要求%5：%6 [%7]\n")
               .arg(path, QString::number(finding.place.line), QString::number(finding.place.column),
-                   QString::number(claim.number), MarkInside(finding));
+                   CompilerWord(finding.severity), QString::number(claim.number),
+                   Text(FindingExplanation(finding)), MarkInside(finding));
     }
   }
   return lines;

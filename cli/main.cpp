@@ -74,7 +74,8 @@ int main(int argc, char* argv[]) {
   const QCommandLineOption formatOption(
       QStringLiteral("format"),
       QStringLiteral("What to write: report (the default), json (one JSON document, always UTF-8) "
-                     "or lines (PATH:LINE:COLUMN: one line per finding)."),
+                     "or lines (one line per finding as compilers write them, "
+                     "PATH:LINE:COLUMN: error|warning|note: …, for fix, review and note)."),
       QStringLiteral("format"), QStringLiteral("report"));
   parser.addOption(formatOption);
   const QCommandLineOption reviewOption(

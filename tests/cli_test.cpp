@@ -165,19 +165,33 @@ TEST(QuillexCheck, ReviewAddsFurtherChecksAndItsOwnExitStatus) {
     int exitCode;
     QByteArray out;  // a part of it
   } const cases[] = {
-      {lines, slips, 1, "-:2:3: 权利要求2：疑似引用有误：据权利要求\n-:2:21: 权利要求2：用语不确定：优选\n"},
-      {lines + QStringList{"--min-severity", "fix"}, slips, 1, "据权利要求\n"},
+      {lines, slips, 1,
+       "-:2:3: error: 权利要求2：引用部分写法有误或未被识别：“据权利要求” [疑似引用有误：据权利要求]\n"
+       "-:2:21: warning: 权利要求2：“优选”使保护范围不清楚 [用语不确定：优选]\n"},
+      {lines + QStringList{"--min-severity", "fix"}, slips, 1, "据权利要求]\n"},
       {{"--review"}, slips, 1, "【疑似引用有误：据权利要求|用语不确定：优选】 2.据"},
       {{"--review"}, indefinite, 1, "用语不确定：约"},
       {{"--review", "--min-severity", "fix"}, indefinite, 0, "用语不确定：约"},
       {{}, noteOnly, 1, "缺“其特征在于”"},
-      {{"--review", "--format", "json"}, noteOnly, 0, "\"severity\": \"note\""},
+      {lines, noteOnly, 0, "-:2:1: note: 权利要求2：缺少“其特征在于” [缺“其特征在于”]\n"},
   };
   for (const Case& c : cases) {
     const ProcessResult run = RunQuillexCheck(c.args, c.in);
     SCOPED_TRACE((c.args.join(' ') + ' ' + QString::fromUtf8(c.in)).toStdString());
     EXPECT_EQ(run.exitCode, c.exitCode);
     EXPECT_TRUE(run.out.contains(c.out)) << run.out.data();
+  }
+  // The JSON's status is what the exit status says; the summary still counts every mark.
+  const std::pair<QStringList, QByteArray> statuses[] = {
+      {{"--review", "--format", "json"}, "clean"},
+      {{"--format", "json"}, "problems"},
+  };
+  for (const auto& [args, status] : statuses) {
+    const ProcessResult run = RunQuillexCheck(args, noteOnly);
+    const QJsonObject file = QJsonDocument::fromJson(run.out)["files"][0].toObject();
+    EXPECT_EQ(run.exitCode, status == "clean" ? 0 : 1);
+    EXPECT_EQ(file["status"].toString(), QString::fromLatin1(status));
+    EXPECT_EQ(file["summary"]["problems"].toInt(), 1);
   }
   const ProcessResult bad = RunQuillexCheck({"--min-severity", "high"}, kClean);
   EXPECT_EQ(bad.exitCode, 2);
@@ -229,8 +243,11 @@ TEST(QuillexCheck, CorpusJsonAgreesWithReportsAndPointsIntoTheInput) {
         EXPECT_EQ(CharacterAt(text, line, column), antecedent ? QStringLiteral("所") : number.left(1));
         const QString mark = finding["mark"].toString();
         EXPECT_TRUE(shown.contains(antecedent ? mark : mark.mid(1, mark.size() - 2)));
-        expectedLines << QStringLiteral("%1:%2:%3: 权利要求%4：%5")
-                             .arg(path, QString::number(line), QString::number(column), number,
+        const QString severity = finding["severity"].toString();
+        const QString word = severity == u"fix" ? "error" : severity == u"review" ? "warning" : "note";
+        expectedLines << QStringLiteral("%1:%2:%3: %4: 权利要求%5：%6 [%7]")
+                             .arg(path, QString::number(line), QString::number(column), word, number,
+                                  finding["message"].toString(),
                                   antecedent ? "所述" + finding["term"].toString()
                                              : mark.mid(1, mark.size() - 2));
       }

@@ -263,6 +263,9 @@ class TestClaimCheckDlg : public QObject {
     QVERIFY(shows(true));
     QTest::keyClick(Box(), Qt::Key_X);
     QVERIFY(shows(false));
+    // F8 goes to no mark of a report that was edited.
+    QTest::keySequence(Box(), QKeySequence(Qt::Key_F8));
+    QVERIFY(!Box()->textCursor().hasSelection());
     QTest::keySequence(Box(), QKeySequence::Undo);
     QVERIFY(shows(true));
     // An edit in place of the report's step takes it away for good.
@@ -293,8 +296,8 @@ class TestClaimCheckDlg : public QObject {
     QVERIFY(!QSettings().value(CClaimCheckDlg::kMoreChecksSetting).toBool());
   }
 
-  // Ctrl+S asks for a file and writes the box as text or as a page whose red elements are the
-  // box's red runs; a file that cannot be written is a message, not a silent failure.
+  // Ctrl+S offers the report's name and writes the box as text or as a page whose red elements
+  // are the box's red runs; a file that cannot be written is a message, not a silent failure.
   void savesTheReport_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("filter");
@@ -316,6 +319,8 @@ class TestClaimCheckDlg : public QObject {
     QTimer::singleShot(0, [&] {
       auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
       QVERIFY(dialog);
+      // The name the page offers too.
+      QCOMPARE(QFileInfo(dialog->selectedFiles().value(0)).fileName(), u"权利要求书检查报告.txt"_s);
       dialog->selectNameFilter(filter);
       dialog->selectFile(dir.filePath(name));
       static_cast<QDialog*>(dialog)->accept();

@@ -27,7 +27,7 @@ class TestProblemListModel : public QObject {
     QFETCH(int, after);
     QFETCH(int, before);
     QStandardItemModel rows;
-    for (const MarkRange range : {MarkRange{0, 2}, {5, 7}, {5, 7}, {9, 10}}) {
+    for (const BoxRange range : {BoxRange{0, 2}, {5, 7}, {5, 7}, {9, 10}}) {
       auto* item = new QStandardItem;
       item->setData(range.start, ProblemListModel::kRangeStartRole);
       item->setData(range.end, ProblemListModel::kRangeEndRole);

@@ -1,12 +1,21 @@
-// The engine as the page calls it. Check(bytes, review) takes the box's text as GB18030 bytes (line
-// breaks "\r\n"), and whether the further checks run too ("更多检查"), and returns
-//   {shownText, messages, congratulation, outcome, sets, claims, problemClaims, problems,
-//    findings: [{claim, code, severity, mark, term, reportStart, reportLength}]}
+// The engine as the page calls it; the page shows what it gives and works nothing out again.
+//
+// Check(bytes, review) takes the box's text as GB18030 bytes (line breaks "\r\n") and whether the
+// further checks run too ("更多检查"), and returns
+//   {shownText, messages, congratulation, checked, statusLine,
+//    findings: [{claim, severity, inside, explanation, start, end}]}
 // with the text to show, the texts the check sent to the message sink, in order, the
-// congratulation to show once the text is on screen (null when none is due), the outcome's name
-// and the summary's counts, and every finding in report order. Every text of the engine is GB18030
-// bytes in a Uint8Array of its own, which the page decodes; codes, severities and the outcome are
-// ASCII names. Report places are code points of shownText, where "\r\n" counts two.
+// congratulation to show once the text is on screen (null when none is due), whether a claim was
+// found and analysed, the status line, and every finding in report order: its claim's number, its
+// severity's name, the inside of its mark as the report shows it, its explanation, and the range
+// of that inside in shownText as the page holds it (UTF-16 offsets, each "\r\n" one "\n"; the
+// findings of a merged bracket share theirs).
+//
+// Texts() returns {severityWords: {fix, review, note}, reportName}: the words the page shows of a
+// severity, and the name a saved report is offered under, without its ending.
+//
+// Every text is GB18030 bytes in a Uint8Array of its own, which the page decodes; severities are
+// ASCII names.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
@@ -14,8 +23,10 @@
 #include <string_view>
 
 #include "CheckCommand.h"
-#include "text/GbkTexts.h"
 #include "MessageSink.h"
+#include "report/BoxRanges.h"
+#include "report/FindingTexts.h"
+#include "text/GbkTexts.h"
 
 namespace {
 
@@ -30,18 +41,20 @@ val Bytes(std::string_view bytes) {
 
 val Name(std::string_view name) { return val(std::string(name)); }
 
-val Findings(const AnalysisResult& result) {
+val Findings(const AnalysisResult& result, std::string_view report) {
   val findings = val::array();
+  const std::vector<BoxRange> ranges = FindingRangesInBox(result, report);
+  size_t index = 0;
   for (const ClaimResult& claim : result.claims) {
     for (const Finding& finding : claim.findings) {
+      const BoxRange& range = ranges[index++];
       val entry = val::object();
       entry.set("claim", claim.number);
-      entry.set("code", Name(FindingCodeName(finding.code)));
       entry.set("severity", Name(SeverityName(finding.severity)));
-      entry.set("mark", Bytes(MarkOf(finding)));
-      entry.set("term", Bytes(finding.term));
-      entry.set("reportStart", finding.reportStart);
-      entry.set("reportLength", finding.reportLength);
+      entry.set("inside", Bytes(InsideOfMark(finding)));
+      entry.set("explanation", Bytes(FindingExplanation(finding)));
+      entry.set("start", range.start);
+      entry.set("end", range.end);
       findings.call<void>("push", entry);
     }
   }
@@ -54,23 +67,34 @@ val Check(const std::string& text, bool review) {
   {
     const ScopedMessageSink sink(
         [&messages](const std::string& message) { messages.call<void>("push", Bytes(message)); });
-    outcome = RunCheck(text, {.review = review}, kPlacesInReport);
+    // The report's places stay bytes, which the findings' ranges are counted from.
+    outcome = RunCheck(text, {.review = review}, kPlacesNone);
   }
-  const AnalysisResult& result = outcome.result;
   val checked = val::object();
   checked.set("shownText", Bytes(outcome.shownText));
   checked.set("messages", messages);
   checked.set("congratulation",
               outcome.congratulate ? Bytes(gbk::kMessageCongratulation) : val::null());
-  checked.set("outcome", Name(OutcomeName(result.outcome)));
-  checked.set("sets", result.sets);
-  checked.set("claims", static_cast<int>(result.claims.size()));
-  checked.set("problemClaims", result.problemClaims);
-  checked.set("problems", result.problems);
-  checked.set("findings", Findings(result));
+  checked.set("checked", outcome.checked);
+  checked.set("statusLine", Bytes(StatusLine(outcome.result)));
+  checked.set("findings", Findings(outcome.result, outcome.shownText));
   return checked;
+}
+
+val Texts() {
+  val words = val::object();
+  for (const Severity severity : {Severity::kFix, Severity::kReview, Severity::kNote}) {
+    words.set(Name(SeverityName(severity)), Bytes(SeverityWord(severity)));
+  }
+  val texts = val::object();
+  texts.set("severityWords", words);
+  texts.set("reportName", Bytes(kReportName));
+  return texts;
 }
 
 }  // namespace
 
-EMSCRIPTEN_BINDINGS(quillex) { emscripten::function("Check", &Check); }
+EMSCRIPTEN_BINDINGS(quillex) {
+  emscripten::function("Check", &Check);
+  emscripten::function("Texts", &Texts);
+}

@@ -323,5 +323,3 @@ bool HasAntecedent(std::string_view term, int pos, int claimPos) {
   if (first != kNotFound && first < pos) return true;
   return state.AncestorsHold(state.Ancestors(claimPos), term);
 }
-
-void CheckAntecedentBasis(int claimPos) { AntecedentChecker().Check(claimPos); }

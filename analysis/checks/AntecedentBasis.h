@@ -40,7 +40,11 @@ class AntecedentChecker {
   AntecedentChecker(const AntecedentChecker&) = delete;
   AntecedentChecker& operator=(const AntecedentChecker&) = delete;
 
-  // The step of CheckAntecedentBasis for the claim at `claimPos`.
+  // Brackets in the text of the claim at `claimPos` every "所述" after the first "其特征在于"
+  // whose term has no basis: "【所述】" for a plain term, "【所述弹簧(3)】" for a term with a
+  // reference sign. Each bracket also becomes an antecedent finding of the record, with the span
+  // it encloses in the text as it stood before and the term. Does nothing for a claim marked
+  // "【多引多】" or without "其特征在于". Uses g_markSpans.
   void Check(int claimPos);
 
  private:
@@ -49,9 +53,3 @@ class AntecedentChecker {
   std::unique_ptr<State> state_;
 };
 
-// Brackets in the text of the claim at `claimPos` every "所述" after the first "其特征在于" whose
-// term has no basis: "【所述】" for a plain term, "【所述弹簧(3)】" for a term with a reference
-// sign. Each bracket also becomes an antecedent finding of the record, with the span it encloses
-// in the text as it stood before and the term. Does nothing for a claim marked "【多引多】" or
-// without "其特征在于". Uses g_markSpans.
-void CheckAntecedentBasis(int claimPos);

@@ -154,7 +154,6 @@ SeverityRule SeverityRuleOf(FindingCode code) {
     case FindingCode::kReferenceNotAlternative:
     case FindingCode::kRepeatedWord:
     case FindingCode::kTwoCategories:
-    case FindingCode::kReferenceNumeral:
       return {kFix};
     case FindingCode::kIndefiniteWording:
     case FindingCode::kUnbalancedBrackets:

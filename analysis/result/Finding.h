@@ -32,7 +32,6 @@ enum class FindingCode : uint8_t {
   kRepeatedWord,
   kTwoCategories,
   kUnbalancedBrackets,
-  kReferenceNumeral,
 };
 
 // The stable name of a code in every output: "numbering-gap", "antecedent", …

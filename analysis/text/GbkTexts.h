@@ -1,7 +1,8 @@
 // The program's own texts, as GBK bytes.
 //
 // Every text the engine searches for or writes lives here, spelled as hex escapes so that no
-// build depends on the compiler's character set. The comment beside each one shows the text.
+// build depends on the compiler's character set. The comment beside each one shows the text. The
+// words the front ends show of findings live in report/FindingTexts, spelled the same way.
 #pragma once
 
 #include <string_view>
@@ -96,8 +97,6 @@ inline constexpr std::string_view kSummaryTail =
 inline constexpr std::string_view kClosingLine =
     "------------------"
     "\r\n\xD7\xEE\xBA\xF3\xD2\xBB\xCC\xF5\xC8\xA8\xC0\xFB\xD2\xAA\xC7\xF3\xBD\xE1\xCA\xF8";  // ------------------\r\n最后一条权利要求结束
-inline constexpr std::string_view kNoProblemsFound =
-    "\xCE\xCA\xCC\xE2\xB9\xB2\xD3\xD0 0\xB4\xA6";  // 问题共有 0处
 inline constexpr std::string_view kTermStopChars =
     "\xB5\xC4\xCA\xC7\xCE\xAA\xBB\xB9\xD3\xD0\xD4\xDA\xBA\xCD\xBB\xF2\xD3\xEB\xD2\xD4\xBD\xAB\xBC"
     "\xB0\xB5\xB1\xCB\xF9\xD3\xC9\xB6\xF8\xD6\xC1\xB8\xFA\xD6\xBB\xD3\xD6\xD4\xD9\xD3\xDA\xCA\xB9"

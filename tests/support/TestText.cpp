@@ -32,6 +32,16 @@ std::string Gbk(std::string_view utf8) { return Convert(utf8, "GB18030", "UTF-8"
 
 std::string Utf8(std::string_view gbk) { return Convert(gbk, "UTF-8", "GB18030"); }
 
+std::u16string Utf16(std::string_view utf8) {
+  const std::string bytes = Convert(utf8, "UTF-16LE", "UTF-8");
+  std::u16string units(bytes.size() / 2, u'\0');
+  for (size_t i = 0; i < units.size(); ++i) {
+    units[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                     static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+  }
+  return units;
+}
+
 std::string GbkParagraphs(const std::vector<std::string>& utf8Paragraphs) {
   std::string joined;
   for (const std::string& p : utf8Paragraphs) joined += "\r\n" + p;

@@ -13,6 +13,8 @@
 // The GB18030 bytes of a UTF-8 text, and back. A text that does not convert fails the test.
 std::string Gbk(std::string_view utf8);
 std::string Utf8(std::string_view gbk);
+// The UTF-16 of a UTF-8 text, as a text box holds it.
+std::u16string Utf16(std::string_view utf8);
 
 // The GB18030 bytes of UTF-8 paragraphs joined by "\r\n", as the box gives them.
 std::string GbkParagraphs(const std::vector<std::string>& utf8Paragraphs);

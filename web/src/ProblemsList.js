@@ -1,9 +1,6 @@
-// The problems list beside the box: one row per finding of the marks the box holds, in the
-// order of the text. A click on a row, or F8 and Shift+F8, selects the inside of the finding's
+// The problems list beside the box: one row per finding of the last check, in report order, in
+// the window's words. A click on a row, or F8 and Shift+F8, selects the inside of the finding's
 // mark in the box; the list's current row follows.
-
-// The word for each severity, as the window shows it.
-export const SeverityWord = { fix: '需修改', review: '请复核', note: '提示' };
 
 const kGroupRows = 64;
 
@@ -13,55 +10,51 @@ export class ProblemsList {
     this.aside = aside;
     this.rows = aside.querySelector('.rows');
     this.select = select;
-    this.keys = [];  // the marks' keys, in the order of the text
+    this.findings = [];
+    this.keys = new Set();  // the marks' keys of the rows shown
     this.rows.addEventListener('click', (event) => {
       const row = event.target.closest('.row');
       if (row) this.Go(row.dataset.mark, row);
     });
   }
 
-  // Shows the findings of the mark elements `shown` (in the order of the text), `findingsOf(key)`
-  // giving those of a mark's key, only those of severity "fix" when `fixOnly`; hides the list
-  // when it has no row. Returns all the findings.
-  Show(shown, findingsOf, fixOnly) {
-    this.keys = [...new Set(Array.from(shown, (element) => element.dataset.mark))];
-    const findings = [];
-    const rows = document.createDocumentFragment();
-    let group = null;
-    for (const key of this.keys) {
-      for (const finding of findingsOf(key) ?? []) {
-        findings.push(finding);
-        if (fixOnly && finding.severity !== 'fix') continue;
-        // Rows in groups, each laid out only while it is in view.
-        if (!group || group.childElementCount === kGroupRows) {
-          group = document.createElement('div');
-          group.className = 'group';
-          rows.append(group);
-        }
-        const row = document.createElement('div');
-        row.setAttribute('role', 'listitem');
-        row.dataset.mark = key;
-        row.className = `row ${finding.severity}`;
-        row.innerHTML = '<span class="severity"></span><span class="claim"></span><span class="what"></span>';
-        row.querySelector('.severity').textContent = SeverityWord[finding.severity];
-        row.querySelector('.claim').textContent = `权${finding.claim}`;
-        row.querySelector('.what').textContent = finding.code === 'antecedent'
-          ? `${finding.mark} ${finding.term}` : finding.mark;
-        group.append(row);
-      }
-    }
-    this.rows.replaceChildren(rows);
-    this.aside.hidden = this.rows.childElementCount === 0;
-    return findings;
+  // Rows for `findings` ({ key, claim, inside, severity, severityWord, explanation }, `key` that of
+  // the finding's mark), only those of severity "fix" when `fixOnly`.
+  Fill(findings, fixOnly) {
+    this.findings = findings;
+    this.Filter(fixOnly);
   }
 
-  // Selects the next mark of `shown` after the selection (direction 1) or the one before it
-  // (-1), wrapping around at the ends.
+  // Shows only the rows of severity "fix" when `fixOnly`, else every row.
+  Filter(fixOnly) {
+    const shown = fixOnly ? this.findings.filter((f) => f.severity === 'fix') : this.findings;
+    this.keys = new Set(shown.map((f) => f.key));
+    const rows = document.createDocumentFragment();
+    let group = null;
+    for (const finding of shown) {
+      // Rows in groups, each laid out only while it is in view.
+      if (!group || group.childElementCount === kGroupRows) {
+        group = document.createElement('div');
+        group.className = 'group';
+        rows.append(group);
+      }
+      group.append(Row(finding));
+    }
+    this.rows.replaceChildren(rows);
+  }
+
+  // Shows the list when `visible` and it has a row, else hides it.
+  Show(visible) {
+    this.aside.hidden = !visible || this.rows.childElementCount === 0;
+  }
+
+  // Selects the next mark of `shown` with a row after the selection (direction 1) or the one
+  // before it (-1), wrapping around at the ends.
   Step(shown, direction) {
-    if (shown.length === 0) return;
+    const elements = Array.from(shown).filter((element) => this.keys.has(element.dataset.mark));
+    if (elements.length === 0) return;
     const selection = getSelection();
     const range = selection.rangeCount > 0 ? selection.getRangeAt(0) : null;
-    const elements = Array.from(shown);
     let target;
     if (direction > 0) {
       const caret = range && range.cloneRange();
@@ -86,4 +79,22 @@ export class ProblemsList {
     row.setAttribute('aria-selected', 'true');
     row.scrollIntoView({ block: 'nearest' });
   }
+}
+
+// The row of a finding, with the window's columns: the claim's number, the mark's inside, the
+// severity and the explanation, which is also the row's tooltip.
+function Row(finding) {
+  const row = document.createElement('div');
+  row.setAttribute('role', 'listitem');
+  row.dataset.mark = finding.key;
+  row.className = `row ${finding.severity}`;
+  row.title = finding.explanation;
+  for (const [part, text] of [['claim', finding.claim], ['what', finding.inside],
+    ['severity', finding.severityWord], ['why', finding.explanation]]) {
+    const cell = document.createElement('span');
+    cell.className = part;
+    cell.textContent = text;
+    row.append(cell);
+  }
+  return row;
 }

@@ -117,8 +117,8 @@ export class TextBox {
   constructor(element, onChanged) {
     this.element = element;
     this.onChanged = onChanged;
-    this.summary = null;  // what the page says of the text beside the box; kept with each step
-    this.undo = [];       // steps, the last at the end
+    this.reportStep = null;  // the step that put the last check's report into the box
+    this.undo = [];          // steps, the last at the end
     this.redo = [];
     this.editing = null;  // the step of the edit under way, between beforeinput and input
     // A browser without plain-text editing gets rich editing, of which the box takes plain text.
@@ -143,16 +143,23 @@ export class TextBox {
   }
 
   // Puts `text` into the box in place of all it holds, as one step, with `marks` (ranges of
-  // `text`, in order, each with the key of its mark element) and `summary`. The cursor goes to
-  // the start.
-  Replace(text, marks, summary = null) {
+  // `text`, in order, each with the key of its mark element); `report` when it is a check's
+  // report. The cursor goes to the start.
+  Replace(text, marks, report = false) {
     const blocks = Blocks(text, marks);
-    this.Do({ at: 0, removed: Array.from(this.element.childNodes), count: blocks.length,
-      summaries: [this.summary, summary] }, blocks);
-    this.summary = summary;
+    const step = { at: 0, removed: Array.from(this.element.childNodes), count: blocks.length };
+    this.Do(step, blocks);
+    if (report) this.reportStep = step;
     this.element.scrollTop = 0;
     this.Caret(this.element.firstChild, 0);
     this.onChanged();
+  }
+
+  // True while the box holds the last report put into it as the check left it: no edit or
+  // command since, or every one since taken back. An edit made after taking back the report
+  // itself takes it away for good.
+  HoldsReport() {
+    return this.reportStep !== null && this.undo.at(-1) === this.reportStep;
   }
 
   // The mark elements, in the order of the text.
@@ -174,11 +181,11 @@ export class TextBox {
   }
 
   Undo() {
-    this.Swap(this.undo, this.redo, 0);
+    this.Swap(this.undo, this.redo);
   }
 
   Redo() {
-    this.Swap(this.redo, this.undo, 1);
+    this.Swap(this.redo, this.undo);
   }
 
   // Replaces the blocks from `step.at` on that `step.removed` held with `blocks`, and records
@@ -201,14 +208,12 @@ export class TextBox {
     return removed;
   }
 
-  // Takes back the last step of `from` and moves it to `to`; `side` tells which summary of the
-  // step's pair is then in force (0, the one before it, for an undo).
-  Swap(from, to, side) {
+  // Takes back the last step of `from` and moves it to `to`.
+  Swap(from, to) {
     const step = from.pop();
     if (!step) return;
     const removed = this.Put(step.at, step.count, step.removed);
     [step.count, step.removed] = [step.removed.length, removed];
-    if (step.summaries) this.summary = step.summaries[side];
     to.push(step);
     this.Caret(this.element.childNodes[step.at], 0);
     this.onChanged();

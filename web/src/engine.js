@@ -1,6 +1,6 @@
 // The engine in the page: the check of the window's "开始检查", with the text crossing between the
 // page's Unicode and the engine's GB18030 bytes through iconv-lite, as the window's text crosses
-// through Qt's codec.
+// through Qt's codec. Every word the page shows of a check comes from the engine.
 import iconv from 'iconv-lite';
 import LoadQuillexEngine from 'quillex-engine';
 
@@ -19,83 +19,52 @@ export function FromEngineBytes(bytes) {
   return iconv.decode(bytes, 'gb18030', { stripBOM: false }).replaceAll('\r\n', '\n');
 }
 
-// Where each of `places` (code points of the engine's report, where "\r\n" counts two; in
-// ascending order) lies in `text`, the report as FromEngineBytes gives it: UTF-16 offsets.
-function Utf16Offsets(text, places) {
-  const offsets = [];
-  let codePoints = 0;
-  let unit = 0;
-  for (const place of places) {
-    for (; codePoints < place && unit < text.length; ++unit) {
-      const c = text.charCodeAt(unit);
-      if (c === 0x0A) {
-        codePoints += 2;
-      } else {
-        codePoints += 1;
-        if (c >= 0xD800 && c < 0xDC00) ++unit;
-      }
-    }
-    offsets.push(unit);
-  }
-  return offsets;
-}
-
-// The marks of a report: one per bracket, { start, end } UTF-16 offsets of its inside in
-// `shownText`, with the findings it shows ({ claim, code, severity, mark, term }), in order.
-// Findings come in report order, those of one merged bracket next to each other.
-function Marks(shownText, findings) {
-  // The same few marks come back again and again: each is decoded once.
+// The engine's findings with their texts decoded: { claim, severity, severityWord, inside,
+// explanation, start, end }, start and end UTF-16 offsets of the inside of the finding's bracket
+// in the shown text.
+function Findings(findings, severityWords) {
+  // The same few texts come back again and again: each is decoded once.
   const decoded = new Map();
   const Decode = (bytes) => {
     const key = String.fromCharCode(...bytes);
     if (!decoded.has(key)) decoded.set(key, FromEngineBytes(bytes));
     return decoded.get(key);
   };
-  const marks = [];
-  let last = null;
-  for (const f of findings) {
-    if (!last || last.reportStart !== f.reportStart || last.reportLength !== f.reportLength) {
-      marks.push({ start: f.reportStart, end: f.reportStart + f.reportLength, findings: [] });
-    }
-    last = f;
-    marks.at(-1).findings.push({
-      claim: f.claim,
-      code: f.code,
-      severity: f.severity,
-      mark: Decode(f.mark),
-      term: Decode(f.term),
-    });
-  }
-  const offsets = Utf16Offsets(shownText, marks.flatMap((mark) => [mark.start, mark.end]));
-  marks.forEach((mark, index) => {
-    mark.start = offsets[2 * index];
-    mark.end = offsets[2 * index + 1];
-  });
-  return marks;
+  return findings.map((f) => ({
+    claim: f.claim,
+    severity: f.severity,
+    severityWord: severityWords[f.severity],
+    inside: Decode(f.inside),
+    explanation: Decode(f.explanation),
+    start: f.start,
+    end: f.end,
+  }));
 }
 
-// Resolves to check(text, review), which checks `text` as "开始检查" does (with the further checks
-// of "更多检查" when `review` is true) and returns
-// { shownText, messages, congratulation, marks, outcome, sets, claims, problemClaims, problems }:
-// the text the box is to show, the texts of the message boxes the check asked for, in order, the
-// congratulation to show once the text is on screen (null when none is due), the marks of the
-// report (see Marks), the outcome's name ("clean", "problems", "no-independent", "no-claim-1",
-// "empty") and the summary's counts.
+// Resolves to the checker: { check, reportName }. check(text, review) checks
+// `text` as "开始检查" does (with the further checks of "更多检查" when `review` is true) and
+// returns { shownText, messages, congratulation, checked, statusLine, findings }: the text the box
+// is to show, the texts of the message boxes the check asked for, in order, the congratulation to
+// show once the text is on screen (null when none is due), whether a claim was found and
+// analysed, the status line, and the findings in report order (see Findings). reportName is the
+// name a saved report is offered under, without its ending.
 export async function LoadChecker() {
   const engine = await LoadQuillexEngine();
-  return (text, review) => {
-    const outcome = engine.Check(ToEngineBytes(text), review);
-    const shownText = FromEngineBytes(outcome.shownText);
-    return {
-      shownText,
-      messages: outcome.messages.map(FromEngineBytes),
-      congratulation: outcome.congratulation && FromEngineBytes(outcome.congratulation),
-      marks: Marks(shownText, outcome.findings),
-      outcome: outcome.outcome,
-      sets: outcome.sets,
-      claims: outcome.claims,
-      problemClaims: outcome.problemClaims,
-      problems: outcome.problems,
-    };
+  const texts = engine.Texts();
+  const severityWords = Object.fromEntries(
+    Object.entries(texts.severityWords).map(([severity, word]) => [severity, FromEngineBytes(word)]));
+  return {
+    check(text, review) {
+      const outcome = engine.Check(ToEngineBytes(text), review);
+      return {
+        shownText: FromEngineBytes(outcome.shownText),
+        messages: outcome.messages.map(FromEngineBytes),
+        congratulation: outcome.congratulation && FromEngineBytes(outcome.congratulation),
+        checked: outcome.checked,
+        statusLine: FromEngineBytes(outcome.statusLine),
+        findings: Findings(outcome.findings, severityWords),
+      };
+    },
+    reportName: FromEngineBytes(texts.reportName),
   };
 }

@@ -1,25 +1,29 @@
 // The page: the window's box, buttons and keys, with the problems list beside the box and the
-// summary under the buttons.
+// status line under the buttons.
 import helpText from '../../app/res/help.txt';
 import { ShowAbout, ShowMessage, AskSaveFormat } from './dialogs.js';
 import { FromEngineBytes, LoadChecker, ToEngineBytes } from './engine.js';
-import { ProblemsList, SeverityWord } from './ProblemsList.js';
+import { ProblemsList } from './ProblemsList.js';
 import { SaveReport } from './save.js';
 import { TextBox } from './TextBox.js';
 
 const checker = LoadChecker();
-const findingsOfMark = new Map();  // a mark's key -> its findings, for every report shown
 let checks = 0;
+let statusLine = '';  // the status line of the last report put into the box
 
 const status = document.getElementById('status');
 const review = document.getElementById('review');
 const fixOnly = document.getElementById('fixOnly');
 const list = new ProblemsList(document.getElementById('problems'), (key) => box.Select(key));
-const ShowFindings = () => {
-  const findings = list.Show(box.MarkElements(), (key) => findingsOfMark.get(key), fixOnly.checked);
-  status.textContent = StatusLine(box.summary, findings);
+// The list and the status line show while the box holds the last report as the check left it,
+// and hide as soon as it holds anything else; an undo or a redo back to the report shows them
+// again.
+const FollowTheBox = () => {
+  const report = box.HoldsReport();
+  list.Show(report);
+  status.textContent = report ? statusLine : '';
 };
-const box = new TextBox(document.getElementById('box'), ShowFindings);
+const box = new TextBox(document.getElementById('box'), FollowTheBox);
 
 // "更多检查" starts off and keeps its state from one visit to the next, where the browser lets
 // the page keep a setting.
@@ -30,36 +34,42 @@ try {
 } catch {
   // No storage for a page opened from disk: the box starts off every time.
 }
-fixOnly.addEventListener('change', ShowFindings);
+fixOnly.addEventListener('change', () => {
+  list.Filter(fixOnly.checked);
+  FollowTheBox();
+});
 
-// The summary's figures of the report in the box, and how many of its findings there are of each
-// severity; empty while the box holds no report.
-function StatusLine(summary, findings) {
-  if (!summary) return '';
-  const counts = { fix: 0, review: 0, note: 0 };
-  for (const finding of findings) ++counts[finding.severity];
-  const figures = summary.sets > 0
-    ? `${summary.sets}套、共${summary.claims}条权利要求，有问题的${summary.problemClaims}条，问题${summary.problems}处`
-    : `共${summary.claims}条权利要求，未识别出独立权利要求`;
-  const bySeverity = Object.entries(counts).map(([severity, count]) => `${SeverityWord[severity]} ${count}`);
-  return `${figures}　　${bySeverity.join('　')}`;
+// The marks of the box for `findings`, one per bracket ({ start, end, key }), each finding given
+// the key of its mark: the findings of a merged bracket come one after the other and share its
+// range.
+function Marks(findings) {
+  const marks = [];
+  for (const finding of findings) {
+    const last = marks.at(-1);
+    if (!last || last.start !== finding.start || last.end !== finding.end) {
+      marks.push({ start: finding.start, end: finding.end, key: `${checks}-${marks.length}` });
+    }
+    finding.key = marks.at(-1).key;
+  }
+  return marks;
 }
 
 async function OnCheck() {
   let outcome;
   try {
-    outcome = (await checker)(box.Text(), review.checked);
+    outcome = (await checker).check(box.Text(), review.checked);
   } catch (error) {
     // A browser without WebAssembly, or a text too large for the memory the browser grants.
     await ShowMessage(`未能检查：${error.message ?? error}`);
     return;
   }
   ++checks;
-  outcome.marks.forEach((mark, index) => {
-    mark.key = `${checks}-${index}`;
-    findingsOfMark.set(mark.key, mark.findings);
-  });
-  box.Replace(outcome.shownText, outcome.marks, outcome.claims > 0 ? outcome : null);
+  const marks = Marks(outcome.findings);
+  if (outcome.checked) {
+    list.Fill(outcome.findings, fixOnly.checked);
+    statusLine = outcome.statusLine;
+  }
+  box.Replace(outcome.shownText, marks, outcome.checked);
   for (const message of outcome.messages) await ShowMessage(message);
   if (outcome.congratulation) await ShowMessage(outcome.congratulation);
   box.element.focus();
@@ -76,12 +86,17 @@ function OnHelp() {
 
 async function OnSave() {
   const format = await AskSaveFormat();
-  if (format) SaveReport(box.element, format);
+  if (format) SaveReport(box.element, format, (await checker).reportName);
 }
 
 const commands = { check: OnCheck, clear: OnClear, save: OnSave, help: OnHelp, about: ShowAbout };
 for (const [id, command] of Object.entries(commands)) {
   document.getElementById(id).addEventListener('click', command);
+}
+
+// F8 and Shift+F8 go from finding to finding while the box holds the report.
+function StepFindings(direction) {
+  if (box.HoldsReport()) list.Step(box.MarkElements(), direction);
 }
 
 // The command of a key, or null; the window's keys act wherever the focus is.
@@ -90,7 +105,7 @@ function KeyCommand(event) {
   const key = event.key.toLowerCase();
   if (ctrl && key === 'enter') return OnCheck;
   if (event.key === 'F1') return OnHelp;
-  if (event.key === 'F8') return () => list.Step(box.MarkElements(), event.shiftKey ? -1 : 1);
+  if (event.key === 'F8') return () => StepFindings(event.shiftKey ? -1 : 1);
   if (ctrl && !event.altKey && key === 'z') return event.shiftKey ? () => box.Redo() : () => box.Undo();
   if (ctrl && !event.altKey && key === 'y') return () => box.Redo();
   return null;

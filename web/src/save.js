@@ -24,23 +24,23 @@ export function ReportContents(element) {
   return { text: text.join(''), html: html.join('') };
 }
 
-// A page of its own for the report's HTML.
-function ReportPage(html) {
+// A page of its own for the report's HTML, titled `title`.
+function ReportPage(html, title) {
   return '<!DOCTYPE html>\n<html lang="zh-CN">\n<head>\n<meta charset="utf-8">\n' +
-    '<title>权利要求书检查报告</title>\n</head>\n<body>\n' +
+    `<title>${Escape(title)}</title>\n</head>\n<body>\n` +
     `<pre style="white-space:pre-wrap;font-family:宋体,SimSun,serif">${html}</pre>\n</body>\n</html>\n`;
 }
 
-// Offers what the box `element` holds for download as "权利要求书检查报告.txt" or ".html"
+// Offers what the box `element` holds for download as `name` with the ending ".txt" or ".html"
 // (`format`).
-export function SaveReport(element, format) {
+export function SaveReport(element, format, name) {
   const contents = ReportContents(element);
   const blob = format === 'html'
-    ? new Blob([ReportPage(contents.html)], { type: 'text/html;charset=utf-8' })
+    ? new Blob([ReportPage(contents.html, name)], { type: 'text/html;charset=utf-8' })
     : new Blob([contents.text], { type: 'text/plain;charset=utf-8' });
   const link = document.createElement('a');
   link.href = URL.createObjectURL(blob);
-  link.download = `权利要求书检查报告.${format}`;
+  link.download = `${name}.${format}`;
   link.click();
   setTimeout(() => URL.revokeObjectURL(link.href), 0);
 }

@@ -9,6 +9,21 @@ import {
 const kCupFile = `${kSource}/samples/worked-example.txt`;
 const kCup = readFileSync(kCupFile, 'utf8');
 const kRed = 'rgb(255, 0, 0)';
+const kCupStatus = '1套 · 3条权利要求 · 2条有问题 · 问题3处    需修改 2 · 请复核 1 · 提示 0';
+
+// The rows of the problems list, their cells joined by " | ".
+function Rows(page) {
+  return page.$$eval('#problems .row', (rows) =>
+    rows.map((row) => Array.from(row.children, (cell) => cell.textContent).join(' | ')));
+}
+
+// Whether the list and the status line show the cup example's report.
+async function ShowsTheReport(page) {
+  const status = await page.textContent('#status');
+  const hidden = await page.isHidden('#problems');
+  assert.equal(status, hidden ? '' : kCupStatus);
+  return !hidden;
+}
 
 let browser;
 before(async () => {
@@ -30,9 +45,13 @@ test('the cup example: the report, its red marks, the list, F8 and a click', asy
   assert.deepEqual(marks, insides.map((text) => ({ text, colour: kRed })));
   assert.equal(await page.$eval('#box', (e) => getComputedStyle(e).color), 'rgb(0, 0, 0)');
 
-  const rows = await page.$$eval('#problems .row', (items) => items.map((e) => e.textContent));
-  assert.deepEqual(rows, ['请复核权2【所述】 手柄', '需修改权4【本权编号与前不连续】', '需修改权4【缺句号】']);
-  assert.match(await page.textContent('#status'), /^1套、共3条权利要求，有问题的2条，问题3处\s+需修改 2\s+请复核 1\s+提示 0$/);
+  // The window's rows and status line, word for word.
+  assert.deepEqual(await Rows(page), [
+    '2 | 所述 | 请复核 | “手柄”缺乏引用基础',
+    '4 | 本权编号与前不连续 | 需修改 | 编号与前一条权利要求不连续',
+    '4 | 缺句号 | 需修改 | 缺少句号“。”',
+  ]);
+  assert.equal(await page.textContent('#status'), kCupStatus);
 
   const selected = () => page.evaluate(() => getSelection().toString());
   for (const [key, expected] of [['F8', '所述'], ['F8', insides[1]], ['F8', '所述'], ['Shift+F8', insides[1]]]) {
@@ -101,21 +120,29 @@ test('each command and each edit is one step of one history, wherever the focus 
     data.setData('text/plain', '丁\r\n戊');
     document.getElementById('box').dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
   });
+  // The list and the status line follow the box as the window's do: hidden while it holds
+  // anything but the report, shown again when the report comes back.
   const states = [`${report}甲乙\n丁\n戊`, `${report}甲乙\n丙`, `${report}甲乙\n`, `${report}甲乙`, report];
   assert.equal(await BoxText(page), states[0]);
+  assert.equal(await ShowsTheReport(page), false);
+  // F8 goes to no mark of a report that was edited.
+  await page.keyboard.press('F8');
+  assert.equal(await page.evaluate(() => getSelection().toString()), '');
   for (const expected of states.slice(1)) {
     await page.keyboard.press('Control+z');
     assert.equal(await BoxText(page), expected);
+    assert.equal(await ShowsTheReport(page), expected === report, expected);
   }
-  // The report is coloured and listed again; undoing the check empties the list.
+  // The report is coloured and listed again; undoing the check hides the list.
   assert.equal(await page.$$eval('#box .mark', (shown) => shown.length), 2);
-  assert.equal(await page.$$eval('#problems .row', (rows) => rows.length), 3);
+  assert.equal((await Rows(page)).length, 3);
   await page.keyboard.press('Control+z');
   assert.equal(await BoxText(page), kCup);
-  assert.equal(await page.isHidden('#problems'), true);
+  assert.equal(await ShowsTheReport(page), false);
   for (const expected of [...states].reverse()) {
     await page.keyboard.press('Control+y');
     assert.equal(await BoxText(page), expected);
+    assert.equal(await ShowsTheReport(page), expected === report, expected);
   }
 });
 
