@@ -240,8 +240,8 @@ void CClaimCheckDlg::AddShortcuts() {
 }
 
 void CClaimCheckDlg::OnCheck() {
-  // The raw text: toPlainText would turn a pasted no-break space into a blank, which the
-  // normalisation then removes.
+  // The raw text, every character as pasted (toPlainText would make a no-break space a blank and
+  // a line separator "\n"): what each becomes is the normalisation's to say, as in every front end.
   m_text = ToEngineText(m_richEdit->document()->toRawText());
   CheckOutcome outcome =
       RunCheck(m_text, {.review = m_moreChecks->isChecked()}, kPlacesInReport);
