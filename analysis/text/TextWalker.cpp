@@ -47,10 +47,8 @@ size_t WalkCharacters(std::string_view text, size_t from, size_t to, int32_t& co
   return pos;
 }
 
-static_assert(std::ranges::all_of(gbk::kOtherLineBreaks,
-                                  [](std::string_view lineBreak) {
-                                    return lineBreak[0] == '\x81';
-                                  }),
+static_assert(std::all_of(std::begin(gbk::kOtherLineBreaks), std::end(gbk::kOtherLineBreaks),
+                          [](std::string_view lineBreak) { return lineBreak[0] == '\x81'; }),
               "TextWalker::kBreakBytes holds the first byte of every other line break");
 
 // The bytes of the line break that begins at the character boundary `pos`, or 0.
