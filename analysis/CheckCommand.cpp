@@ -1,7 +1,9 @@
 #include "CheckCommand.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
+#include <optional>
 
 #include "AnalyzeClaims.h"
 #include "report/AnnotatedReport.h"
@@ -11,62 +13,133 @@
 
 namespace {
 
-// False for every character the normalisation leaves alone, judged by its first byte: the
-// full-width characters it replaces all begin with 0xA1 or 0xA3.
-bool MayBeReplaced(char first) {
-  switch (static_cast<unsigned char>(first)) {
-    case ' ':
-    case '\t':
-    case ',':
-    case ':':
-    case 0xA1:
-    case 0xA3:
-      return true;
-    default:
-      return false;
+// What one character of the box's text becomes.
+struct Replacement {
+  std::string_view from;
+  std::string_view to;
+  bool blank = false;  // a space or a line break: trimmed at the ends of the text
+};
+
+constexpr std::string_view kLineBreak = "\r\n";
+
+// The characters the normalisation has always replaced, and the other line breaks of ASCII.
+constexpr Replacement kAsciiAndFullWidth[] = {
+    {" ", "", true},
+    {"\t", "", true},
+    {"\v", kLineBreak, true},
+    {"\f", kLineBreak, true},
+    {",", gbk::kComma},
+    {":", gbk::kColon},
+    {gbk::kFullWidthFullStop, "."},
+    {gbk::kFullWidthParenOpen, "("},
+    {gbk::kFullWidthParenClose, ")"},
+    {gbk::kMarkOpen, ""},
+    {gbk::kMarkClose, ""},
+};
+
+constexpr size_t kReplacementCount =
+    std::size(kAsciiAndFullWidth) + std::size(gbk::kOtherBlanks) + std::size(gbk::kOtherLineBreaks);
+
+// Every character the normalisation replaces or removes, but the full-width digits.
+constexpr std::array<Replacement, kReplacementCount> kReplacements = [] {
+  std::array<Replacement, kReplacementCount> all{};
+  const auto last =
+      std::copy(std::begin(kAsciiAndFullWidth), std::end(kAsciiAndFullWidth), all.begin());
+  const auto blanks = std::transform(std::begin(gbk::kOtherBlanks), std::end(gbk::kOtherBlanks),
+                                     last, [](std::string_view blank) {
+                                       return Replacement{blank, "", true};
+                                     });
+  std::transform(std::begin(gbk::kOtherLineBreaks), std::end(gbk::kOtherLineBreaks), blanks,
+                 [](std::string_view lineBreak) {
+                   return Replacement{lineBreak, kLineBreak, true};
+                 });
+  return all;
+}();
+
+// For each first byte, the entries of kReplacements from the first to the last that begin with
+// it, so that most characters are passed over on their first byte alone.
+struct EntryRange {
+  uint8_t begin = 0;
+  uint8_t end = 0;
+};
+constexpr std::array<EntryRange, 256> kEntriesByFirstByte = [] {
+  std::array<EntryRange, 256> ranges{};
+  for (size_t i = 0; i < kReplacements.size(); ++i) {
+    EntryRange& range = ranges[static_cast<unsigned char>(kReplacements[i].from[0])];
+    if (range.end == 0) range.begin = static_cast<uint8_t>(i);
+    range.end = static_cast<uint8_t>(i + 1);
   }
+  return ranges;
+}();
+
+// The replacement of the character at the character boundary `pos`, if the normalisation
+// replaces it. A four-byte character begins where the engine's two-byte walk has a character
+// begin, and its third byte is again such a place, so it is matched as one.
+std::optional<Replacement> ReplacementAt(std::string_view text, int pos) {
+  static constexpr std::string_view kDigits = "0123456789";
+  const auto lead = static_cast<unsigned char>(text[pos]);
+  if (lead == static_cast<unsigned char>(gbk::kFullWidthDigitZero[0]) && pos + 1 < Size(text)) {
+    // The ten full-width digits follow one another from "０".
+    const int digit = static_cast<unsigned char>(text[pos + 1]) -
+                      static_cast<unsigned char>(gbk::kFullWidthDigitZero[1]);
+    if (digit >= 0 && digit < 10) return Replacement{text.substr(pos, 2), kDigits.substr(digit, 1)};
+  }
+  const EntryRange range = kEntriesByFirstByte[lead];
+  for (size_t i = range.begin; i < range.end; ++i) {
+    if (text.substr(pos, kReplacements[i].from.size()) == kReplacements[i].from) {
+      return kReplacements[i];
+    }
+  }
+  return std::nullopt;
+}
+
+// The bytes of whitespace of any kind at the start of `text`.
+int LeadingBlanks(std::string_view text) {
+  int pos = 0;
+  while (pos < Size(text)) {
+    if (IsAsciiSpace(text[pos])) {
+      ++pos;
+      continue;
+    }
+    const std::optional<Replacement> replacement = ReplacementAt(text, pos);
+    if (!replacement || !replacement->blank) break;
+    pos += Size(replacement->from);
+  }
+  return pos;
 }
 
 }  // namespace
 
 std::string NormalizeClaimsText(std::string_view boxText, SourceMap* map) {
-  struct Replacement {
-    std::string_view from;
-    std::string_view to;
-  };
-  static constexpr Replacement kReplacements[] = {
-      {" ", ""},
-      {"\t", ""},
-      {",", gbk::kComma},
-      {":", gbk::kColon},
-      {gbk::kFullWidthFullStop, "."},
-      {gbk::kFullWidthParenOpen, "("},
-      {gbk::kFullWidthParenClose, ")"},
-      {gbk::kMarkOpen, ""},
-      {gbk::kMarkClose, ""},
-  };
   // Every replacement swaps one whole character for another or for nothing, so the characters
   // of the text stay where they were for the replacements after it, and none makes a character
   // that a later one would replace: one walk gives what the replacements in turn would give.
-  const std::string_view text = TrimAscii(boxText);
-  const auto trimmed = static_cast<int32_t>(text.data() - boxText.data());
-  if (map && trimmed > 0) map->Record(0, 0, 0, trimmed);
+  const int begin = LeadingBlanks(boxText);
+  if (map && begin > 0) map->Record(0, 0, 0, begin);
   std::string normalized;
-  normalized.reserve(text.size() + text.size() / 8);
-  int copied = 0;
-  for (int pos = 0; pos < Size(text); pos += CharLength(text[pos])) {
-    if (!MayBeReplaced(text[pos])) continue;
-    const std::string_view character = text.substr(pos, CharLength(text[pos]));
-    const auto replacement =
-        std::find_if(std::begin(kReplacements), std::end(kReplacements),
-                     [&](const Replacement& r) { return r.from == character; });
-    if (replacement == std::end(kReplacements)) continue;
-    normalized.append(text.substr(copied, pos - copied));
-    if (map) map->Record(Size(normalized), trimmed + pos, Size(replacement->to), Size(character));
+  normalized.reserve(boxText.size() + boxText.size() / 8);
+  int copied = begin;
+  // The end is trimmed once the text is normalised, when only ASCII whitespace is left of its
+  // blanks and line breaks, but never back past a removed "【" or "】": the trim, which comes
+  // first, stops at them.
+  size_t kept = 0;
+  for (int pos = begin; pos < Size(boxText);) {
+    const std::optional<Replacement> replacement = ReplacementAt(boxText, pos);
+    if (!replacement) {
+      pos += CharLength(boxText[pos]);
+      continue;
+    }
+    normalized.append(boxText.substr(copied, pos - copied));
+    if (map) map->Record(Size(normalized), pos, Size(replacement->to), Size(replacement->from));
     normalized.append(replacement->to);
-    copied = pos + Size(character);
+    pos += Size(replacement->from);
+    copied = pos;
+    if (!replacement->blank) kept = normalized.size();
   }
-  normalized.append(text.substr(std::min(copied, Size(text))));
+  normalized.append(boxText.substr(std::min(copied, Size(boxText))));
+  size_t end = normalized.size();
+  while (end > kept && IsAsciiSpace(normalized[end - 1])) --end;
+  normalized.resize(end);
   return normalized;
 }
 

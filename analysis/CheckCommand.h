@@ -10,10 +10,15 @@
 #include "AnalyzeClaims.h"
 #include "text/SourceMap.h"
 
-// The box's text trimmed of ASCII whitespace, then with every ASCII space and tab removed, ","
-// and ":" made full-width, "．" made ".", "（" and "）" made ASCII, and every "【" and "】"
-// removed, in that order. Nothing else changes. When `map` is given, every character trimmed,
-// removed or replaced is recorded in it.
+// The box's text (paragraphs ending in "\r\n") trimmed of whitespace of any kind, then with every
+// blank removed, every other line break made "\r\n", "," and ":" made full-width, the full-width
+// digits "０" to "９", "．", "（" and "）" made ASCII, and every "【" and "】" removed.
+// Blanks are the ASCII space and tab and the spaces of gbk::kOtherBlanks (the ideographic space,
+// the no-break spaces, U+2000 to U+200A, U+FEFF); the other line breaks are vertical tab, form
+// feed and gbk::kOtherLineBreaks (U+0085, U+2028, U+2029). Nothing else changes: a text written
+// with the ASCII blank, digits and "\r\n" in their place normalises to the same text. The trim
+// stops at a "【" or "】" as it stops at any other character. When `map` is given, every
+// character trimmed at the start, removed or replaced is recorded in it.
 std::string NormalizeClaimsText(std::string_view boxText, SourceMap* map = nullptr);
 
 // Where RunCheck places the findings, besides the byte spans the analysis gives them. Each place

@@ -248,9 +248,9 @@ void CClaimCheckDlg::AddShortcuts() {
 }
 
 void CClaimCheckDlg::OnCheck() {
-  // The raw text: toPlainText would turn a pasted no-break space into a blank, which the
-  // normalisation then removes. The report's places stay bytes, which the list turns into the
-  // box's.
+  // The raw text, every character as pasted (toPlainText would make a no-break space a blank and
+  // a line separator "\n"): what each becomes is the normalisation's to say, as in every front end.
+  // The report's places stay bytes, which the list turns into the box's.
   CheckOutcome outcome = RunCheck(ToEngineText(m_richEdit->document()->toRawText()),
                                   {.review = m_moreChecks->isChecked()}, kPlacesNone);
 

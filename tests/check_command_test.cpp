@@ -11,14 +11,66 @@ namespace {
 TEST(CheckCommand, Normalisation) {
   const std::pair<std::string, std::string> cases[] = {
       {" 1. 一种\t装置 , 其特征在于:A．（1）【x】 \r\n", "1.一种装置，其特征在于：A.(1)x"},
-      {"　A;B１Ａ. 。", "　A;B１Ａ.。"},
       {"【 】\r\n1.一种", "\r\n1.一种"},
-      {"A\v B\f", "A\vB"},
       {"a, ,b::", "a，，b：："},
       {"啊京啊壳（", "啊京啊壳("},  // "【" and "】" across two characters stay
+      // Spaces of every kind are blanks, line breaks of every kind "\r\n", full-width digits
+      // digits; full-width letters stay.
+      {"　A;B１Ａ. 。", "A;B1Ａ.。"},
+      {"a\u00a0b\u2000\u2001\u2002\u2003\u2004\u2005\u2006\u2007\u2008\u2009\u200ac\u202fd\u205fe"
+       "\ufefff",
+       "abcdef"},
+      {"０１２３４５６７８９１0", "012345678910"},
+      {"a\vb\fc\u0085d\u2028e\u2029f", "a\r\nb\r\nc\r\nd\r\ne\r\nf"},
+      // Trimmed of every kind of whitespace, but never past a character the trim stops at.
+      {"\u3000\u2028 \r\n\u00a01.一种\u3000\r\n\u2029\ufeff\f", "1.一种"},
+      {"\u2029【】\u3000\r\n1\r\n\u3000】\u2028", "\r\n1\r\n"},
   };
   for (const auto& [box, normalised] : cases) {
     EXPECT_EQ(Utf8(NormalizeClaimsText(Gbk(box))), normalised) << box;
+  }
+}
+
+// A text pasted with other spaces, full-width digits and other line breaks is checked as the
+// same text written with the ASCII blank, digits and "\r\n": each pair gives the same report,
+// messages and outcome.
+TEST(CheckCommand, PastedTextsAreCheckedAsTheirPlainVersions) {
+  const std::pair<std::string, std::string> cases[] = {
+      // Indented by hand with ideographic spaces.
+      {"　　1.　一种杯子，其特征在于，包括杯体。\r\n　　2.　根据权利要求1所述的杯子，其特征在于，"
+       "所述杯体为陶瓷。",
+       "  1. 一种杯子，其特征在于，包括杯体。\r\n  2. 根据权利要求1所述的杯子，其特征在于，"
+       "所述杯体为陶瓷。"},
+      // A no-break space after the number, as web pages and PDF viewers have it.
+      {"1.\u00a0一种杯子，其特征在于，包括杯体。\r\n2.\u00a0根据权利要求1所述的杯子，其特征在于，"
+       "所述手柄为陶瓷。",
+       "1. 一种杯子，其特征在于，包括杯体。\r\n2. 根据权利要求1所述的杯子，其特征在于，"
+       "所述手柄为陶瓷。"},
+      // Numbered and referred to in full width, one number in both widths.
+      {"１．一种杯子，其特征在于，包括杯体。\r\n２．根据权利要求１所述的杯子，其特征在于，包括杯盖"
+       "。"
+       "\r\n1０．根据权利要求２或１１所述的杯子",
+       "1.一种杯子，其特征在于，包括杯体。\r\n2.根据权利要求1所述的杯子，其特征在于，包括杯盖。"
+       "\r\n10.根据权利要求2或11所述的杯子"},
+      // Word's manual line break between two claims.
+      {"1.一种杯子，其特征在于，包括杯体。\v2.根据权利要求1所述的杯子，其特征在于，包括杯盖。",
+       "1.一种杯子，其特征在于，包括杯体。\r\n2.根据权利要求1所述的杯子，其特征在于，包括杯盖。"},
+      // Every other line break, and spaces inside a term and at the ends.
+      {"\ufeff\u2029权利要求书\u20281.一种杯子，其特征在于：\u0085包括杯体。\f2.根据权利要求1所述的"
+       "杯子，其特征在于，所\u2009述杯体\u202f为陶瓷。\u2029\u3000",
+       " \r\n权利要求书\r\n1.一种杯子，其特征在于：\r\n包括杯体。\r\n2.根据权利要求1所述的"
+       "杯子，其特征在于，所 述杯体 为陶瓷。\r\n "},
+      // No claim 1: the same normalised text comes back.
+      {"\u3000权利要求书\u2028２．一种杯子\u00a0", " 权利要求书\r\n2.一种杯子 "},
+      {"\u3000\u2028\ufeff", " \r\n "},
+  };
+  for (const auto& [pasted, plain] : cases) {
+    const EngineRun expected = Check(Gbk(plain));
+    const EngineRun run = Check(Gbk(pasted));
+    EXPECT_EQ(run.text, expected.text) << pasted;
+    EXPECT_EQ(run.messages, expected.messages) << pasted;
+    EXPECT_EQ(run.checked, expected.checked) << pasted;
+    EXPECT_EQ(run.congratulate, expected.congratulate) << pasted;
   }
 }
 
@@ -54,15 +106,20 @@ TEST(CheckCommand, Outcomes) {
   }
 }
 
-// Every claim and finding is placed in the box's text as the user typed it: blanks, full-width
-// brackets and characters outside GBK before it do not shift it, nor does a claim's second
-// paragraph. Each claim gives "LINE:COLUMN", each finding "LINE:COLUMN:LENGTH".
+// Every claim and finding is placed in the box's text as the user typed it: blanks of any kind,
+// full-width brackets and digits and characters outside GBK before it do not shift it, nor does a
+// claim's second paragraph. Each claim gives "LINE:COLUMN", each finding "LINE:COLUMN:LENGTH".
 TEST(CheckCommand, FindingsAreLocatedInTheBoxText) {
   const std::pair<std::string, std::vector<std::string>> cases[] = {
       {"\r\n  1. 一种杯子，其特征在于，所 述手柄（1）为陶瓷。", {"2:3", "2:17:8"}},
       {"1.一种\U00020000杯，其特征在于，所述手柄。", {"1:1", "1:1:0", "1:14:2"}},
       {"1.一种杯子，其特征在于：\r\n  包括所述杯盖。\r\n2. 根据权利要求1所述的杯子",
        {"1:1", "2:5:2", "3:1", "3:1:0", "3:1:0", "3:1:0"}},
+      // Removed spaces count as columns; every kind of line break ends a line.
+      {"　　1.　一种杯子，其特征在于，所\u00a0述手柄为陶瓷。", {"1:3", "1:17:3"}},
+      {"1.一种杯子，其特征在于：\u2028　包括所述杯盖。\v２．根据权利要求１所述的杯子",
+       {"1:1", "2:4:2", "3:1", "3:1:0", "3:1:0", "3:1:0"}},
+      {"\u2029\f1.一种杯子，其特征在于：\u0085包括所述杯盖。", {"3:1", "4:3:2"}},
   };
   for (const auto& [box, places] : cases) {
     const CheckOutcome outcome = RunCheck(Gbk(box));

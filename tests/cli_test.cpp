@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <utility>
@@ -74,7 +75,8 @@ TEST(QuillexCheck, OutcomesOfStandardInput) {
   const QByteArray longClaimOne =
       QByteArray(kWorkedExample).replace("1. ", "1." + QByteArray(1 << 17, ' '));
   const QByteArray tryHelp = "\nTry 'quillex-check --help' for more information.\n";
-  const QByteArray latin1 = "quillex-check: unknown encoding 'latin1' (use utf-8, utf8, gb18030, gbk)";
+  const QByteArray latin1 =
+      "quillex-check: unknown encoding 'latin1' (use utf-8, utf8, gb18030, gbk)";
   struct Case {
     QStringList args;
     QByteArray in;
@@ -142,10 +144,12 @@ TEST(QuillexCheck, AnOutputThatCannotBeWrittenIsAnError) {
   EXPECT_TRUE(run.err.endsWith("quillex-check: standard output: cannot write\n"));
 }
 
-// The character at a 1-based line and column (in code points) of a text, "" past its end. The
-// input's line breaks are "\n" here.
+// The character at a 1-based line and column (in code points) of a text, "" past its end. Lines
+// end at "\r\n" and at each of the other line breaks the check reads.
 QString CharacterAt(const QString& text, int line, int column) {
-  const QStringList lines = text.split(u'\n');
+  static const QRegularExpression kLineBreak(
+      QStringLiteral("\r\n|[\n\r\v\f\u0085\u2028\u2029]"));
+  const QStringList lines = text.split(kLineBreak);
   if (line < 1 || line > lines.size()) return {};
   const QList<uint> codePoints = lines[line - 1].toUcs4();
   if (column < 1 || column > codePoints.size()) return {};
@@ -153,11 +157,47 @@ QString CharacterAt(const QString& text, int line, int column) {
   return QString::fromUcs4(&c, 1);
 }
 
+// The texts as drafters paste them, each with the same text typed with ASCII blanks and digits
+// and "\n": the same report, messages and status, and in the lines format every finding at the
+// user's own character (the claim's first digit, in either width, or the "所" of "所述").
+TEST(QuillexCheck, PastedSpacesDigitsAndLineBreaksReadAsPlainOnes) {
+  const QByteArray one = "一种杯子，其特征在于，包括杯体。";
+  const QByteArray two = "根据权利要求1所述的杯子，其特征在于，所述手柄为陶瓷";
+  const std::pair<QByteArray, QByteArray> cases[] = {
+      {"　　1.　" + one + "\n　　2.　" + two + "\n", "  1. " + one + "\n  2. " + two + "\n"},
+      {"1.\u00a0" + one + "\n2.\u00a0" + two, "1. " + one + "\n2. " + two},
+      {"１．" + one + "\n２．" + QByteArray(two).replace("1", "１"), "1." + one + "\n2." + two},
+      {"1." + one + "\v2." + two, "1." + one + "\n2." + two},
+  };
+  for (const auto& [pasted, plain] : cases) {
+    SCOPED_TRACE(pasted.toStdString());
+    const ProcessResult expected = RunQuillexCheck({}, plain);
+    const ProcessResult run = RunQuillexCheck({}, pasted);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.exitCode, expected.exitCode);
+    EXPECT_EQ(run.out, expected.out);
+    EXPECT_EQ(run.err, expected.err);
+    const ProcessResult lines = RunQuillexCheck({"--format", "lines"}, pasted);
+    const QString text = QString::fromUtf8(pasted);
+    const QStringList found = QString::fromUtf8(lines.out).split(u'\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(found.size(), 2);  // claim 2's "所述" and its missing full stop
+    for (const QString& finding : found) {
+      const QStringList parts = finding.split(u':');
+      ASSERT_GE(parts.size(), 3) << finding.toStdString();
+      const QString at = CharacterAt(text, parts[1].toInt(), parts[2].toInt());
+      EXPECT_TRUE(at == u"所" || (!at.isEmpty() && at[0].digitValue() == 2))
+          << finding.toStdString();
+    }
+  }
+}
+
 TEST(QuillexCheck, ReviewAddsFurtherChecksAndItsOwnExitStatus) {
   const QByteArray slips =
-      "1.一种杯子，其特征在于，包括杯体。\n2.据权利要求1所述的杯子，其特征在于，优选地杯体为陶瓷。\n";
+      "1.一种杯子，其特征在于，包括杯体。\n2."
+      "据权利要求1所述的杯子，其特征在于，优选地杯体为陶瓷。\n";
   const QByteArray indefinite = QByteArray(kClean).replace("陶瓷", "约5mm厚的陶瓷");
-  const QByteArray noteOnly = "1.一种杯子，其特征在于，包括杯体。\n2.根据权利要求1所述的杯子，其中杯体为陶瓷。\n";
+  const QByteArray noteOnly =
+      "1.一种杯子，其特征在于，包括杯体。\n2.根据权利要求1所述的杯子，其中杯体为陶瓷。\n";
   const QStringList lines = {"--review", "--format", "lines"};
   struct Case {
     QStringList args;
@@ -228,7 +268,8 @@ TEST(QuillexCheck, CorpusJsonAgreesWithReportsAndPointsIntoTheInput) {
     const QString shown = reports[f + 1];
     const QJsonObject summary = file["summary"].toObject();
     EXPECT_TRUE(shown.contains(QStringLiteral("共%1条权利要求").arg(summary["claims"].toInt())));
-    EXPECT_TRUE(shown.contains(QStringLiteral("问题的权利要求有 %1条").arg(summary["problemClaims"].toInt())));
+    EXPECT_TRUE(shown.contains(
+        QStringLiteral("问题的权利要求有 %1条").arg(summary["problemClaims"].toInt())));
     int findings = 0;
     for (const QJsonValue claimValue : file["claims"].toArray()) {
       const QJsonObject claim = claimValue.toObject();
@@ -240,7 +281,8 @@ TEST(QuillexCheck, CorpusJsonAgreesWithReportsAndPointsIntoTheInput) {
         const int line = finding["line"].toInt();
         const int column = finding["column"].toInt();
         const bool antecedent = finding["code"].toString() == u"antecedent";
-        EXPECT_EQ(CharacterAt(text, line, column), antecedent ? QStringLiteral("所") : number.left(1));
+        EXPECT_EQ(CharacterAt(text, line, column),
+                  antecedent ? QStringLiteral("所") : number.left(1));
         const QString mark = finding["mark"].toString();
         EXPECT_TRUE(shown.contains(antecedent ? mark : mark.mid(1, mark.size() - 2)));
         const QString severity = finding["severity"].toString();

@@ -17,9 +17,9 @@
 #include "AppResources.h"
 #include "CheckCommand.h"
 #include "ClaimCheckDlg.h"
-#include "claims/ClaimRecord.h"
 #include "ClaimsCodec.h"
 #include "MessageSink.h"
+#include "claims/ClaimRecord.h"
 
 using namespace Qt::StringLiterals;
 
@@ -111,13 +111,41 @@ class TestClaimCheckDlg : public QObject {
     }
   }
 
-  // A no-break space pasted from a word processor reaches the check as itself, not as a blank
-  // that the normalisation would remove.
-  void keepsNoBreakSpaces() {
-    Open();
-    Paste(u"一种\u00A0杯子"_s);
-    Button(u"开始检查"_s)->click();
-    QCOMPARE(Box()->document()->toRawText(), u"一种\u00A0杯子"_s);
+  // Texts as drafters paste them get the report of the same text typed with ASCII blanks, digits
+  // and "\n", coloured alike: the box hands every character over as pasted (a no-break space not
+  // made a blank, a paragraph separator made a block break) and the check reads them all.
+  void readsPastedTextsAsPlainOnes_data() {
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("plain");
+    const QString one = u"一种杯子，其特征在于，包括杯体。"_s;
+    const QString two = u"根据权利要求1所述的杯子，其特征在于，所述手柄为陶瓷"_s;
+    QTest::newRow("ideographic spaces")
+        << u"　　1.　"_s + one + u"\n　　2.　"_s + two << u"  1. "_s + one + u"\n  2. "_s + two;
+    QTest::newRow("no-break spaces")
+        << u"1.\u00A0"_s + one + u"\n2.\u00A0"_s + two << u"1. "_s + one + u"\n2. "_s + two;
+    QTest::newRow("full-width digits")
+        << u"１．"_s + one + u"\n２．"_s + QString(two).replace(u'1', u'１')
+        << u"1."_s + one + u"\n2."_s + two;
+    QTest::newRow("Word's manual line break")
+        << u"1."_s + one + u"\v2."_s + two << u"1."_s + one + u"\n2."_s + two;
+    QTest::newRow("line and paragraph separators, next line")
+        << u"\u2029权利要求书\u20281."_s + one + u"\u20292."_s + two + u"\u0085"_s
+        << u"\n权利要求书\n1."_s + one + u"\n2."_s + two + u"\n"_s;
+  }
+  void readsPastedTextsAsPlainOnes() {
+    QFETCH(QString, pasted);
+    QFETCH(QString, plain);
+    const auto check = [this](const QString& text) {
+      m_messages.clear();
+      Open();
+      Paste(text);
+      Button(u"开始检查"_s)->click();
+      return QStringList{Box()->toPlainText(), RedRuns(*Box()->document()).join(u'/'),
+                         m_messages.join(u'/')};
+    };
+    const QStringList expected = check(plain);
+    QVERIFY(expected[0].startsWith(u"分析完毕"_s));
+    QCOMPARE(check(pasted), expected);
   }
 
   // Each command on a pasted text, after the ones before it: what the box shows, what is red, what
@@ -338,9 +366,9 @@ class TestClaimCheckDlg : public QObject {
     if (written.endsWith(u".html")) page.setHtml(saved);
     if (!written.endsWith(u".html")) page.setPlainText(saved);
     QCOMPARE(page.toPlainText(), Box()->toPlainText());
-    QCOMPARE(RedRuns(page, false), written.endsWith(u".html") ? RedRuns(*Box()->document()) : QStringList());
+    QCOMPARE(RedRuns(page, false),
+             written.endsWith(u".html") ? RedRuns(*Box()->document()) : QStringList());
   }
-
 };
 
 // The low four bits of a system command are the system's own.

@@ -43,6 +43,33 @@ inline constexpr std::string_view kMarkJoint = "\xA1\xBF\xA1\xBE";              
 inline constexpr std::string_view kFullWidthFullStop = "\xA3\xAE";                  // ．
 inline constexpr std::string_view kFullWidthParenOpen = "\xA3\xA8";                 // （
 inline constexpr std::string_view kFullWidthParenClose = "\xA3\xA9";                // ）
+inline constexpr std::string_view kFullWidthDigitZero = "\xA3\xB0";  // ０, "１" to "９" after it
+// The spaces of Unicode other than the ASCII blank and tab, as pasted from documents, web pages
+// and PDF viewers: the four-byte ones are GB18030, outside GBK.
+inline constexpr std::string_view kOtherBlanks[] = {
+    "\xA1\xA1",          // U+3000 ideographic space
+    "\x81\x30\x84\x32",  // U+00A0 no-break space
+    "\x81\x36\xA3\x36",  // U+2000 en quad
+    "\x81\x36\xA3\x37",  // U+2001 em quad
+    "\x81\x36\xA3\x38",  // U+2002 en space
+    "\x81\x36\xA3\x39",  // U+2003 em space
+    "\x81\x36\xA4\x30",  // U+2004 three-per-em space
+    "\x81\x36\xA4\x31",  // U+2005 four-per-em space
+    "\x81\x36\xA4\x32",  // U+2006 six-per-em space
+    "\x81\x36\xA4\x33",  // U+2007 figure space
+    "\x81\x36\xA4\x34",  // U+2008 punctuation space
+    "\x81\x36\xA4\x35",  // U+2009 thin space
+    "\x81\x36\xA4\x36",  // U+200A hair space
+    "\x81\x36\xA7\x32",  // U+202F narrow no-break space
+    "\x81\x36\xAB\x35",  // U+205F medium mathematical space
+    "\x84\x31\x95\x33",  // U+FEFF zero-width no-break space (a byte-order mark)
+};
+// The line breaks of Unicode beyond "\r", "\n", vertical tab and form feed: GB18030, outside GBK.
+inline constexpr std::string_view kOtherLineBreaks[] = {
+    "\x81\x30\x81\x35",  // U+0085 next line
+    "\x81\x36\xA6\x35",  // U+2028 line separator
+    "\x81\x36\xA6\x36",  // U+2029 paragraph separator
+};
 inline constexpr std::string_view kMarkNumbering =
     "\xA1\xBE\xB1\xBE\xC8\xA8\xB1\xE0\xBA\xC5\xD3\xEB\xC7\xB0\xB2\xBB\xC1\xAC\xD0\xF8\xA1"
     "\xBF";  // 【本权编号与前不连续】

@@ -1,7 +1,10 @@
 #include "text/TextWalker.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
+
+#include "text/GbkTexts.h"
 
 namespace {
 
@@ -44,6 +47,20 @@ size_t WalkCharacters(std::string_view text, size_t from, size_t to, int32_t& co
   return pos;
 }
 
+static_assert(std::all_of(std::begin(gbk::kOtherLineBreaks), std::end(gbk::kOtherLineBreaks),
+                          [](std::string_view lineBreak) { return lineBreak[0] == '\x81'; }),
+              "TextWalker::kBreakBytes holds the first byte of every other line break");
+
+// The bytes of the line break that begins at the character boundary `pos`, or 0.
+size_t BreakLength(std::string_view text, size_t pos) {
+  const char c = text[pos];
+  if (c == '\n' || c == '\v' || c == '\f' || c == '\r') return 1;
+  for (std::string_view lineBreak : gbk::kOtherLineBreaks) {
+    if (text.substr(pos, lineBreak.size()) == lineBreak) return lineBreak.size();
+  }
+  return 0;
+}
+
 }  // namespace
 
 int Gb18030CharLength(std::string_view text, size_t pos) {
@@ -60,16 +77,17 @@ int Gb18030CharLength(std::string_view text, size_t pos) {
 }
 
 size_t TextWalker::NextBreak() {
-  const auto next = [this](size_t& cached, char c) {
-    if (cached != kUnknown && cached >= byte_) return cached;
-    const void* found = std::memchr(text_.data() + byte_, c, text_.size() - byte_);
-    cached = found ? static_cast<size_t>(static_cast<const char*>(found) - text_.data())
-                   : text_.size();
-    return cached;
-  };
-  const size_t cr = next(nextCr_, '\r');
-  const size_t lf = next(nextLf_, '\n');
-  return cr < lf ? cr : lf;
+  size_t nearest = text_.size();
+  for (size_t i = 0; i < std::size(kBreakBytes); ++i) {
+    size_t& cached = nextBreakByte_[i];
+    if (cached == kUnknown || cached < byte_) {
+      const void* found = std::memchr(text_.data() + byte_, kBreakBytes[i], text_.size() - byte_);
+      cached = found ? static_cast<size_t>(static_cast<const char*>(found) - text_.data())
+                     : text_.size();
+    }
+    nearest = std::min(nearest, cached);
+  }
+  return nearest;
 }
 
 int32_t TextWalker::CodePointsBefore(size_t pos) {
@@ -80,10 +98,19 @@ int32_t TextWalker::CodePointsBefore(size_t pos) {
       byte_ = WalkCharacters(text_, byte_, lineBreak < pos ? lineBreak : pos, codePoints_);
       continue;
     }
+    const size_t length = BreakLength(text_, byte_);
+    if (length == 0) {
+      // A lead or trail byte of a character that is no line break.
+      byte_ += static_cast<size_t>(Gb18030CharLength(text_, byte_));
+      ++codePoints_;
+      continue;
+    }
     // "\r\n" breaks the line at its "\n".
-    const char c = text_[byte_++];
+    const bool crBeforeLf =
+        text_[byte_] == '\r' && byte_ + 1 < text_.size() && text_[byte_ + 1] == '\n';
+    byte_ += length;
     ++codePoints_;
-    if (c == '\r' && byte_ < text_.size() && text_[byte_] == '\n') continue;
+    if (crBeforeLf) continue;
     ++line_;
     lineStart_ = codePoints_;
   }

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string_view>
 
 #include "text/TextSpan.h"
@@ -14,7 +15,9 @@
 int Gb18030CharLength(std::string_view text, size_t pos);
 
 // Walks a text forward a character at a time, so that a series of places along it, asked in
-// ascending order, costs one walk in all. A line break is "\r\n", a lone "\r" or a lone "\n".
+// ascending order, costs one walk in all. A line break is "\r\n", a lone "\r", "\n", vertical tab
+// or form feed, or one of gbk::kOtherLineBreaks (U+0085, U+2028, U+2029): the breaks the
+// normalisation makes "\r\n".
 class TextWalker {
  public:
   explicit TextWalker(std::string_view text) : text_(text) {}
@@ -29,13 +32,18 @@ class TextWalker {
  private:
   static constexpr size_t kUnknown = static_cast<size_t>(-1);
 
-  // The position of the next "\r" or "\n" at or after the walk's, or the end.
+  // The bytes a line break can begin with: "\n", "\v", "\f", "\r" and the first byte of
+  // gbk::kOtherLineBreaks.
+  static constexpr char kBreakBytes[] = {'\n', '\v', '\f', '\r', '\x81'};
+
+  // The position of the next byte of kBreakBytes at or after the walk's, or the end: a break, or
+  // a byte that may begin one.
   size_t NextBreak();
 
   std::string_view text_;
   size_t byte_ = 0;
-  size_t nextCr_ = kUnknown;
-  size_t nextLf_ = kUnknown;
+  size_t nextBreakByte_[std::size(kBreakBytes)] = {kUnknown, kUnknown, kUnknown, kUnknown,
+                                                   kUnknown};
   int32_t codePoints_ = 0;
   int32_t line_ = 1;
   int32_t lineStart_ = 0;  // code points before the line's first character

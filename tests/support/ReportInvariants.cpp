@@ -113,16 +113,27 @@ size_t ByteOfCodePoint(std::string_view text, int32_t count) {
   return byte;
 }
 
-// The byte of `text` at a place, walking a character at a time and counting "\r\n", "\n" and a
-// lone "\r" as one line break each; npos past the end of the text.
+// The bytes of the line break at byte `i` of `text`, or 0: a lone "\r", "\n", "\v", "\f" or one of
+// the engine's other line breaks ("\r\n" breaks at its "\n").
+size_t LineBreakAt(std::string_view text, size_t i) {
+  if (text.substr(i, 2) == "\r\n") return 0;
+  if (std::string_view("\r\n\v\f").find(text[i]) != std::string_view::npos) return 1;
+  for (std::string_view lineBreak : gbk::kOtherLineBreaks) {
+    if (text.substr(i, lineBreak.size()) == lineBreak) return lineBreak.size();
+  }
+  return 0;
+}
+
+// The byte of `text` at a place, walking a character at a time and counting every line break as
+// one; npos past the end of the text.
 size_t ByteOfPlace(std::string_view text, TextPlace place) {
   TextPlace at{1, 1};
   for (size_t i = 0; i < text.size();) {
     if (at.line == place.line && at.column == place.column) return i;
-    const char c = text[i];
-    i += static_cast<size_t>(Gb18030CharLength(text, i));
+    const size_t lineBreak = LineBreakAt(text, i);
+    i += lineBreak != 0 ? lineBreak : static_cast<size_t>(Gb18030CharLength(text, i));
     ++at.column;
-    if (c == '\n' || (c == '\r' && (i >= text.size() || text[i] != '\n'))) at = {at.line + 1, 1};
+    if (lineBreak != 0) at = {at.line + 1, 1};
   }
   return std::string_view::npos;
 }
@@ -135,7 +146,11 @@ bool HoldsAt(std::string_view text, size_t pos, std::string_view what) {
 // character, a finding about the claim as a whole with it, an antecedent finding at its "所".
 std::string CheckPlaces(std::string_view boxText, const ClaimResult& claim) {
   const std::string_view paragraph = g_paragraphs[claim.firstParagraph];
-  if (!HoldsAt(boxText, ByteOfPlace(boxText, claim.place), paragraph.substr(0, 1))) {
+  // The number's first digit as typed: normalised, the paragraph's first character.
+  const size_t number = ByteOfPlace(boxText, claim.place);
+  if (number >= boxText.size() ||
+      !NormalizeClaimsText(boxText.substr(number, Gb18030CharLength(boxText, number)))
+           .starts_with(paragraph.substr(0, 1))) {
     return "claim not placed at its number";
   }
   for (const Finding& finding : claim.findings) {

@@ -1,6 +1,8 @@
 // The page as a drafter uses it, in Chromium, opened from disk with every outside request refused.
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import {
   BoxText, CheckReport, CloseMessage, kSource, LaunchBrowser, MessageText, OpenPage, Paste,
@@ -69,6 +71,34 @@ test('the cup example: the report, its red marks, the list, F8 and a click', asy
   }
   await page.screenshot({ path: `${process.env.QUILLEX_SHOTS}/quillex-page.png` });
   assert.deepEqual(page.refused, []);
+  assert.deepEqual(page.errors, []);
+});
+
+test('texts as drafters paste them get the report of the same text typed plainly', async () => {
+  const one = '一种杯子，其特征在于，包括杯体。';
+  const two = '根据权利要求1所述的杯子，其特征在于，所述手柄为陶瓷';
+  // Spaces of other kinds, full-width digits and Word's manual line break, then every other
+  // line break, each with its plain version, which quillex-check reads from a file.
+  const cases = [
+    [`　　1.　${one}\n　　2.　${two}`, `  1. ${one}\n  2. ${two}`],
+    [`1.\u00a0${one}\n2.\u00a0${two}`, `1. ${one}\n2. ${two}`],
+    [`１．${one}\n２．${two.replace('1', '１')}`, `1.${one}\n2.${two}`],
+    [`1.${one}\v2.${two}`, `1.${one}\n2.${two}`],
+    [`\u2029权利要求书\u20281.${one}\u0085\f2.${two}\ufeff`, `\n权利要求书\n1.${one}\n\n2.${two} `],
+  ];
+  const dir = mkdtempSync(join(tmpdir(), 'quillex-paste-'));
+  const page = await OpenPage(browser);
+  for (const [index, [pasted, plain]] of cases.entries()) {
+    const file = join(dir, `${index}.txt`);
+    writeFileSync(file, plain);
+    const { report } = CheckReport(file);
+    await Paste(page, pasted);
+    await page.click('#check');
+    assert.equal(await BoxText(page), report, pasted);
+    const insides = [...report.matchAll(/【([^】]+?)】/g)].map((m) => m[1]).filter((inside) => inside.trim());
+    assert.deepEqual(await page.$$eval('#box .mark', (shown) => shown.map((e) => e.textContent)), insides);
+  }
+  rmSync(dir, { recursive: true });
   assert.deepEqual(page.errors, []);
 });
 
