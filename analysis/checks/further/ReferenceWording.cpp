@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "claims/ClaimNumbering.h"
+#include "checks/further/ReferenceCorrection.h"
 #include "checks/further/WordFinding.h"
 #include "text/GbkText.h"
 #include "text/GbkTexts.h"
@@ -70,10 +71,15 @@ int TypoLength(std::string_view text, int pos, int previous) {
 
 void FindTypos(std::string_view text, std::vector<Finding>& findings) {
   static const CharSet kHeads(gbk::kTypoHeads);
+  const size_t before = findings.size();
   FindWords(text, kHeads, FindingCode::kReferenceWording, Severity::kFix, findings,
             [&](int pos, int previous) {
               return WordFound{TypoLength(text, pos, previous), gbk::kLabelReferenceTypo};
             });
+  // Each slip has one right form, which its finding carries.
+  for (size_t i = before; i < findings.size(); ++i) {
+    FixWord(findings[i], CorrectedReference(findings[i].term));
+  }
 }
 
 // The position of the first "，", "：", "；" or "。" from `pos`, or the end of the text.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 #include "checks/further/WordFinding.h"
 #include "text/GbkText.h"
@@ -79,6 +80,12 @@ int DoubledChars(std::string_view text, int pos) {
   return 0;
 }
 
+// The one right form of what was found: the word once, the characterising phrase whole.
+std::string Corrected(const WordFound& found, std::string_view word) {
+  if (found.label == gbk::kLabelRepeated) return std::string(word.substr(0, word.size() / 2));
+  return std::string(gbk::kCharacterisedBy);
+}
+
 }  // namespace
 
 void CheckRepeatedWord(std::string_view text, std::vector<Finding>& findings) {
@@ -104,8 +111,10 @@ void CheckRepeatedWord(std::string_view text, std::vector<Finding>& findings) {
       pos += 2;
       continue;
     }
+    const size_t before = findings.size();
     AddWordFinding(findings, FindingCode::kRepeatedWord, Severity::kFix, found.label, text, pos,
                    found.length);
+    if (findings.size() > before) FixWord(findings.back(), Corrected(found, text.substr(pos, found.length)));
     pos += found.length;
   }
 }

@@ -19,3 +19,9 @@ void AddWordFinding(std::vector<Finding>& findings, FindingCode code, Severity s
   finding.term = std::string(word);
   findings.push_back(std::move(finding));
 }
+
+void FixWord(Finding& finding, std::string corrected) {
+  if (corrected.empty()) return;
+  std::string title = TitleReplacingBy(corrected);
+  finding.fix = MakeFix(std::move(title), finding.textStart, finding.textLength, std::move(corrected));
+}

@@ -1,6 +1,7 @@
 // What the further checks share: a finding about words of the text, and the walk that finds them.
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -13,6 +14,10 @@
 // claim is shown once.
 void AddWordFinding(std::vector<Finding>& findings, FindingCode code, Severity severity,
                     std::string_view label, std::string_view text, int start, int length);
+
+// Gives a finding of AddWordFinding the fix that puts `corrected` (GBK) in place of its word;
+// nothing when `corrected` is empty.
+void FixWord(Finding& finding, std::string corrected);
 
 // HasAt for the walks of the further checks, which ask it at nearly every character: the first
 // two bytes are compared in line before the whole word. `word` is not empty.
