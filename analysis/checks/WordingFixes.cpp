@@ -52,12 +52,8 @@ void FixNoFullStop(Finding& finding, std::string_view text) {
     finding.fixRefused = std::string(gbk::kRefusedEndsOpen);
     return;
   }
-  if (IsOneOf(character, gbk::kEndsToReplace)) {
-    finding.fix = MakeFix(TitleReplacingBy(gbk::kFullStop), last, Size(character),
-                          std::string(gbk::kFullStop));
-    return;
-  }
-  finding.fix = MakeFix(std::string(gbk::kTitleAddFullStop), Size(read), 0,
+  if (!IsOneOf(character, gbk::kEndsToReplace)) return;
+  finding.fix = MakeFix(TitleReplacingBy(gbk::kFullStop), last, Size(character),
                         std::string(gbk::kFullStop));
 }
 

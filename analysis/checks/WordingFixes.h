@@ -7,9 +7,10 @@
 
 #include "result/Finding.h"
 
-// A no-full-stop finding: "。" in place of a final "；" or "，", or added at the end. A claim that
-// ends in "：" or an opening bracket lost something only the drafter knows: the finding gets no
-// fix and says so (fixRefused).
+// A no-full-stop finding: "。" in place of a final "；", "，" or "、" (or ";", "," or "."). A claim
+// that ends in anything else gets no fix: on real claims "。" added at the end was as often
+// behind a text cut short or a formula lost as right. One that ends in "：" or an opening
+// bracket lost something only the drafter knows, and says so (fixRefused).
 void FixNoFullStop(Finding& finding, std::string_view text);
 
 // A doubled-punctuation finding (its `pair` set): a mark written twice or more in a row, once,

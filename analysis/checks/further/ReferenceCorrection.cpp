@@ -31,9 +31,11 @@ std::string_view NumberInsideClaimWord(std::string_view typo) {
 
 }  // namespace
 
-std::string CorrectedReference(std::string_view typo) {
+std::string CorrectedReference(std::string_view typo, std::string_view after) {
   const size_t half = typo.size() / 2;
   if (half > 0 && typo.size() % 2 == 0 && typo.substr(0, half) == typo.substr(half)) {
+    // "权利权利1": whether "要求" or a second word was lost is a guess.
+    if (typo == gbk::kClaimWordTwice && !StartsWith(after, gbk::kRequireWord)) return {};
     return std::string(typo.substr(0, half));
   }
   if (typo == gbk::kClaimWordPower || typo == gbk::kClaimWordQu) return std::string(gbk::kClaimWord);
@@ -47,5 +49,9 @@ std::string CorrectedReference(std::string_view typo) {
     return Joined(gbk::kClaimWord, typo.substr(gbk::kClaimWordShort.size()));
   }
   const std::string_view digits = NumberInsideClaimWord(typo);
-  return digits.empty() ? std::string() : Joined(gbk::kClaimWord, digits);
+  if (digits.empty()) return {};
+  // "权利2要求2": the number written twice, once in the word; another number is a guess.
+  const std::string_view behind = after.substr(0, DigitRunEnd(after, 0));
+  if (behind.empty()) return Joined(gbk::kClaimWord, digits);
+  return behind == digits ? std::string(gbk::kClaimWord) : std::string();
 }

@@ -78,7 +78,9 @@ void FindTypos(std::string_view text, std::vector<Finding>& findings) {
             });
   // Each slip has one right form, which its finding carries.
   for (size_t i = before; i < findings.size(); ++i) {
-    FixWord(findings[i], CorrectedReference(findings[i].term));
+    const Finding& finding = findings[i];
+    FixWord(findings[i], CorrectedReference(finding.term,
+                                            text.substr(finding.textStart + finding.textLength)));
   }
 }
 

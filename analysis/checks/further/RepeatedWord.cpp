@@ -80,10 +80,14 @@ int DoubledChars(std::string_view text, int pos) {
   return 0;
 }
 
-// The one right form of what was found: the word once, the characterising phrase whole.
+// The one right form of what was found: the word once, the characterising phrase whole. A
+// phrase with "的" written twice ("激活剂的筛选激活剂的筛选") is more often a heading and the text
+// under it, their separator lost, than a slip: "" for it.
 std::string Corrected(const WordFound& found, std::string_view word) {
-  if (found.label == gbk::kLabelRepeated) return std::string(word.substr(0, word.size() / 2));
-  return std::string(gbk::kCharacterisedBy);
+  if (found.label != gbk::kLabelRepeated) return std::string(gbk::kCharacterisedBy);
+  const std::string_view once = word.substr(0, word.size() / 2);
+  if (once != gbk::kOf && Contains(once, gbk::kOf)) return {};
+  return std::string(once);
 }
 
 }  // namespace
