@@ -1,6 +1,7 @@
 // The judged samples of the corpus, kept as tables: the further checks keep firing on the hits a
 // practitioner judged true or debatable and stay silent on the false alarms, and the severity
-// rules keep giving the severity the judgement upheld. Every report of a review obeys the rules
+// rules keep giving the severity the judgement upheld, and the certain corrections make exactly
+// the edits judged right. Every report of a review obeys the rules
 // of every report.
 #include <gtest/gtest.h>
 
@@ -24,6 +25,7 @@ struct JudgedRow {
 };
 
 // The rows of a table of tests/data: tab-separated file, claim, code, term, severity, verdict
+// (for the fixes: the text replaced and the text put there in place of term and severity)
 // and, not read here, reason and excerpt; lines opening with "#" are comments.
 std::vector<JudgedRow> ReadTable(const std::string& name) {
   std::ifstream in(std::string(QUILLEX_TEST_DATA_DIR) + "/" + name);
@@ -44,9 +46,12 @@ std::vector<JudgedRow> ReadTable(const std::string& name) {
   return rows;
 }
 
-// The findings (code, term, severity; UTF-8) of each claim of a corpus file checked with review.
-using Judged = std::tuple<std::string, std::string, std::string>;
-std::map<int, std::vector<Judged>> ReviewFindings(const std::string& file) {
+// A corpus file as the box's text (GB18030, "\r\n"), and its check with review.
+struct Review {
+  std::string box;
+  CheckOutcome outcome;
+};
+Review ReviewOf(const std::string& file) {
   std::ifstream in(std::string(QUILLEX_CORPUS_DIR) + "/" + file, std::ios::binary);
   std::stringstream bytes;
   bytes << in.rdbuf();
@@ -55,9 +60,17 @@ std::map<int, std::vector<Judged>> ReviewFindings(const std::string& file) {
     if (c == '\n') text.push_back('\r');
     text.push_back(c);
   }
-  const std::string box = Gbk(text);
-  const CheckOutcome outcome = RunCheck(box, {.review = true});
-  EXPECT_EQ(FindBrokenRule(box, outcome), "") << file;
+  Review review{Gbk(text), {}};
+  review.outcome = RunCheck(review.box, {.review = true});
+  EXPECT_EQ(FindBrokenRule(review.box, review.outcome), "") << file;
+  return review;
+}
+
+// The findings (code, term, severity; UTF-8) of each claim of a corpus file checked with review.
+using Judged = std::tuple<std::string, std::string, std::string>;
+std::map<int, std::vector<Judged>> ReviewFindings(const std::string& file) {
+  const Review review = ReviewOf(file);
+  const CheckOutcome& outcome = review.outcome;
   std::map<int, std::vector<Judged>> findings;
   for (const ClaimResult& claim : outcome.result.claims) {
     if (findings.count(claim.number)) continue;  // a repeated number: its first claim is judged
@@ -70,11 +83,11 @@ std::map<int, std::vector<Judged>> ReviewFindings(const std::string& file) {
 }
 
 // Checks the rows of `table`; `holds` says whether a row is upheld by a claim's findings.
-template <typename Holds>
-void CheckTable(const std::string& table, Holds holds) {
+template <typename Holds, typename Read = decltype(&ReviewFindings)>
+void CheckTable(const std::string& table, Holds holds, Read read = &ReviewFindings) {
   std::map<std::string, std::map<int, std::vector<Judged>>> byFile;
   for (const JudgedRow& row : ReadTable(table)) {
-    if (!byFile.count(row.file)) byFile[row.file] = ReviewFindings(row.file);
+    if (!byFile.count(row.file)) byFile[row.file] = read(row.file);
     const std::vector<Judged>& found = byFile[row.file][row.claim];
     EXPECT_TRUE(holds(row, found)) << table << ": " << row.file << " claim " << row.claim << " "
                                    << row.code << " " << row.term << " (" << row.verdict << ")";
@@ -100,6 +113,36 @@ TEST(JudgedCorpus, SeveritiesAsJudged) {
              std::get<2>(f) == row.severity;
     });
   });
+}
+
+// The edits (code, the user's text replaced, the text put there; UTF-8) of each claim's fixes.
+std::map<int, std::vector<Judged>> FixEdits(const std::string& file) {
+  const Review review = ReviewOf(file);
+  std::map<int, std::vector<Judged>> edits;
+  for (const ClaimResult& claim : review.outcome.result.claims) {
+    for (const Finding& f : claim.findings) {
+      if (!f.fix) continue;
+      for (const FixEdit& edit : f.fix->edits) {
+        const std::string replaced = review.box.substr(edit.source.start, edit.source.length);
+        edits[claim.number].emplace_back(std::string(FindingCodeName(f.code)), Utf8(replaced),
+                                         Utf8(edit.text));
+      }
+    }
+  }
+  return edits;
+}
+
+// Every edit judged right is made; the withheld ones (a rule below 98%) are not.
+TEST(JudgedCorpus, FixesAsJudged) {
+  CheckTable(
+      "fixes_judged.tsv",
+      [](const JudgedRow& row, const auto& found) {
+        const bool made = std::any_of(found.begin(), found.end(), [&](const Judged& e) {
+          return e == Judged{row.code, row.term, row.severity};
+        });
+        return made == (row.verdict == "right");
+      },
+      &FixEdits);
 }
 
 }  // namespace

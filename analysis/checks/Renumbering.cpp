@@ -50,11 +50,17 @@ int SignBeforeDigit(std::string_view text, int pos, bool range) {
 
 class Renumbering {
  public:
-  Renumbering() : byNumber_(kMaxClaimNumber + 1), risingFrom_(g_claims.Count()) {
+  Renumbering()
+      : byNumber_(kMaxClaimNumber + 1),
+        bearersUpTo_(kMaxClaimNumber + 2),
+        risingFrom_(g_claims.Count()) {
     for (int pos = 0; pos < g_claims.Count(); ++pos) {
       byNumber_[g_claims[pos].number].push_back(pos);
       const bool rises = pos > 0 && g_claims[pos].number > g_claims[pos - 1].number;
       risingFrom_[pos] = rises ? risingFrom_[pos - 1] : pos;
+    }
+    for (int32_t n = 0; n <= kMaxClaimNumber; ++n) {
+      bearersUpTo_[n + 1] = bearersUpTo_[n] + static_cast<int>(byNumber_[n].size());
     }
     fix_ = std::make_shared<Fix>();
     fix_->title = std::string(gbk::kTitleRenumber) + std::to_string(g_claims.Count());
@@ -127,7 +133,9 @@ class Renumbering {
     const int first = Target(low.value, written);
     const int last = first < 0 ? -1 : Target(high.value, written);
     if (last < 0) return;
-    if (last <= first || risingFrom_[last] > first) {
+    // The claims the range meant are those between its ends, in rising order, and no others.
+    const int meant = bearersUpTo_[high.value + 1] - bearersUpTo_[low.value];
+    if (last <= first || risingFrom_[last] > first || meant != last - first + 1) {
       Refuse(written, gbk::kRefusedRange);
       return;
     }
@@ -165,6 +173,7 @@ class Renumbering {
   }
 
   std::vector<std::vector<int>> byNumber_;  // the positions of the claims bearing each number
+  std::vector<int> bearersUpTo_;  // how many claims bear a number below each
   std::vector<int> risingFrom_;  // where the run of rising numbers that ends at each claim starts
   FixPtr fix_;
   std::string refused_;
