@@ -187,7 +187,8 @@ void RenumberClaims() {
     return std::any_of(record.findings.begin(), record.findings.end(),
                        [](const Finding& f) { return f.code == FindingCode::kNumberingGap; });
   });
-  if (!gap) return;
+  // Past claim 9999 a number would open no claim.
+  if (!gap || g_claims.Count() > kMaxClaimNumber) return;
   Renumbering renumbering;
   const FixPtr fix = renumbering.Run();
   for (ClaimRecord& record : g_claims) {

@@ -80,7 +80,8 @@ void FindTypos(std::string_view text, std::vector<Finding>& findings) {
   for (size_t i = before; i < findings.size(); ++i) {
     const Finding& finding = findings[i];
     FixWord(findings[i], CorrectedReference(finding.term,
-                                            text.substr(finding.textStart + finding.textLength)));
+                                            text.substr(finding.textStart + finding.textLength)),
+            text);
   }
 }
 

@@ -118,7 +118,9 @@ void CheckRepeatedWord(std::string_view text, std::vector<Finding>& findings) {
     const size_t before = findings.size();
     AddWordFinding(findings, FindingCode::kRepeatedWord, Severity::kFix, found.label, text, pos,
                    found.length);
-    if (findings.size() > before) FixWord(findings.back(), Corrected(found, text.substr(pos, found.length)));
+    if (findings.size() > before) {
+      FixWord(findings.back(), Corrected(found, text.substr(pos, found.length)), text);
+    }
     pos += found.length;
   }
 }

@@ -20,8 +20,14 @@ void AddWordFinding(std::vector<Finding>& findings, FindingCode code, Severity s
   findings.push_back(std::move(finding));
 }
 
-void FixWord(Finding& finding, std::string corrected) {
+void FixWord(Finding& finding, std::string corrected, std::string_view text) {
   if (corrected.empty()) return;
+  int end = finding.textStart + finding.textLength;
+  if (2 * corrected.size() == static_cast<size_t>(finding.textLength) &&
+      text.compare(static_cast<size_t>(finding.textStart), corrected.size(), corrected) == 0) {
+    while (WordAt(text, end, corrected)) end += Size(corrected);
+  }
   std::string title = TitleReplacingBy(corrected);
-  finding.fix = MakeFix(std::move(title), finding.textStart, finding.textLength, std::move(corrected));
+  finding.fix =
+      MakeFix(std::move(title), finding.textStart, end - finding.textStart, std::move(corrected));
 }

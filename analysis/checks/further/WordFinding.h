@@ -15,9 +15,10 @@
 void AddWordFinding(std::vector<Finding>& findings, FindingCode code, Severity severity,
                     std::string_view label, std::string_view text, int start, int length);
 
-// Gives a finding of AddWordFinding the fix that puts `corrected` (GBK) in place of its word;
-// nothing when `corrected` is empty.
-void FixWord(Finding& finding, std::string corrected);
+// Gives a finding of AddWordFinding in `text` the fix that puts `corrected` (GBK) in place of its
+// word; nothing when `corrected` is empty. When `corrected` is the word's first half (a word
+// written twice), the copies written again behind it go too, so that one remains.
+void FixWord(Finding& finding, std::string corrected, std::string_view text);
 
 // HasAt for the walks of the further checks, which ask it at nearly every character: the first
 // two bytes are compared in line before the whole word. `word` is not empty.
