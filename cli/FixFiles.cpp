@@ -120,7 +120,13 @@ QByteArray UnifiedDiff(const QString& path, QByteArrayView before, QByteArrayVie
 }
 
 QString ReplaceFile(const QString& path, QByteArrayView bytes) {
-  if (!QFileInfo(path).isWritable()) return QStringLiteral("cannot write: permission denied");
+  // A file nobody may write is the user's way of keeping it, whoever runs the program.
+  const QFileInfo info(path);
+  if (!info.isWritable() ||
+      !(info.permissions() & (QFileDevice::WriteOwner | QFileDevice::WriteGroup |
+                              QFileDevice::WriteOther))) {
+    return QStringLiteral("cannot write: permission denied");
+  }
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) {
     return QStringLiteral("cannot write: %1").arg(file.errorString());
