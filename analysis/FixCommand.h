@@ -18,7 +18,8 @@ struct FixedText {
 // others (SelectEdits) and checks again, until no fix is left or a fix no longer changes
 // anything, at most kMaxFixRounds times: a fix that had to wait for another, or a slip made
 // again in one claim (shown once), is corrected on a later check. Checking the text it returns
-// gives no fix that changes it, so fixing it again changes nothing. Messages of each check go to
-// the message sink.
-inline constexpr int kMaxFixRounds = 8;
+// gives no fix that changes it, so fixing it again changes nothing, unless one slip stands more
+// than kMaxFixRounds times in one claim (each check corrects one of them). Messages of each
+// check go to the message sink.
+inline constexpr int kMaxFixRounds = 32;
 FixedText FixAll(std::string_view boxText);
