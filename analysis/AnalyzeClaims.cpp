@@ -8,6 +8,7 @@
 #include "claims/ClaimRecord.h"
 #include "checks/DependencyChecks.h"
 #include "checks/FindingSeverity.h"
+#include "checks/Renumbering.h"
 #include "checks/further/FurtherChecks.h"
 #include "text/GbkText.h"
 #include "text/GbkTexts.h"
@@ -148,6 +149,7 @@ AnalysisResult AnalyzeToResult(const std::string& text, const AnalysisOptions& o
   for (int pos = 0; pos < g_claims.Count(); ++pos) {
     CheckRecord(pos, antecedents, options, totals);
   }
+  RenumberClaims();
   NumberProblemClaims(totals.claims);
   result.problemClaims = totals.claims;
   result.problems = totals.problems;

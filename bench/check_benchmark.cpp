@@ -17,6 +17,7 @@
 #include "claims/ClaimRecord.h"
 #include "ClaimsCodec.h"
 #include "ClaimsGenerator.h"
+#include "result/Fix.h"
 #include "RunBenchmarks.h"
 #include "WholeCheck.h"
 
@@ -109,7 +110,41 @@ void RegisterStages(Family family, size_t bytes) {
   add("FromEngineText", [](const Input& in) { return FromEngineText(in.report).size(); });
 }
 
+// Renumbering after a deletion: `claims` claims numbered 1, 2, 4, 5, …, each after the first
+// citing the first and the one before it, so that every claim and every reference is rewritten.
+// Its time per claim stays flat as the claims double.
+void Renumber(benchmark::State& state) {
+  const auto claims = static_cast<int>(state.range(0));
+  QString text = QStringLiteral("1.一种装置，其特征在于，包括A。\n");
+  const auto numberAt = [](int pos) { return pos < 2 ? pos + 1 : pos + 2; };
+  for (int pos = 1; pos < claims; ++pos) {
+    text += QStringLiteral("%1.根据权利要求1或%2所述的装置，其特征在于，包括B%1。\n")
+                .arg(numberAt(pos))
+                .arg(numberAt(pos - 1));
+  }
+  const std::string engineText = ToEngineText(text);
+  size_t edits = 0;
+  for (auto _ : state) {
+    const CheckOutcome outcome = RunCheck(engineText, {.review = true}, kPlacesInUserText);
+    const Fix* fix = outcome.result.claims[2].findings.front().fix.get();
+    edits = fix ? fix->edits.size() : 0;
+    benchmark::DoNotOptimize(edits);
+  }
+  if (edits == 0) state.SkipWithError("no renumbering");
+  state.SetComplexityN(claims);
+  state.counters["claims"] = claims;
+  state.counters["edits"] = static_cast<double>(edits);
+}
+
 void RegisterAll() {
+  benchmark::RegisterBenchmark("Renumber", Renumber)
+      ->Arg(100)
+      ->Arg(200)
+      ->Arg(400)
+      ->Arg(800)
+      ->Complexity(benchmark::oN)
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
   for (Family family : kFamilies) {
     for (size_t bytes : kInputSizes) {
       const std::string suffix = std::string(FamilyName(family)) + "/" + SizeName(bytes);

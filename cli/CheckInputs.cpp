@@ -9,6 +9,8 @@
 
 #include "CheckCommand.h"
 #include "FindingOutputs.h"
+#include "FixCommand.h"
+#include "FixFiles.h"
 #include "text/GbkTexts.h"
 #include "InputFile.h"
 #include "MessageSink.h"
@@ -68,6 +70,9 @@ class Output {
     Write(outStream, QByteArrayView(QJsonDocument(document).toJson(QJsonDocument::Indented)));
   }
 
+  // Bytes as they are, in no encoding of the output's.
+  void OutBytes(QByteArrayView bytes) { Write(outStream, bytes); }
+
   bool OutFailed() { return std::fflush(outStream) != 0 || std::ferror(outStream) != 0; }
 
   static QString WithFinalBreak(QString text) {
@@ -101,17 +106,19 @@ QString DecodeError(qsizetype offset, FileEncoding encoding) {
 }
 
 // The engine's text for one input, or an empty optional once the error has been told.
+// With `raw`, the input's bytes are kept there.
 std::optional<std::string> EngineTextOf(const QString& path, FileEncoding encoding,
-                                        Output& output) {
+                                        Output& output, QByteArray* raw = nullptr) {
   const QString name = InputDisplayName(path);
   EngineTextResult converted;
   {
-    const InputBytes input = ReadInput(path);
+    InputBytes input = ReadInput(path);
     if (!input.error.isEmpty()) {
       output.Error(name, input.error);
       return std::nullopt;
     }
     converted = FileToEngineText(input.bytes, encoding);
+    if (raw) *raw = std::move(input.bytes);
   }
   if (converted.errorOffset) {
     output.Error(name, DecodeError(*converted.errorOffset, encoding));
@@ -135,6 +142,10 @@ bool ActionRemains(const AnalysisResult& result, Severity minSeverity) {
     }
   }
   return false;
+}
+
+QString EditCount(int edits) {
+  return edits == 1 ? QStringLiteral("1 place") : QStringLiteral("%1 places").arg(edits);
 }
 
 int StatusOf(const AnalysisResult& result, const CheckOptions& options) {
@@ -173,8 +184,44 @@ void Render(const QString& path, bool withHeader, const CheckOutcome& outcome,
   }
 }
 
+// --fix and --diff on one input.
+int FixOne(const QString& path, const CheckOptions& options, Output& output) {
+  QByteArray raw;
+  const std::optional<std::string> engineText = EngineTextOf(path, options.encoding, output, &raw);
+  if (!engineText) return kExitNotChecked;
+  const FixedText fixed = FixAll(*engineText);
+  const QString name = InputDisplayName(path);
+  if (fixed.outcome.result.outcome == Outcome::kEmpty) {
+    output.Err(QStringLiteral("%1: %2: no text to check\n").arg(QLatin1String(kProgram), name));
+    return kExitNotChecked;
+  }
+  const int status = StatusOf(fixed.outcome.result, {options.encoding, options.format, true,
+                                                     options.minSeverity});
+  FixedFile after{raw, {}};
+  if (fixed.edits > 0) after = FixedFileBytes(raw, *engineText, fixed.text, options.encoding);
+  if (!after.error.isEmpty()) {
+    output.Error(name, after.error);
+    return kExitNotChecked;
+  }
+  if (options.fix == FixMode::Diff) {
+    output.OutBytes(UnifiedDiff(path, raw, after.bytes));
+  } else if (path == QLatin1String("-")) {
+    output.OutBytes(after.bytes);
+  } else if (fixed.edits > 0) {
+    const QString error = ReplaceFile(path, after.bytes);
+    if (!error.isEmpty()) {
+      output.Error(name, error);
+      return kExitNotChecked;
+    }
+    output.Err(QStringLiteral("%1: %2: %3 fixed\n")
+                   .arg(QLatin1String(kProgram), name, EditCount(fixed.edits)));
+  }
+  return status;
+}
+
 int CheckOne(const QString& path, bool withHeader, const CheckOptions& options, Output& output,
              QJsonObject& file) {
+  if (options.fix != FixMode::None) return FixOne(path, options, output);
   std::optional<std::string> engineText = EngineTextOf(path, options.encoding, output);
   if (!engineText) return kExitNotChecked;
   // The report shows no places; the findings as data stand where the user's text has them.

@@ -19,11 +19,19 @@ enum class OutputFormat {
   Lines,   // one "PATH:LINE:COLUMN: SEVERITY: …" line per finding, as compilers write them
 };
 
+// What to do with the certain corrections (--fix, --diff).
+enum class FixMode {
+  None,   // only check
+  Apply,  // rewrite each file with its fixes; standard input, fixed, to standard output
+  Diff,   // write the unified diff of what Apply would do, change nothing
+};
+
 struct CheckOptions {
   FileEncoding encoding = FileEncoding::Utf8;  // of the inputs, and of what is not JSON
   OutputFormat format = OutputFormat::Report;
   bool review = false;                     // also run the further checks
   Severity minSeverity = Severity::kNote;  // the least severe finding that json and lines show
+  FixMode fix = FixMode::None;  // with Apply or Diff, the format is not used
 };
 
 // Checks every input of `paths` in order ("-" is standard input). In the report format the shown
@@ -36,5 +44,10 @@ struct CheckOptions {
 // kExitNotChecked also when `out` could not be written. With `review`, an input that was checked
 // gets kExitCongratulated when no finding of severity fix or review (and at least
 // `minSeverity`) remains, else kExitReported.
+//
+// With `fix`, each input is fixed as FixAll fixes it (the further checks run), and its status is
+// that of the fixed text, as with `review`. Apply replaces a file that changed (ReplaceFile) and
+// tells on `err` how many edits it made; a file that cannot be written gets one line naming it and
+// is left as it was. Diff writes each changed file's unified diff to `out`.
 int CheckInputs(const QStringList& paths, const CheckOptions& options, std::FILE* out,
                 std::FILE* err);

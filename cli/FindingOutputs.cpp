@@ -31,6 +31,19 @@ QLatin1String CompilerWord(Severity severity) {
   return {};
 }
 
+// The fix's title and its edits, each placed in the user's text.
+QJsonObject FixToJson(const Fix& fix) {
+  QJsonArray edits;
+  for (const FixEdit& edit : fix.edits) {
+    edits.append(QJsonObject{{QStringLiteral("line"), edit.place.line},
+                             {QStringLiteral("column"), edit.place.column},
+                             {QStringLiteral("offset"), edit.offset},
+                             {QStringLiteral("length"), edit.length},
+                             {QStringLiteral("text"), Text(edit.text)}});
+  }
+  return {{QStringLiteral("title"), Text(fix.title)}, {QStringLiteral("edits"), edits}};
+}
+
 QJsonObject FindingToJson(const Finding& finding) {
   QJsonObject json{
       {QStringLiteral("code"), QString::fromLatin1(FindingCodeName(finding.code))},
@@ -43,6 +56,10 @@ QJsonObject FindingToJson(const Finding& finding) {
   if (finding.InText()) json.insert(QStringLiteral("length"), finding.length);
   if (!finding.term.empty()) json.insert(QStringLiteral("term"), Text(finding.term));
   if (!finding.pair.empty()) json.insert(QStringLiteral("pair"), Text(finding.pair));
+  if (finding.fix) json.insert(QStringLiteral("fix"), FixToJson(*finding.fix));
+  if (!finding.fixRefused.empty()) {
+    json.insert(QStringLiteral("fixRefused"), Text(finding.fixRefused));
+  }
   return json;
 }
 

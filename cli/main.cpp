@@ -1,5 +1,6 @@
 // quillex-check [--encoding utf-8|gb18030] [--format report|json|lines] [--review]
-// [--min-severity fix|review|note] [FILE...]: checks claims texts from the command line.
+// [--min-severity fix|review|note] [--fix | --diff] [FILE...]: checks claims texts from the
+// command line, and applies their certain corrections.
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
@@ -90,6 +91,16 @@ int main(int argc, char* argv[]) {
                      "review or fix."),
       QStringLiteral("severity"), QStringLiteral("note"));
   parser.addOption(severityOption);
+  const QCommandLineOption fixOption(
+      QStringLiteral("fix"),
+      QStringLiteral("Apply every certain correction (the further checks run) and rewrite each "
+                     "file in place; standard input is written, fixed, to standard output. The "
+                     "exit status is that of the fixed text."));
+  parser.addOption(fixOption);
+  const QCommandLineOption diffOption(
+      QStringLiteral("diff"),
+      QStringLiteral("Change nothing; write the unified diff of what --fix would do."));
+  parser.addOption(diffOption);
   parser.addPositionalArgument(QStringLiteral("FILE"),
                                QStringLiteral("Claims text to check; none or - reads standard "
                                               "input."),
@@ -104,8 +115,17 @@ int main(int argc, char* argv[]) {
   if (!format) return kExitNotChecked;
   const std::optional<Severity> minSeverity = ChosenValue(parser, severityOption, kSeverities);
   if (!minSeverity) return kExitNotChecked;
+  if (parser.isSet(fixOption) && parser.isSet(diffOption)) {
+    return UsageError(QStringLiteral("--fix and --diff cannot go together"));
+  }
+  const FixMode fix = parser.isSet(fixOption)   ? FixMode::Apply
+                      : parser.isSet(diffOption) ? FixMode::Diff
+                                                 : FixMode::None;
+  if (fix != FixMode::None && parser.isSet(formatOption)) {
+    return UsageError(QStringLiteral("--fix and --diff write no report: leave out --format"));
+  }
   QStringList paths = parser.positionalArguments();
   if (paths.isEmpty()) paths.append(QStringLiteral("-"));
-  return CheckInputs(paths, {*encoding, *format, parser.isSet(reviewOption), *minSeverity}, stdout,
-                     stderr);
+  return CheckInputs(paths, {*encoding, *format, parser.isSet(reviewOption), *minSeverity, fix},
+                     stdout, stderr);
 }

@@ -300,3 +300,70 @@ TEST(QuillexCheck, CorpusJsonAgreesWithReportsAndPointsIntoTheInput) {
 }
 
 }  // namespace
+
+namespace {
+
+QByteArray ReadFile(const QString& path) {
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(path);
+  return file.readAll();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+// Slips, and claim 3 after claim 1; lines end in "\r\n", "\n" and nothing.
+const QByteArray kSlips =
+    "1. 一种杯子，其特征在于，包括杯体和杯盖\xF0\x9F\x98\x80。\r\n"
+    "3.据权利要求1所述所述的杯子，其特征在于，杯盖为圆形；\n"
+    "4.根据权利要求3所述的杯子，其特征在于，杯体为圆形。";
+const QByteArray kSlipsFixed =
+    "1. 一种杯子，其特征在于，包括杯体和杯盖\xF0\x9F\x98\x80。\r\n"
+    "2.根据权利要求1所述的杯子，其特征在于，杯盖为圆形。\n"
+    "3.根据权利要求2所述的杯子，其特征在于，杯体为圆形。";
+
+}  // namespace
+
+TEST(QuillexCheck, FixRewritesFilesKeepingTheirBytesAndDiffShowsIt) {
+  QTemporaryDir dir;
+  const QString utf8 = dir.filePath(QStringLiteral("utf8.txt"));
+  const QString gbk = dir.filePath(QStringLiteral("gbk.txt"));
+  WriteFile(utf8, "\xEF\xBB\xBF" + kSlips);
+  WriteFile(gbk, Gb18030(kSlips));
+
+  const ProcessResult diff = RunQuillexCheck({QStringLiteral("--diff"), utf8});
+  EXPECT_EQ(diff.exitCode, 0);  // the fixed text has nothing left
+  EXPECT_TRUE(diff.out.startsWith("--- " + utf8.toUtf8() + "\n+++ " + utf8.toUtf8() + "\n"));
+  EXPECT_TRUE(diff.out.contains("\n-3.据权利要求1所述所述的杯子，其特征在于，杯盖为圆形；\n"
+                                "+2.根据权利要求1所述的杯子，其特征在于，杯盖为圆形。\n"));
+  EXPECT_EQ(ReadFile(utf8), "\xEF\xBB\xBF" + kSlips);  // --diff changes nothing
+
+  const ProcessResult fix = RunQuillexCheck({QStringLiteral("--fix"), utf8});
+  EXPECT_EQ(fix.exitCode, 0);
+  EXPECT_TRUE(fix.err.contains("places fixed")) << fix.err.constData();
+  EXPECT_EQ(ReadFile(utf8), "\xEF\xBB\xBF" + kSlipsFixed);
+  const ProcessResult gbkFix =
+      RunQuillexCheck({QStringLiteral("--fix"), QStringLiteral("--encoding"),
+                       QStringLiteral("gb18030"), gbk});
+  EXPECT_EQ(ReadFile(gbk), Gb18030(kSlipsFixed));
+  // A second --fix finds nothing to change; --diff prints nothing.
+  EXPECT_EQ(RunQuillexCheck({QStringLiteral("--diff"), utf8}).out, "");
+  // Standard input goes out fixed.
+  EXPECT_EQ(RunQuillexCheck({QStringLiteral("--fix")}, kSlips).out, kSlipsFixed);
+}
+
+TEST(QuillexCheck, AFileThatCannotBeWrittenStaysAsItWas) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("locked.txt"));
+  WriteFile(path, kSlips);
+  // Read-only for everyone: refused even where the user could write it anyway.
+  QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+  const ProcessResult fix = RunQuillexCheck({QStringLiteral("--fix"), path});
+  EXPECT_EQ(fix.exitCode, 2);
+  EXPECT_EQ(fix.err, "quillex-check: " + path.toUtf8() + ": cannot write: permission denied\n");
+  EXPECT_EQ(ReadFile(path), kSlips);
+  EXPECT_EQ(RunQuillexCheck({QStringLiteral("--fix"), QStringLiteral("--diff"), path}).exitCode, 2);
+}

@@ -1,8 +1,8 @@
 // The judged samples of the corpus, kept as tables: the further checks keep firing on the hits a
 // practitioner judged true or debatable and stay silent on the false alarms, and the severity
 // rules keep giving the severity the judgement upheld and never give one judged not to fit, but
-// for the known misses the README counts. Every report of a review obeys the rules of every
-// report.
+// for the known misses the README counts, and the certain corrections make exactly the edits
+// judged right. Every report of a review obeys the rules of every report.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,6 +25,7 @@ struct JudgedRow {
 };
 
 // The rows of a table of tests/data: tab-separated file, claim, code, term, severity, verdict
+// (for the fixes: the text replaced and the text put there in place of term and severity)
 // and, not read here, reason and excerpt; lines opening with "#" are comments.
 std::vector<JudgedRow> ReadTable(const std::string& name) {
   std::ifstream in(std::string(QUILLEX_TEST_DATA_DIR) + "/" + name);
@@ -45,9 +46,12 @@ std::vector<JudgedRow> ReadTable(const std::string& name) {
   return rows;
 }
 
-// The findings (code, term, severity; UTF-8) of each claim of a corpus file checked with review.
-using Judged = std::tuple<std::string, std::string, std::string>;
-std::map<int, std::vector<Judged>> ReviewFindings(const std::string& file) {
+// A corpus file as the box's text (GB18030, "\r\n"), and its check with review.
+struct Review {
+  std::string box;
+  CheckOutcome outcome;
+};
+Review ReviewOf(const std::string& file) {
   std::ifstream in(std::string(QUILLEX_CORPUS_DIR) + "/" + file, std::ios::binary);
   std::stringstream bytes;
   bytes << in.rdbuf();
@@ -56,9 +60,17 @@ std::map<int, std::vector<Judged>> ReviewFindings(const std::string& file) {
     if (c == '\n') text.push_back('\r');
     text.push_back(c);
   }
-  const std::string box = Gbk(text);
-  const CheckOutcome outcome = RunCheck(box, {.review = true});
-  EXPECT_EQ(FindBrokenRule(box, outcome), "") << file;
+  Review review{Gbk(text), {}};
+  review.outcome = RunCheck(review.box, {.review = true});
+  EXPECT_EQ(FindBrokenRule(review.box, review.outcome), "") << file;
+  return review;
+}
+
+// The findings (code, term, severity; UTF-8) of each claim of a corpus file checked with review.
+using Judged = std::tuple<std::string, std::string, std::string>;
+std::map<int, std::vector<Judged>> ReviewFindings(const std::string& file) {
+  const Review review = ReviewOf(file);
+  const CheckOutcome& outcome = review.outcome;
   std::map<int, std::vector<Judged>> findings;
   for (const ClaimResult& claim : outcome.result.claims) {
     if (findings.count(claim.number)) continue;  // a repeated number: its first claim is judged
@@ -70,20 +82,21 @@ std::map<int, std::vector<Judged>> ReviewFindings(const std::string& file) {
   return findings;
 }
 
-// Checks the rows of `table`; `matches` says whether a claim's finding is the row's. A row judged
-// true or debatable must find its finding, and so must a known miss ("known-false": judged false,
-// still given, and counted so in the README); a row judged false must not.
-template <typename Matches>
-void CheckTable(const std::string& table, Matches matches) {
+// Checks the rows of `table` against what `read` gives of each file; `matches` says whether a
+// claim's finding (or edit) is the row's. A row judged true, debatable or right must find its
+// finding, and so must a known miss ("known-false": judged false, still given, and counted so in
+// the README); a row judged false, or withheld, must not.
+template <typename Matches, typename Read = decltype(&ReviewFindings)>
+void CheckTable(const std::string& table, Matches matches, Read read = &ReviewFindings) {
   std::map<std::string, std::map<int, std::vector<Judged>>> byFile;
   for (const JudgedRow& row : ReadTable(table)) {
-    if (!byFile.count(row.file)) byFile[row.file] = ReviewFindings(row.file);
+    if (!byFile.count(row.file)) byFile[row.file] = read(row.file);
     const std::vector<Judged>& found = byFile[row.file][row.claim];
     const bool fires = std::any_of(found.begin(), found.end(),
                                    [&](const Judged& finding) { return matches(row, finding); });
-    const bool judgedFalse = row.verdict == "false";
+    const bool judgedFalse = row.verdict == "false" || row.verdict.starts_with("withheld-");
     EXPECT_TRUE(judgedFalse || row.verdict == "true" || row.verdict == "debatable" ||
-                row.verdict == "known-false")
+                row.verdict == "right" || row.verdict == "known-false")
         << table << ": verdict " << row.verdict;
     EXPECT_EQ(fires, !judgedFalse) << table << ": " << row.file << " claim " << row.claim << " "
                                    << row.code << " " << row.term << " " << row.severity << " ("
@@ -103,6 +116,33 @@ TEST(JudgedCorpus, SeveritiesAsJudged) {
            (row.term.empty() || std::get<1>(finding) == row.term) &&
            std::get<2>(finding) == row.severity;
   });
+}
+
+// The edits (code, the user's text replaced, the text put there; UTF-8) of each claim's fixes.
+std::map<int, std::vector<Judged>> FixEdits(const std::string& file) {
+  const Review review = ReviewOf(file);
+  std::map<int, std::vector<Judged>> edits;
+  for (const ClaimResult& claim : review.outcome.result.claims) {
+    for (const Finding& f : claim.findings) {
+      if (!f.fix) continue;
+      for (const FixEdit& edit : f.fix->edits) {
+        const std::string replaced = review.box.substr(edit.source.start, edit.source.length);
+        edits[claim.number].emplace_back(std::string(FindingCodeName(f.code)), Utf8(replaced),
+                                         Utf8(edit.text));
+      }
+    }
+  }
+  return edits;
+}
+
+// Every edit judged right is made; the withheld ones (a rule below 98%) are not.
+TEST(JudgedCorpus, FixesAsJudged) {
+  CheckTable(
+      "fixes_judged.tsv",
+      [](const JudgedRow& row, const Judged& edit) {
+        return edit == Judged{row.code, row.term, row.severity};
+      },
+      &FixEdits);
 }
 
 }  // namespace

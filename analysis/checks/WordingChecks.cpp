@@ -5,6 +5,7 @@
 #include <cstring>
 #include <iterator>
 
+#include "checks/WordingFixes.h"
 #include "claims/ClaimRecord.h"
 #include "text/GbkText.h"
 #include "text/GbkTexts.h"
@@ -17,6 +18,7 @@ void CheckFullStop(ClaimRecord& record) {
   const int first = FindFrom(text, gbk::kFullStop);
   if (first == kNotFound) {
     AddClaimFinding(record, FindingCode::kNoFullStop, gbk::kMarkNoFullStop);
+    FixNoFullStop(record.findings.back(), text);
     return;
   }
   // A byte test on the end: the claim must end in the two bytes of "。".
@@ -69,5 +71,6 @@ void CheckWording(int pos) {
     if (!found[i]) continue;
     AddClaimFinding(record, FindingCode::kDoubledPunctuation, gbk::kPunctuationPairs[i].mark);
     record.findings.back().pair = gbk::kPunctuationPairs[i].pair;
+    FixDoubledPunctuation(record.findings.back(), record.text);
   }
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "result/Fix.h"
 #include "text/TextSpan.h"
 
 // What a finding is about. The first fifteen are the report's own marks, in the order the checks
@@ -73,6 +74,12 @@ struct Finding {
   // character), and, for one in the text, its length there in code points.
   TextPlace place;
   int32_t length = 0;
+
+  // The finding's one certain correction, when it has one (placed in the user's text with the
+  // finding); or, for a finding whose correction would be certain but cannot be made here, why
+  // not (GBK). Most findings have neither: their correction needs the drafter's judgement.
+  FixPtr fix;
+  std::string fixRefused;
 
   bool InText() const { return textStart >= 0; }
 };

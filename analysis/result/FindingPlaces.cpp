@@ -1,6 +1,9 @@
 #include "result/FindingPlaces.h"
 
 #include <algorithm>
+#include <array>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "text/TextWalker.h"
@@ -10,8 +13,33 @@ namespace {
 // A position of the user's text to be walked to, and where to put what is found there.
 struct Query {
   int32_t pos;
-  TextPlace* place;     // may be null
-  int32_t* codePoints;  // may be null
+  TextPlace* place;      // may be null
+  int32_t* codePoints;   // may be null
+  int32_t* pairs = nullptr;  // may be null: the "\r\n" before it, which a text box holds as one
+};
+
+// Counts the "\r\n" before positions asked in ascending order, in one walk.
+class PairedBreaks {
+ public:
+  explicit PairedBreaks(std::string_view text) : text_(text) {}
+
+  int32_t Before(size_t pos) {
+    while (true) {
+      if (next_ == kUnknown) next_ = text_.find("\r\n", from_);
+      if (next_ == std::string_view::npos || next_ + 2 > pos) return count_;
+      ++count_;
+      from_ = next_ + 2;
+      next_ = kUnknown;
+    }
+  }
+
+ private:
+  static constexpr size_t kUnknown = static_cast<size_t>(-2);
+
+  std::string_view text_;
+  size_t from_ = 0;
+  size_t next_ = kUnknown;
+  int32_t count_ = 0;
 };
 
 // Turns byte offsets of a claim's text, which joins its paragraphs with "\r\n", into positions
@@ -44,6 +72,47 @@ class ClaimOffsets {
   int32_t base_ = 0;  // the offset in the claim's text of the paragraph walked to
 };
 
+// Where each edit of the result's fixes stands, to be walked to with the findings: four counts per
+// edit, the code points and the paired breaks before its start and its end.
+class EditQueries {
+ public:
+  // Adds the queries of every fix not yet located; `own` is the position of the claim whose
+  // finding carries the fix.
+  void Add(AnalysisResult& result, Fix& fix, int32_t own, const SourceMap& map) {
+    if (fix.located) return;
+    fix.located = true;
+    for (FixEdit& edit : fix.edits) {
+      if (edit.claim < 0) edit.claim = own;
+      ClaimOffsets offsets(result, result.claims[static_cast<size_t>(edit.claim)]);
+      const int32_t start = offsets.AnalysedPos(edit.textStart);
+      const int32_t end = offsets.AnalysedPos(edit.textStart + edit.textLength);
+      // An insertion goes right behind the character before it, ahead of anything removed.
+      edit.source.start = edit.textLength == 0 ? map.EndOf(start) : map.StartOf(start);
+      edit.source.length = map.EndOf(end) - edit.source.start;
+      counts_.emplace_back(&edit, std::array<int32_t, 4>{});
+    }
+  }
+
+  // The queries of the edits added, once every Add is done (the counts no longer move).
+  void Queue(std::vector<Query>& queries) {
+    for (auto& [edit, counts] : counts_) {
+      queries.push_back({edit->source.start, &edit->place, &counts[0], &counts[1]});
+      queries.push_back({edit->source.start + edit->source.length, nullptr, &counts[2], &counts[3]});
+    }
+  }
+
+  // The offsets and lengths, once the queries are answered.
+  void Finish() {
+    for (auto& [edit, counts] : counts_) {
+      edit->offset = counts[0] - counts[1];
+      edit->length = (counts[2] - counts[3]) - edit->offset;
+    }
+  }
+
+ private:
+  std::vector<std::pair<FixEdit*, std::array<int32_t, 4>>> counts_;
+};
+
 }  // namespace
 
 void LocateFindings(AnalysisResult& result, std::string_view userText, const SourceMap& map) {
@@ -56,6 +125,13 @@ void LocateFindings(AnalysisResult& result, std::string_view userText, const Sou
   std::vector<Query> queries;
   queries.reserve(result.claims.size() + 2 * inText);
   size_t slot = 0;
+  EditQueries edits;
+  for (size_t pos = 0; pos < result.claims.size(); ++pos) {
+    for (Finding& finding : result.claims[pos].findings) {
+      if (finding.fix) edits.Add(result, *finding.fix, static_cast<int32_t>(pos), map);
+    }
+  }
+  edits.Queue(queries);
   for (ClaimResult& claim : result.claims) {
     queries.push_back({map.StartOf(result.paragraphs[claim.firstParagraph].start), &claim.place,
                        nullptr});
@@ -71,11 +147,14 @@ void LocateFindings(AnalysisResult& result, std::string_view userText, const Sou
   std::stable_sort(queries.begin(), queries.end(),
                    [](const Query& a, const Query& b) { return a.pos < b.pos; });
   TextWalker walker(userText);
+  PairedBreaks pairs(userText);
   for (const Query& query : queries) {
     const auto pos = static_cast<size_t>(query.pos);
     if (query.place) *query.place = walker.PlaceOf(pos);
     if (query.codePoints) *query.codePoints = walker.CodePointsBefore(pos);
+    if (query.pairs) *query.pairs = pairs.Before(pos);
   }
+  edits.Finish();
   slot = 0;
   for (ClaimResult& claim : result.claims) {
     for (Finding& finding : claim.findings) {

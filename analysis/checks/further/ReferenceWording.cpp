@@ -1,5 +1,9 @@
 #include "checks/further/ReferenceWording.h"
 
+#include <algorithm>
+
+#include "claims/ClaimNumbering.h"
+#include "checks/further/ReferenceCorrection.h"
 #include "checks/further/WordFinding.h"
 #include "claims/ClaimOpening.h"
 #include "claims/SubjectRecognition.h"
@@ -67,9 +71,18 @@ int TypoLength(std::string_view text, int pos, int previous) {
 
 void FindTypos(std::string_view text, std::vector<Finding>& findings) {
   static const CharSet kHeads(gbk::kTypoHeads);
-  FindWords(text, kHeads, FindingCode::kReferenceWording, findings, [&](int pos, int previous) {
-    return WordFound{TypoLength(text, pos, previous), gbk::kLabelReferenceTypo};
-  });
+  const size_t before = findings.size();
+  FindWords(text, kHeads, FindingCode::kReferenceWording, findings,
+            [&](int pos, int previous) {
+              return WordFound{TypoLength(text, pos, previous), gbk::kLabelReferenceTypo};
+            });
+  // Each slip has one right form, which its finding carries.
+  for (size_t i = before; i < findings.size(); ++i) {
+    const Finding& finding = findings[i];
+    FixWord(findings[i], CorrectedReference(finding.term,
+                                            text.substr(finding.textStart + finding.textLength)),
+            text);
+  }
 }
 
 // True when the subject the reference names ("…所述的装置，") is the subject of the first claim

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <string>
 
 #include "checks/further/WordFinding.h"
 #include "text/GbkText.h"
@@ -79,6 +80,16 @@ int DoubledChars(std::string_view text, int pos) {
   return 0;
 }
 
+// The one right form of what was found: the word once, the characterising phrase whole. A
+// phrase with "的" written twice ("激活剂的筛选激活剂的筛选") is more often a heading and the text
+// under it, their separator lost, than a slip: "" for it.
+std::string Corrected(const WordFound& found, std::string_view word) {
+  if (found.label != gbk::kLabelRepeated) return std::string(gbk::kCharacterisedBy);
+  const std::string_view once = word.substr(0, word.size() / 2);
+  if (once != gbk::kOf && Contains(once, gbk::kOf)) return {};
+  return std::string(once);
+}
+
 }  // namespace
 
 void CheckRepeatedWord(std::string_view text, std::vector<Finding>& findings) {
@@ -104,8 +115,12 @@ void CheckRepeatedWord(std::string_view text, std::vector<Finding>& findings) {
       pos += 2;
       continue;
     }
+    const size_t before = findings.size();
     AddWordFinding(findings, FindingCode::kRepeatedWord, found.label, text, pos,
                    found.length);
+    if (findings.size() > before) {
+      FixWord(findings.back(), Corrected(found, text.substr(pos, found.length)), text);
+    }
     pos += found.length;
   }
 }

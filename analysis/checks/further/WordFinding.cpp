@@ -18,3 +18,15 @@ void AddWordFinding(std::vector<Finding>& findings, FindingCode code, std::strin
   finding.term = std::string(word);
   findings.push_back(std::move(finding));
 }
+
+void FixWord(Finding& finding, std::string corrected, std::string_view text) {
+  if (corrected.empty()) return;
+  int end = finding.textStart + finding.textLength;
+  if (2 * corrected.size() == static_cast<size_t>(finding.textLength) &&
+      text.compare(static_cast<size_t>(finding.textStart), corrected.size(), corrected) == 0) {
+    while (WordAt(text, end, corrected)) end += Size(corrected);
+  }
+  std::string title = TitleReplacingBy(corrected);
+  finding.fix =
+      MakeFix(std::move(title), finding.textStart, end - finding.textStart, std::move(corrected));
+}

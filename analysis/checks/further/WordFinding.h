@@ -1,6 +1,7 @@
 // What the further checks share: a finding about words of the text, and the walk that finds them.
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -14,6 +15,11 @@
 // claim is shown once.
 void AddWordFinding(std::vector<Finding>& findings, FindingCode code, std::string_view label,
                     std::string_view text, int start, int length);
+
+// Gives a finding of AddWordFinding in `text` the fix that puts `corrected` (GBK) in place of its
+// word; nothing when `corrected` is empty. When `corrected` is the word's first half (a word
+// written twice), the copies written again behind it go too, so that one remains.
+void FixWord(Finding& finding, std::string corrected, std::string_view text);
 
 // HasAt for the walks of the further checks, which ask it at nearly every character: the first
 // two bytes are compared in line before the whole word. `word` is not empty.

@@ -1,0 +1,131 @@
+// The certain corrections: each fix's text once applied, renumbering with lists and ranges, the
+// refusals, and the choice of edits that go together.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "CheckCommand.h"
+#include "FixCommand.h"
+#include "result/Fix.h"
+#include "support/TestText.h"
+
+namespace {
+
+// The box's text (UTF-8 paragraphs) with one check's fixes applied, in UTF-8.
+std::string FixedOnce(const std::vector<std::string>& paragraphs) {
+  const std::string box = GbkParagraphs(paragraphs);
+  const CheckOutcome outcome = RunCheck(box, {.review = true});
+  return Utf8(ApplyFixes(box, FixesOf(outcome.result)));
+}
+
+// What the fixes of the finding with `code` say in refusal, UTF-8.
+std::string RefusalOf(const std::vector<std::string>& paragraphs, FindingCode code) {
+  const CheckOutcome outcome = RunCheck(GbkParagraphs(paragraphs), {.review = true});
+  for (const ClaimResult& claim : outcome.result.claims) {
+    for (const Finding& f : claim.findings) {
+      if (f.code == code) return Utf8(f.fixRefused);
+    }
+  }
+  return "(no finding)";
+}
+
+TEST(Fixes, EachCorrectionInTheUsersText) {
+  const std::string head = "1.一种装置，其特征在于，包括A。\r\n";
+  const std::pair<std::string, std::string> cases[] = {
+      {"2.据权利要求1所述的装置，B。", "2.根据权利要求1所述的装置，B。"},
+      {"2.如权力要求1所述的装置，B。", "2.如权利要求1所述的装置，B。"},
+      {"2.如利要求1所述的装置，B。", "2.如权利要求1所述的装置，B。"},
+      {"2.如权利要1所述的装置，B。", "2.如权利要求1所述的装置，B。"},
+      {"2.如权利2要求所述的装置，B。", "2.如权利要求2所述的装置，B。"},
+      {"2.如权利1要求1所述的装置，B。", "2.如权利要求1所述的装置，B。"},
+      {"2.根据权利要求1述的装置，B。", "2.根据权利要求1所述的装置，B。"},
+      {"2.根据根据权利要求1所述的装置，B。", "2.根据权利要求1所述的装置，B。"},
+      {"2.根据权利要求1所述的装置，所述所述B为C。", "2.根据权利要求1所述的装置，所述B为C。"},
+      {"2.根据权利要求1所述的装置，其特征在B的的C。", "2.根据权利要求1所述的装置，其特征在于B的C。"},
+      {"2.根据权利要求1所述的装置，其特性在于B。", "2.根据权利要求1所述的装置，其特征在于B。"},
+      {"2.根据权利要求1所述的装置，B，，C，， ,D。", "2.根据权利要求1所述的装置，B，C，D。"},
+      {"2.根据权利要求1所述的装置，B；。", "2.根据权利要求1所述的装置，B。"},
+      {"2.根据权利要求1所述的装置，B；", "2.根据权利要求1所述的装置，B。"},
+      {"2.根据权利要求1所述的装置，B 、 ", "2.根据权利要求1所述的装置，B 。 "},
+      // No certain correction: left as it is.
+      {"2.如权利权利1所述的装置，B。", "2.如权利权利1所述的装置，B。"},
+      {"2.如权利1要求3所述的装置，B。", "2.如权利1要求3所述的装置，B。"},
+      {"2.根据权利要求1所述的装置，B；。C；。", "2.根据权利要求1所述的装置，B；。C；。"},
+      {"2.根据权利要求1所述的装置，B，；C。", "2.根据权利要求1所述的装置，B，；C。"},
+      {"2.根据权利要求1所述的装置，B为A的材料A的材料。", "2.根据权利要求1所述的装置，B为A的材料A的材料。"},
+      {"2.根据权利要求1所述的装置，包括：", "2.根据权利要求1所述的装置，包括："},
+      {"2.根据权利要求1所述的装置，B为C", "2.根据权利要求1所述的装置，B为C"},
+  };
+  for (const auto& [claim, fixed] : cases) {
+    EXPECT_EQ(FixedOnce({head + claim}), Utf8(Gbk(head)) + fixed) << claim;
+  }
+}
+
+TEST(Fixes, RenumberingAfterAClaimWasDeleted) {
+  struct Case {
+    std::vector<std::string> claims, renumbered;
+  };
+  const Case cases[] = {
+      // Claim 3 deleted: lists, ranges of every sign, references in the text and independent
+      // claims that cite others.
+      {{"1.一种装置，其特征在于，A。", "2.根据权利要求1所述的装置，B。",
+        "4.根据权利要求1或2所述的装置，C。", "5.根据权利要求1～4中任一项所述的装置，D。",
+        "6.如权利要求2-4之一所述的装置，其中权利要求4的C为E。",
+        "7.根据权利要求4、5或6所述的装置，F。", "8.一种制备权利要求1至7任一项所述装置的方法。"},
+       {"1.一种装置，其特征在于，A。", "2.根据权利要求1所述的装置，B。",
+        "3.根据权利要求1或2所述的装置，C。", "4.根据权利要求1～3中任一项所述的装置，D。",
+        "5.如权利要求2-3之一所述的装置，其中权利要求3的C为E。",
+        "6.根据权利要求3、4或5所述的装置，F。", "7.一种制备权利要求1至6任一项所述装置的方法。"}},
+      // Claims out of order: each keeps the claim it meant.
+      {{"1.一种装置，其特征在于，A。", "3.根据权利要求2所述的装置，B。",
+        "2.根据权利要求1所述的装置，C。"},
+       {"1.一种装置，其特征在于，A。", "2.根据权利要求3所述的装置，B。",
+        "3.根据权利要求1所述的装置，C。"}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FixedOnce(c.claims), Utf8(GbkParagraphs(c.renumbered))) << c.claims[1];
+  }
+}
+
+TEST(Fixes, RenumberingRefusedWhenAReferenceIsNotOneClaim) {
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"1.一种装置，A。", "2.根据权利要求1所述的装置，B。", "4.根据权利要求3所述的装置，C。"},
+       "权利要求4引用的3：没有权利要求编号为此，无法确定所指"},
+      {{"1.一种装置，A。", "1.一种方法，B。", "3.根据权利要求1所述的方法，C。"},
+       "权利要求3引用的1：有两条以上权利要求编号为此，无法确定所指"},
+      {{"1.一种装置，A。", "3.根据权利要求1所述的装置，B。", "2.根据权利要求1所述的装置，C。",
+        "5.根据权利要求1-3中任一项所述的装置，D。"},
+       "权利要求5引用的1-3：所指的权利要求重新编号后不再连续"},
+      {{"1.一种装置，A。", "2.根据权利要求1所述的装置，B。"}, "(no finding)"},
+  };
+  for (const auto& [claims, why] : cases) {
+    EXPECT_EQ(RefusalOf(claims, FindingCode::kNumberingGap), why) << claims[1];
+  }
+}
+
+TEST(Fixes, OverlappingFixesWaitForTheNextCheck) {
+  // The renumbering and the slip both edit "权利要求3述": one check applies one of them, the
+  // next the other, and fixing the result again changes nothing.
+  const std::string box = GbkParagraphs({"1.一种装置，A。", "3.根据权利要求1述的装置，B。"});
+  const FixedText fixed = FixAll(box);
+  EXPECT_EQ(Utf8(fixed.text),
+            Utf8(GbkParagraphs({"1.一种装置，A。", "2.根据权利要求1所述的装置，B。"})));
+  EXPECT_EQ(FixAll(fixed.text).edits, 0);
+}
+
+TEST(Fixes, EditsPlacedForAFrontEnd) {
+  // A blank and a line break before the edit: the offset counts "\r\n" as one character.
+  const std::string box = Gbk("1.一种装置，A。\r\n2. 据权利要求1所述的装置，B。");
+  const CheckOutcome outcome = RunCheck(box, {.review = true});
+  const std::vector<const Fix*> fixes = FixesOf(outcome.result);
+  ASSERT_EQ(fixes.size(), 1u);
+  const FixEdit& edit = fixes[0]->edits[0];
+  EXPECT_EQ(edit.place.line, 2);
+  EXPECT_EQ(edit.place.column, 4);
+  EXPECT_EQ(edit.offset, 13);
+  EXPECT_EQ(edit.length, 5);
+  EXPECT_EQ(Utf8(fixes[0]->title), "改为“根据权利要求”");
+}
+
+}  // namespace
