@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "claims/ClaimNumbering.h"
+#include "claims/ClaimOpening.h"
 #include "claims/ClaimRecord.h"
 #include "result/Fix.h"
 #include "text/FixTexts.h"
@@ -26,26 +27,13 @@ NumberRun ReadRun(std::string_view text, int pos) {
   return {pos, end, DigitRunValue(text.substr(pos, end - pos))};
 }
 
-// The length of the list sign ("或者", "或", "、", "以及", "和", "及", "与") or, with `range`, the
-// range sign ("-", "~", "～", "—", "至", "到") at `pos` that a digit follows; 0 for none.
+// The length of the list sign (alternative or cumulative) or, with `range`, the range sign at
+// `pos` that a digit follows; 0 for none.
 int SignBeforeDigit(std::string_view text, int pos, bool range) {
-  static const CharSet kRangeSigns(gbk::kRangeSigns);
-  static const CharSet kCumulativeSigns(gbk::kCumulativeSigns);
-  int length = 0;
-  if (pos >= Size(text)) return 0;
-  if (range) {
-    if (text[pos] == '-' || text[pos] == '~') {
-      length = 1;
-    } else if (kRangeSigns.HasAt(text, pos)) {
-      length = 2;
-    }
-  } else if (HasAt(text, pos, gbk::kOrElse) || HasAt(text, pos, gbk::kAndAlso)) {
-    length = 4;
-  } else if (HasAt(text, pos, gbk::kOr) || HasAt(text, pos, gbk::kEnumComma) ||
-             kCumulativeSigns.HasAt(text, pos)) {
-    length = 2;
-  }
-  return length > 0 && pos + length < Size(text) && IsAsciiDigit(text[pos + length]) ? length : 0;
+  const ListSign sign = ListSignAt(text, pos);
+  if (sign.join == Join::kNone || (sign.join == Join::kRange) != range) return 0;
+  const int after = pos + sign.length;
+  return after < Size(text) && IsAsciiDigit(text[after]) ? sign.length : 0;
 }
 
 class Renumbering {
