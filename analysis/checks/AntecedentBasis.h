@@ -25,14 +25,15 @@ std::string ExtractTerm(std::string_view text, int pos);
 
 // True when `term` has a basis for the "所述" that ends at `pos` in the text of the claim at
 // `claimPos`: it occurs earlier in that text, or anywhere in the text of an ancestor within four
-// generations as the texts stand now. Also true when the term is shorter than 4 bytes (nothing to
+// generations, an ancestor before `claimPos` read with the brackets its own check found (the
+// report shows them; a term may not run across one). Also true when the term is shorter than 4 bytes (nothing to
 // check) or `claimPos` is not a position in g_claims.
 bool HasAntecedent(std::string_view term, int pos, int claimPos);
 
 // Runs the antecedent-basis step over the claims of one analysis, keeping what it learns about
 // the texts (indexes of long texts, which claims hold which words) from one claim to the next.
-// While a checker lives, records must not be added to g_claims, and the claims' texts must not
-// change except through its own Check.
+// While a checker lives, records must not be added to g_claims and the claims' texts must not
+// change. Claims are checked in list order, each once.
 class AntecedentChecker {
  public:
   AntecedentChecker();
@@ -49,9 +50,9 @@ class AntecedentChecker {
   std::unique_ptr<State> state_;
 };
 
-// Brackets in the text of the claim at `claimPos` every "所述" after the first "其特征在于" whose
-// term has no basis: "【所述】" for a plain term, "【所述弹簧(3)】" for a term with a reference
-// sign. Each bracket also becomes an antecedent finding of the record, with the span it encloses
-// in the text as it stood before and the term. Does nothing for a claim marked "【多引多】" or
-// without "其特征在于". Uses g_markSpans.
+// Gives the record of the claim at `claimPos` an antecedent finding for every "所述" after the
+// first "其特征在于" whose term has no basis, with the term and the span of the claim's text that
+// the report brackets: "所述" for a plain term ("【所述】"), "所述" and the term for one with a
+// reference sign ("【所述弹簧(3)】"). Does nothing for a claim marked "【多引多】" or without
+// "其特征在于". The text itself is left as it is.
 void CheckAntecedentBasis(int claimPos);
