@@ -251,7 +251,7 @@ void CClaimCheckDlg::OnCheck() {
   QTextCursor step(m_richEdit->document());
   step.beginEditBlock();
   PutTextIntoBox(shown);
-  HighlightMarks(u"【", u"】", g_markFormat);
+  HighlightMarks(RangesInBox(outcome.result.markInsides, shown), g_markFormat);
   step.endEditBlock();
   // The report reads from its summary down, wherever the selection left the view.
   m_richEdit->verticalScrollBar()->setValue(0);
@@ -356,9 +356,9 @@ void CClaimCheckDlg::PutTextIntoBox(const QString& text) {
   cursor.endEditBlock();
 }
 
-void CClaimCheckDlg::HighlightMarks(QStringView open, QStringView close,
+void CClaimCheckDlg::HighlightMarks(const QList<MarkRange>& ranges,
                                     const QTextCharFormat& format) {
-  m_richEdit->setTextCursor(MarkPainter(m_richEdit->document()).Colour(open, close, format));
+  m_richEdit->setTextCursor(MarkPainter(m_richEdit->document()).Colour(ranges, format));
 }
 
 #ifdef Q_OS_WIN

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QList>
 #include <QStringView>
 #include <string>
 
@@ -16,6 +17,7 @@ class QTextCharFormat;
 class QToolButton;
 class QTreeView;
 class ProblemListModel;
+struct MarkRange;
 
 class CClaimCheckDlg : public QDialog {
   Q_OBJECT
@@ -71,9 +73,9 @@ class CClaimCheckDlg : public QDialog {
 
   // Replaces the box's whole text with `text`, in the normal format, as one edit block.
   void PutTextIntoBox(const QString& text);
-  // Colours the text between each `open` and the next `close` with `format` and leaves the
-  // selection on the last coloured range, or on the whole text when nothing was coloured.
-  void HighlightMarks(QStringView open, QStringView close, const QTextCharFormat& format);
+  // Colours the ranges (the insides of the report's brackets, as the result records them) with
+  // `format` and leaves the selection on the last of them, or on the whole text when none.
+  void HighlightMarks(const QList<MarkRange>& ranges, const QTextCharFormat& format);
   void AddShortcuts();
   // The list with its filter 只看需修改 above it, wired to the box.
   QWidget* MakeProblemsPanel();

@@ -2,27 +2,31 @@
 
 #include <QTextDocument>
 
-QList<MarkRange> MarkPainter::FindRanges(QStringView text, QStringView open, QStringView close) {
+int BoxPositions::PositionOf(int32_t target) {
+  if (target < m_codePoint) m_unit = m_codePoint = 0;
+  while (m_codePoint < target && m_unit < m_text.size()) {
+    const QChar c = m_text[m_unit];
+    const bool pair =
+        c.isHighSurrogate() && m_unit + 1 < m_text.size() && m_text[m_unit + 1].isLowSurrogate();
+    m_codePoint += c == u'\n' ? 2 : 1;
+    m_unit += pair ? 2 : 1;
+  }
+  return static_cast<int>(m_unit);
+}
+
+QList<MarkRange> RangesInBox(const std::vector<TextSpan>& spans, QStringView boxText) {
   QList<MarkRange> ranges;
-  qsizetype pos = 0;
-  for (;;) {
-    // Both searches start at the same place, so a closing mark standing before the next opening
-    // mark is seen and ends the walk instead of pairing with a later one.
-    const qsizetype openAt = text.indexOf(open, pos);
-    if (openAt < 0) break;
-    const qsizetype inner = openAt + open.size();
-    const qsizetype closeAt = text.indexOf(close, pos);
-    if (closeAt <= inner) break;
-    ranges.append({static_cast<int>(inner), static_cast<int>(closeAt)});
-    pos = closeAt + close.size();
+  ranges.reserve(static_cast<qsizetype>(spans.size()));
+  BoxPositions positions(boxText);
+  for (const TextSpan& span : spans) {
+    const int start = positions.PositionOf(span.start);
+    ranges.append({start, positions.PositionOf(span.start + span.length)});
   }
   return ranges;
 }
 
-QTextCursor MarkPainter::Colour(QStringView open, QStringView close,
+QTextCursor MarkPainter::Colour(const QList<MarkRange>& ranges,
                                 const QTextCharFormat& format) const {
-  // toPlainText keeps one character per document position: a paragraph break becomes "\n".
-  const QList<MarkRange> ranges = FindRanges(m_document->toPlainText(), open, close);
   QTextCursor cursor(m_document);
   if (ranges.isEmpty()) {
     cursor.select(QTextCursor::Document);

@@ -1,10 +1,14 @@
-// Colouring of the marks in a document that shows a report: the text strictly between an opening
-// mark and the next closing mark gets a format of its own, the marks themselves keep theirs.
+// Colouring of the marks in a document that shows a report: the ranges the report's writer
+// recorded as the insides of its brackets get a format of its own, the brackets keep theirs.
 #pragma once
 
 #include <QList>
 #include <QStringView>
 #include <QTextCursor>
+#include <cstdint>
+#include <vector>
+
+#include "text/TextSpan.h"
 
 class QTextCharFormat;
 class QTextDocument;
@@ -17,23 +21,34 @@ struct MarkRange {
   friend bool operator==(const MarkRange&, const MarkRange&) = default;
 };
 
+// Positions in a box that holds a report, from the report's code points: a "\n" of the box stands
+// for the report's "\r\n", a surrogate pair for one code point.
+class BoxPositions {
+ public:
+  explicit BoxPositions(QStringView boxText) : m_text(boxText) {}
+
+  // The box position of the report's code point `target`. Places asked in ascending order cost
+  // one walk in all; a place behind the walk starts it again.
+  int PositionOf(int32_t target);
+
+ private:
+  QStringView m_text;
+  qsizetype m_unit = 0;
+  int32_t m_codePoint = 0;
+};
+
+// The box ranges of `spans`, code points of the report that the box holds as `boxText`.
+QList<MarkRange> RangesInBox(const std::vector<TextSpan>& spans, QStringView boxText);
+
 class MarkPainter {
  public:
   // `document` must outlive the painter.
   explicit MarkPainter(QTextDocument* document) : m_document(document) {}
 
-  // The ranges strictly between each `open` and the next `close`, walking `text` once from its
-  // start: after each pair the walk goes on behind its `close`. The walk stops at an `open` with
-  // no `close` after it, at a `close` that comes before the next `open`, and at a pair with
-  // nothing inside, so an unbalanced text yields only the ranges before the fault. An `open`
-  // inside a pair belongs to the inner text. Empty when `text` holds no pair; `open` and `close`
-  // must not be empty.
-  static QList<MarkRange> FindRanges(QStringView text, QStringView open, QStringView close);
-
-  // Applies `format` to every range FindRanges gives for the document's text, as one edit block
-  // (one undo step, or part of the caller's block). Returns a cursor selecting the last coloured
-  // range, or the whole text when nothing was coloured.
-  QTextCursor Colour(QStringView open, QStringView close, const QTextCharFormat& format) const;
+  // Applies `format` to every range, as one edit block (one undo step, or part of the caller's
+  // block). Returns a cursor selecting the last coloured range, or the whole text when there is
+  // none.
+  QTextCursor Colour(const QList<MarkRange>& ranges, const QTextCharFormat& format) const;
 
  private:
   QTextDocument* m_document;

@@ -8,32 +8,6 @@
 
 namespace {
 
-// Walks the box's text along the report's code points: a "\n" of the box stands for the report's
-// "\r\n", a surrogate pair for one code point.
-class BoxWalker {
- public:
-  explicit BoxWalker(QStringView text) : m_text(text) {}
-
-  // The box position of the report's code point `target`. Places asked in ascending order cost
-  // one walk in all; a place behind the walk starts it again.
-  int PositionOf(int32_t target) {
-    if (target < m_codePoint) m_unit = m_codePoint = 0;
-    while (m_codePoint < target && m_unit < m_text.size()) {
-      const QChar c = m_text[m_unit];
-      const bool pair =
-          c.isHighSurrogate() && m_unit + 1 < m_text.size() && m_text[m_unit + 1].isLowSurrogate();
-      m_codePoint += c == u'\n' ? 2 : 1;
-      m_unit += pair ? 2 : 1;
-    }
-    return static_cast<int>(m_unit);
-  }
-
- private:
-  QStringView m_text;
-  qsizetype m_unit = 0;
-  int32_t m_codePoint = 0;
-};
-
 int RangeStart(const QAbstractItemModel& rows, int row) {
   return rows.data(rows.index(row, 0), ProblemListModel::kRangeStartRole).toInt();
 }
@@ -54,7 +28,7 @@ int FirstRowWhere(const QAbstractItemModel& rows, Predicate after) {
 
 QList<MarkRange> FindingRangesInBox(const AnalysisResult& result, QStringView boxText) {
   QList<MarkRange> ranges;
-  BoxWalker walker(boxText);
+  BoxPositions walker(boxText);
   for (const ClaimResult& claim : result.claims) {
     for (size_t i = 0; i < claim.findings.size(); ++i) {
       const Finding& finding = claim.findings[i];
