@@ -1,10 +1,12 @@
 // The engine as the page calls it. Check(bytes, review) takes the box's text as GB18030 bytes (line
 // breaks "\r\n"), and whether the further checks run too ("更多检查"), and returns
 //   {shownText, messages, congratulation, outcome, sets, claims, problemClaims, problems,
-//    findings: [{claim, code, severity, mark, term, reportStart, reportLength}]}
+//    findings: [{claim, code, severity, mark, term, reportStart, reportLength}],
+//    markInsides: [start, length, start, length, …]}
 // with the text to show, the texts the check sent to the message sink, in order, the
 // congratulation to show once the text is on screen (null when none is due), the outcome's name
-// and the summary's counts, and every finding in report order. Every text of the engine is GB18030
+// and the summary's counts, every finding in report order, and the inside of every bracket the
+// report writes, which is what the page shows in red (the summary's "【 】" too). Every text of the engine is GB18030
 // bytes in a Uint8Array of its own, which the page decodes; codes, severities and the outcome are
 // ASCII names. Report places are code points of shownText, where "\r\n" counts two.
 #include <emscripten/bind.h>
@@ -68,6 +70,12 @@ val Check(const std::string& text, bool review) {
   checked.set("problemClaims", result.problemClaims);
   checked.set("problems", result.problems);
   checked.set("findings", Findings(result));
+  val insides = val::array();
+  for (const TextSpan& inside : result.markInsides) {
+    insides.call<void>("push", inside.start);
+    insides.call<void>("push", inside.length);
+  }
+  checked.set("markInsides", insides);
   return checked;
 }
 

@@ -40,10 +40,11 @@ function Utf16Offsets(text, places) {
   return offsets;
 }
 
-// The marks of a report: one per bracket, { start, end } UTF-16 offsets of its inside in
-// `shownText`, with the findings it shows ({ claim, code, severity, mark, term }), in order.
-// Findings come in report order, those of one merged bracket next to each other.
-function Marks(shownText, findings) {
+// The marks of a report: one per bracket of `insides` (start and length of each inside, in
+// turn), { start, end } UTF-16 offsets of its inside in `shownText`, with the findings it shows
+// ({ claim, code, severity, mark, term }; none for the summary's "【 】"), in order. Findings
+// come in report order, those of one merged bracket next to each other.
+function Marks(shownText, findings, insides) {
   // The same few marks come back again and again: each is decoded once.
   const decoded = new Map();
   const Decode = (bytes) => {
@@ -52,13 +53,13 @@ function Marks(shownText, findings) {
     return decoded.get(key);
   };
   const marks = [];
-  let last = null;
+  for (let i = 0; i < insides.length; i += 2) {
+    marks.push({ start: insides[i], end: insides[i] + insides[i + 1], findings: [] });
+  }
+  let mark = 0;
   for (const f of findings) {
-    if (!last || last.reportStart !== f.reportStart || last.reportLength !== f.reportLength) {
-      marks.push({ start: f.reportStart, end: f.reportStart + f.reportLength, findings: [] });
-    }
-    last = f;
-    marks.at(-1).findings.push({
+    while (marks[mark].start !== f.reportStart) ++mark;
+    marks[mark].findings.push({
       claim: f.claim,
       code: f.code,
       severity: f.severity,
@@ -90,7 +91,7 @@ export async function LoadChecker() {
       shownText,
       messages: outcome.messages.map(FromEngineBytes),
       congratulation: outcome.congratulation && FromEngineBytes(outcome.congratulation),
-      marks: Marks(shownText, outcome.findings),
+      marks: Marks(shownText, outcome.findings, outcome.markInsides),
       outcome: outcome.outcome,
       sets: outcome.sets,
       claims: outcome.claims,

@@ -56,6 +56,8 @@ async function OnCheck() {
   }
   ++checks;
   outcome.marks.forEach((mark, index) => {
+    // The summary's "【 】" is red, and no finding's.
+    if (mark.findings.length === 0) return;
     mark.key = `${checks}-${index}`;
     findingsOfMark.set(mark.key, mark.findings);
   });
