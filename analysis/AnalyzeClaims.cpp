@@ -1,6 +1,7 @@
 #include "AnalyzeClaims.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "report/AnnotatedReport.h"
 #include "checks/AntecedentBasis.h"
@@ -25,62 +26,41 @@ struct ProblemTotals {
   int problems = 0;  // sum of the records' problem counts
 };
 
-// Kind, subject, parents and claim set of the record at `pos`, and its tags.
+// Kind, subject, parents and claim set of the record at `pos`.
 void CompleteRecord(int pos, int32_t& currentLeader) {
   ClaimRecord& record = g_claims[pos];
   record.opening = ReadClaimOpening(record.text);
   record.subject = RecognizeSubject(record.text, record.opening, record.isIndependent);
   if (Size(record.subject) < kMinSubjectBytes) record.subject.clear();
-  // The kind tag stands first in the head; the kind is known once the subject is read.
-  record.head.clear();
-  AppendKindAndSubjectTags(record.head, record.isIndependent, record.number, record.subject);
   if (!record.isIndependent) {
     record.parentRefs = DedupeNumberList(record.opening.parentList);
     record.parentNumbers = ParentNumbersOf(record.parentRefs);
-    AppendParentTag(record.head, record.parentNumbers);
     ResolveParents(pos);
   }
   AssignClaimSet(record, currentLeader);
 }
 
-// Runs every check on the record at `pos` in the fixed order and counts its problems.
+// Runs every check on the record at `pos` in the fixed order and counts its problems: one for
+// each finding, as each finding is one mark of the report.
 void CheckRecord(int pos, AntecedentChecker& antecedents, const AnalysisOptions& options,
                  ProblemTotals& totals) {
   ClaimRecord& record = g_claims[pos];
-  record.marks.clear();
   record.findings.clear();
   CheckNumbering(pos);
   CheckSuspectedIndependent(pos);
   CheckReferenceFormat(pos);
   CheckParents(pos);
   CheckSubject(pos);
-  // Run on the text before the antecedent brackets go in, shown after the wording's marks.
+  // Shown after the wording's marks.
   std::vector<Finding> further;
   if (options.review) RunFurtherChecks(record, record.text, further);
   if (!record.multiMulti) antecedents.Check(pos);
   CheckWording(pos);
-  for (Finding& finding : further) {
-    record.marks += MarkOf(finding);
-    record.findings.push_back(std::move(finding));
-  }
-  // Counted part by part: a text ending in a lone lead byte would otherwise swallow the first
-  // byte of the first mark, and a shown mark would go uncounted.
-  record.problemCount = CountOccurrences(record.text, gbk::kMarkOpen) +
-                        CountOccurrences(record.marks, gbk::kMarkOpen);
+  std::move(further.begin(), further.end(), std::back_inserter(record.findings));
+  record.problemCount = static_cast<int32_t>(record.findings.size());
   if (record.problemCount > 0) {
     ++totals.claims;
     totals.problems += record.problemCount;
-  }
-  record.marks = ReplaceAll(record.marks, gbk::kMarkJoint, "|");
-}
-
-void NumberProblemClaims(int problemClaims) {
-  int k = 0;
-  for (ClaimRecord& record : g_claims) {
-    if (record.problemCount <= 0) continue;
-    ++k;
-    record.head.insert(0, std::string(gbk::kProblemTag) + std::to_string(problemClaims) + "-" +
-                              std::to_string(k) + "]");
   }
 }
 
@@ -127,7 +107,6 @@ Outcome OutcomeOf(const AnalysisResult& result) {
 void ResetAnalysis() {
   g_claims.Empty();
   g_paragraphs = {};
-  g_markSpans = {};
 }
 
 AnalysisResult AnalyzeToResult(const std::string& text, const AnalysisOptions& options) {
@@ -150,7 +129,6 @@ AnalysisResult AnalyzeToResult(const std::string& text, const AnalysisOptions& o
     CheckRecord(pos, antecedents, options, totals);
   }
   RenumberClaims();
-  NumberProblemClaims(totals.claims);
   result.problemClaims = totals.claims;
   result.problems = totals.problems;
   result.claims.reserve(g_claims.Count());

@@ -11,7 +11,7 @@ struct AnalysisOptions {
   bool review = false;  // also run the further checks (FurtherChecks.h); their marks count too
 };
 
-// Empties g_claims, g_paragraphs and g_markSpans, as every analysis needs them to be first.
+// Empties g_claims and g_paragraphs, as every analysis needs them to be first.
 void ResetAnalysis();
 
 // Splits `text` (GBK, normalised, paragraphs separated by "\r\n") into g_paragraphs, gathers the

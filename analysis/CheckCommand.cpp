@@ -108,6 +108,21 @@ int LeadingBlanks(std::string_view text) {
   return pos;
 }
 
+// Resets the analysis and analyses the normalised text; the findings' places in the box's text
+// are left to the caller.
+CheckOutcome AnalyzeNormalized(std::string normalized, const AnalysisOptions& options,
+                               CheckPlaces places) {
+  ResetAnalysis();
+  CheckOutcome outcome;
+  outcome.result = AnalyzeToResult(normalized, options);
+  outcome.checked = !outcome.result.claims.empty();
+  outcome.shownText = outcome.checked
+                          ? WriteReport(outcome.result, normalized, (places & kPlacesInReport) != 0)
+                          : std::move(normalized);
+  outcome.congratulate = outcome.result.outcome == Outcome::kClean;
+  return outcome;
+}
+
 }  // namespace
 
 std::string NormalizeClaimsText(std::string_view boxText, SourceMap* map) {
@@ -147,15 +162,16 @@ CheckOutcome RunCheck(std::string_view boxText, const AnalysisOptions& options,
                       CheckPlaces places) {
   const bool inUserText = (places & kPlacesInUserText) != 0;
   SourceMap map;
-  std::string normalized = NormalizeClaimsText(boxText, inUserText ? &map : nullptr);
-  ResetAnalysis();
-  CheckOutcome outcome;
-  outcome.result = AnalyzeToResult(normalized, options);
-  outcome.checked = !outcome.result.claims.empty();
-  outcome.shownText = outcome.checked
-                          ? WriteReport(outcome.result, normalized, (places & kPlacesInReport) != 0)
-                          : std::move(normalized);
+  CheckOutcome outcome =
+      AnalyzeNormalized(NormalizeClaimsText(boxText, inUserText ? &map : nullptr), options, places);
   if (inUserText) LocateFindings(outcome.result, boxText, map);
-  outcome.congratulate = outcome.result.outcome == Outcome::kClean;
   return outcome;
+}
+
+CheckOutcome RunCheck(std::string&& boxText, const AnalysisOptions& options,
+                      CheckPlaces places) {
+  if ((places & kPlacesInUserText) != 0) return RunCheck(std::string_view(boxText), options, places);
+  std::string normalized = NormalizeClaimsText(boxText);
+  std::string().swap(boxText);
+  return AnalyzeNormalized(std::move(normalized), options, places);
 }

@@ -44,3 +44,8 @@ struct CheckOutcome {
 // once the text is on screen.
 CheckOutcome RunCheck(std::string_view boxText, const AnalysisOptions& options = {},
                       CheckPlaces places = kPlacesAll);
+
+// RunCheck of a text the caller gives up: unless its places are asked for, it is released once
+// normalised, so that it is not held beside the analysis and the report.
+CheckOutcome RunCheck(std::string&& boxText, const AnalysisOptions& options = {},
+                      CheckPlaces places = kPlacesAll);

@@ -1,6 +1,6 @@
 // The application: start-up, the main window's run, and the message boxes of the whole program.
 //
-// The claims of a check (g_claims, g_paragraphs, g_markSpans) and the stop characters of the
+// The claims of a check (g_claims, g_paragraphs) and the stop characters of the
 // antecedent check (g_termStopChars) are objects of static storage in the engine: they exist
 // before the application starts and stay until the process ends, so every command of the window
 // finds them.

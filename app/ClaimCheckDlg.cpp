@@ -257,7 +257,7 @@ void CClaimCheckDlg::OnCheck() {
   QTextCursor step(m_richEdit->document());
   step.beginEditBlock();
   PutTextIntoBox(FromEngineText(outcome.shownText));
-  HighlightMarks(u"【", u"】", g_markFormat);
+  HighlightMarks(SpanRangesInBox(outcome.result.markInsides, outcome.shownText), g_markFormat);
   step.endEditBlock();
   // The report reads from its summary down, wherever the selection left the view.
   m_richEdit->verticalScrollBar()->setValue(0);
@@ -359,9 +359,9 @@ void CClaimCheckDlg::PutTextIntoBox(const QString& text) {
   cursor.endEditBlock();
 }
 
-void CClaimCheckDlg::HighlightMarks(QStringView open, QStringView close,
+void CClaimCheckDlg::HighlightMarks(const std::vector<BoxRange>& ranges,
                                     const QTextCharFormat& format) {
-  m_richEdit->setTextCursor(MarkPainter(m_richEdit->document()).Colour(open, close, format));
+  m_richEdit->setTextCursor(MarkPainter(m_richEdit->document()).Colour(ranges, format));
 }
 
 #ifdef Q_OS_WIN

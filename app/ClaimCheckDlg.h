@@ -6,6 +6,9 @@
 #include <QDialog>
 #include <QIcon>
 #include <QStringView>
+#include <vector>
+
+#include "report/BoxRanges.h"
 
 class QCheckBox;
 class QHBoxLayout;
@@ -72,9 +75,9 @@ class CClaimCheckDlg : public QDialog {
 
   // Replaces the box's whole text with `text`, in the normal format, as one edit block.
   void PutTextIntoBox(const QString& text);
-  // Colours the text between each `open` and the next `close` with `format` and leaves the
-  // selection on the last coloured range, or on the whole text when nothing was coloured.
-  void HighlightMarks(QStringView open, QStringView close, const QTextCharFormat& format);
+  // Colours the ranges (the insides of the report's brackets, as the result records them) with
+  // `format` and leaves the selection on the last of them, or on the whole text when none.
+  void HighlightMarks(const std::vector<BoxRange>& ranges, const QTextCharFormat& format);
   // The parts of the window, top to bottom, each wired to what it drives: the box beside the
   // problems list; the row of buttons, whose widgets are appended to `tabOrder` in order; the
   // status line with the list's switch.

@@ -226,7 +226,7 @@ int CheckOne(const QString& path, bool withHeader, const CheckOptions& options, 
   if (!engineText) return kExitNotChecked;
   // The report shows no places; the findings as data stand where the user's text has them.
   const CheckOutcome outcome =
-      RunCheck(*engineText, {options.review},
+      RunCheck(std::move(*engineText), {options.review},
                options.format == OutputFormat::Report ? kPlacesNone : kPlacesInUserText);
   engineText.reset();
   const int status = StatusOf(outcome.result, options);

@@ -56,6 +56,11 @@ TEST(AntecedentBasis, WhereTermsAreLookedFor) {
       {{one}, "1", "包括所述弹簧。"}, {{one, c(2, "1"), c(3, "1或2")}, "1或3", shell},
       // a claim that is its own parent holds the term after its "所述"
       {{one}, "2", shell}, {{one}, "1", "其特征在于，包括A，所述"},
+      // no term runs across a bracket of a claim checked before: "【所述】连接" holds no "述连"
+      {{one, "2.根据权利要求1所述的装置，其特征在于，所述连接为圆形。"}, "2",
+       "其特征在于，【所述】述连为圆形。"},
+      {{one, "2.根据权利要求1所述的装置，其特征在于，所述连接、所述述连。"}, "2",
+       "其特征在于，所述述连为圆形。"},
   };
   // clang-format on
   for (const BasisCase& k : cases) {

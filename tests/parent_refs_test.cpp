@@ -65,8 +65,8 @@ TEST(ParentRefs, OnlyDependentClaimsAreParsed) {
                        "2.根据权利要求1和2所述的装置，其特征在于，包括A。"}));
   ASSERT_EQ(g_claims.Count(), 2);
   EXPECT_TRUE(g_claims[0].parentNumbers.empty());
-  EXPECT_EQ(Utf8(g_claims[0].head), "[独权1][装置]");
-  EXPECT_EQ(Utf8(g_claims[1].head), "★[Err1-1][从权2][装置][父?]");
+  EXPECT_EQ(HeadOf(0), "[独权1][装置]");
+  EXPECT_EQ(HeadOf(1), "★[Err1-1][从权2][装置][父?]");
   EXPECT_EQ(MarksOf(1), "【引用父权编号时格式有误】");
 }
 

@@ -51,6 +51,18 @@ QStringList RedRuns(const QTextDocument& document, bool inBox = true) {
   return runs;
 }
 
+// "position:text" of each red run of the box, in order.
+QStringList RedRunsAt(const QTextDocument& document) {
+  QStringList runs;
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      if (it.fragment().charFormat() != g_markFormat) continue;
+      runs.append(QString::number(it.fragment().position()) + u':' + it.fragment().text());
+    }
+  }
+  return runs;
+}
+
 }  // namespace
 
 class TestClaimCheckDlg : public QObject {
@@ -211,6 +223,44 @@ class TestClaimCheckDlg : public QObject {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z,
                     Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(Box()->toPlainText(), done);
+  }
+
+  // The box is red exactly where the result says the report's brackets hold something, the
+  // summary's "【 】" included, whatever the box counts in positions.
+  void redRangesAreTheResults_data() {
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<bool>("review");
+    QTest::addColumn<int>("ranges");
+    QTest::newRow("the cup example, a character outside the BMP before the marks")
+        << kWorkedExample << false << 3;
+    QTest::newRow("更多检查") << kWorkedExample + u"\n5.根据权利要求1所述的杯子，其特征在于，优选杯盖。"_s
+                          << true << 4;
+    QTest::newRow("no summary: every claim dependent")
+        << u"1.根据权利要求1所述的杯子，其特征在于，所述手柄。"_s << false << 1;
+    QTest::newRow("a mark in a second paragraph; brackets the user typed are gone")
+        << u"1.一种杯子，【其】特征在于，\n所述手柄。\n2.根据权利要求1所述的杯子，其特征在于，A。"_s
+        << false << 2;
+  }
+  void redRangesAreTheResults() {
+    QFETCH(QString, pasted);
+    QFETCH(bool, review);
+    QFETCH(int, ranges);
+    // Byte spans of the report, counted here in the box's positions by decoding what is before.
+    const CheckOutcome outcome = RunCheck(ToEngineText(pasted), {.review = review}, kPlacesNone);
+    const std::string_view report = outcome.shownText;
+    QStringList expected;
+    for (const TextSpan& inside : outcome.result.markInsides) {
+      const auto start = static_cast<size_t>(inside.start);
+      expected.append(QString::number(FromEngineText(report.substr(0, start)).size()) + u':' +
+                      FromEngineText(report.substr(start, static_cast<size_t>(inside.length))));
+    }
+    QCOMPARE(expected.size(), ranges);
+    Open();
+    Button(u"更多检查"_s)->setChecked(review);
+    Paste(pasted);
+    Button(u"开始检查"_s)->click();
+    QCOMPARE(RedRunsAt(*Box()->document()), expected);
+    Button(u"更多检查"_s)->setChecked(false);
   }
 
   // After a check of the cup example, keys and clicks go from finding to finding: what the box

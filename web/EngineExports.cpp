@@ -3,13 +3,14 @@
 // Check(bytes, review) takes the box's text as GB18030 bytes (line breaks "\r\n") and whether the
 // further checks run too ("更多检查"), and returns
 //   {shownText, messages, congratulation, checked, statusLine,
-//    findings: [{claim, severity, inside, explanation, start, end}]}
+//    findings: [{claim, severity, inside, explanation, start, end}], redRanges: [start, end, …]}
 // with the text to show, the texts the check sent to the message sink, in order, the
 // congratulation to show once the text is on screen (null when none is due), whether a claim was
 // found and analysed, the status line, and every finding in report order: its claim's number, its
 // severity's name, the inside of its mark as the report shows it, its explanation, and the range
 // of that inside in shownText as the page holds it (UTF-16 offsets, each "\r\n" one "\n"; the
-// findings of a merged bracket share theirs).
+// findings of a merged bracket share theirs), and the inside of every bracket the report writes,
+// the summary's "【 】" too, in the same offsets: what the page shows in red.
 //
 // Texts() returns {severityWords: {fix, review, note}, reportName}: the words the page shows of a
 // severity, and the name a saved report is offered under, without its ending.
@@ -78,6 +79,12 @@ val Check(const std::string& text, bool review) {
   checked.set("checked", outcome.checked);
   checked.set("statusLine", Bytes(StatusLine(outcome.result)));
   checked.set("findings", Findings(outcome.result, outcome.shownText));
+  val red = val::array();
+  for (const BoxRange& range : SpanRangesInBox(outcome.result.markInsides, outcome.shownText)) {
+    red.call<void>("push", range.start);
+    red.call<void>("push", range.end);
+  }
+  checked.set("redRanges", red);
   return checked;
 }
 

@@ -141,27 +141,24 @@ class TermFinder {
   std::unique_ptr<TextIndex> index_;
 };
 
-void InsertBrackets(std::string& text) {
-  std::string marked;
-  marked.reserve(text.size() + 4 * g_markSpans.size());
-  int copied = 0;
-  for (const MarkSpan& span : g_markSpans) {
-    marked.append(text, copied, span.start - copied).append(gbk::kMarkOpen);
-    marked.append(text, span.start, span.length).append(gbk::kMarkClose);
-    copied = span.start + span.length;
-  }
-  marked.append(text, copied);
-  text.swap(marked);
-}
+// The second character of "所述": a term that begins with it may have stood across a bracket.
+constexpr std::string_view kSaidTail = gbk::kSaid.substr(2);
 
-// The finding of the bracket that `span` of the record's text is about to get.
-void AddTextFinding(ClaimRecord& record, const MarkSpan& span, const std::string& term) {
+void AddTextFinding(ClaimRecord& record, int start, int length, const std::string& term) {
   Finding finding;
   finding.code = FindingCode::kAntecedent;
-  finding.textStart = span.start;
-  finding.textLength = span.length;
+  finding.textStart = start;
+  finding.textLength = length;
   finding.term = term;
   record.findings.push_back(std::move(finding));
+}
+
+// True when `at` is the "述" of a "所述" that the record's check bracketed alone, as "【所述】".
+bool IsBracketedSaidTail(const ClaimRecord& record, int at) {
+  return std::any_of(record.findings.begin(), record.findings.end(), [&](const Finding& f) {
+    return f.code == FindingCode::kAntecedent && f.textLength == Size(gbk::kSaid) &&
+           f.textStart + Size(kSaidTail) == at;
+  });
 }
 
 }  // namespace
@@ -205,22 +202,34 @@ struct AntecedentChecker::State {
   // Claims reached by the current ancestor walk carry its epoch.
   std::vector<uint32_t> reachedEpoch;
   uint32_t epoch = 0;
-  // Term search in each claim's text by position, dropped when brackets change the text. A table
-  // rather than a map: neighbouring claims are asked about together, and stay near in memory.
+  // Term search in each claim's text by position. A table rather than a map: neighbouring
+  // claims are asked about together, and stay near in memory.
   std::vector<TermFinder> finders;
-  // For every four-byte window, the claims whose text held it when the map was built, ascending.
-  // Brackets never create an occurrence of a term, so the lists can only hold too much, and
-  // every candidate is confirmed on its text as it stands.
+  // For every four-byte window, the claims whose text holds it, ascending. A list may hold a
+  // claim whose only occurrence a bracket breaks (see Holds), so every candidate is confirmed.
   std::unordered_map<uint32_t, std::vector<int>> claimsWithWindow;
   bool windowsIndexed = false;
+  // The claims before this position have had their check: their brackets stand in their texts.
+  int bracketedBefore = 0;
 
   int FirstOccurrence(int claimPos, std::string_view term) {
     if (finders.size() < static_cast<size_t>(g_claims.Count())) finders.resize(g_claims.Count());
     return finders[claimPos].FirstOccurrence(g_claims[claimPos].text, term);
   }
 
+  // True when the text of the claim at `claimPos` holds `term` with the brackets its check put
+  // in, which the texts themselves never get: the report writes them. A bracket breaks only an
+  // occurrence that begins at the "述" of a "【所述】" ("【所述】手柄" holds no "述手"), since no
+  // term holds "所", a stop character, and a term with a reference sign ends at its ")".
   bool Holds(int claimPos, std::string_view term) {
-    return FirstOccurrence(claimPos, term) != kNotFound;
+    const int first = FirstOccurrence(claimPos, term);
+    if (first == kNotFound) return false;
+    if (claimPos >= bracketedBefore || !HasAt(term, 0, kSaidTail)) return true;
+    const ClaimRecord& record = g_claims[claimPos];
+    for (int at = first; at != kNotFound; at = FindFrom(record.text, term, at + Size(kSaidTail))) {
+      if (!IsBracketedSaidTail(record, at)) return true;
+    }
+    return false;
   }
 
   void IndexWindows() {
@@ -282,12 +291,11 @@ AntecedentChecker::~AntecedentChecker() = default;
 
 void AntecedentChecker::Check(int claimPos) {
   ClaimRecord& record = g_claims[claimPos];
+  state_->bracketedBefore = claimPos;
   if (record.multiMulti) return;
-  g_markSpans.clear();
   const int characterised = FindFrom(record.text, gbk::kCharacterisedBy);
   if (characterised == kNotFound) return;
-  // The ancestors are walked at most once per claim, and each term asked of them at most once:
-  // the texts do not change until the brackets go in.
+  // The ancestors are walked at most once per claim, and each term asked of them at most once.
   std::vector<int> ancestors;
   bool walked = false;
   std::unordered_map<std::string, bool> ancestorsHold;
@@ -307,18 +315,14 @@ void AntecedentChecker::Check(int claimPos) {
     }
     if (known->second) continue;
     const bool withSign = term.back() == ')';
-    const MarkSpan span{said, saidLength + (withSign ? Size(term) : 0)};
-    g_markSpans.push_back(span);
-    AddTextFinding(record, span, term);
+    AddTextFinding(record, said, saidLength + (withSign ? Size(term) : 0), term);
   }
-  if (g_markSpans.empty()) return;
-  InsertBrackets(record.text);
-  if (static_cast<size_t>(claimPos) < state_->finders.size()) state_->finders[claimPos] = {};
 }
 
 bool HasAntecedent(std::string_view term, int pos, int claimPos) {
   if (Size(term) < kMinTermBytes || claimPos < 0 || claimPos >= g_claims.Count()) return true;
   AntecedentChecker::State state;
+  state.bracketedBefore = claimPos;
   const int first = state.FirstOccurrence(claimPos, term);
   if (first != kNotFound && first < pos) return true;
   return state.AncestorsHold(state.Ancestors(claimPos), term);

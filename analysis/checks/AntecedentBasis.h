@@ -25,14 +25,15 @@ std::string ExtractTerm(std::string_view text, int pos);
 
 // True when `term` has a basis for the "所述" that ends at `pos` in the text of the claim at
 // `claimPos`: it occurs earlier in that text, or anywhere in the text of an ancestor within four
-// generations as the texts stand now. Also true when the term is shorter than 4 bytes (nothing to
+// generations, an ancestor before `claimPos` read with the brackets its own check found (the
+// report shows them; a term may not run across one). Also true when the term is shorter than 4 bytes (nothing to
 // check) or `claimPos` is not a position in g_claims.
 bool HasAntecedent(std::string_view term, int pos, int claimPos);
 
 // Runs the antecedent-basis step over the claims of one analysis, keeping what it learns about
 // the texts (indexes of long texts, which claims hold which words) from one claim to the next.
-// While a checker lives, records must not be added to g_claims, and the claims' texts must not
-// change except through its own Check.
+// While a checker lives, records must not be added to g_claims and the claims' texts must not
+// change. Claims are checked in list order, each once.
 class AntecedentChecker {
  public:
   AntecedentChecker();

@@ -4,10 +4,8 @@
 
 ClaimList g_claims;
 std::vector<std::string> g_paragraphs;
-std::vector<MarkSpan> g_markSpans;
 
 void AddClaimFinding(ClaimRecord& record, FindingCode code, std::string_view mark) {
-  record.marks += mark;
   Finding finding;
   finding.code = code;
   finding.label = mark;

@@ -3,18 +3,11 @@
 #include <algorithm>
 
 #include "claims/ClaimNumbering.h"
+#include "claims/ClaimRecord.h"
 #include "text/GbkTexts.h"
 #include "text/TextWalker.h"
 
 namespace {
-
-void AppendSummary(std::string& report, const AnalysisResult& result) {
-  report.append(gbk::kSummarySets).append(std::to_string(result.sets));
-  report.append(gbk::kSummaryClaims).append(std::to_string(result.claims.size()));
-  report.append(gbk::kSummaryProblemClaims).append(std::to_string(result.problemClaims));
-  report.append(gbk::kSummaryProblems).append(std::to_string(result.problems));
-  report.append(gbk::kSummaryTail).append("\r\n\r\n");
-}
 
 void AppendHead(std::string& report, const ClaimResult& claim, int problemClaims) {
   if (claim.problemNumber > 0) {
@@ -66,26 +59,37 @@ class ClaimText {
   size_t copied = 0;
 };
 
-// The claim's own marks in one bracket, "【A|B|C】", and the claim's text with a bracket around
-// each antecedent span. The findings' report places are left as byte spans.
-void AppendMarksAndText(std::string& report, ClaimResult& claim, ClaimText text) {
+// The span of `report` from byte `from` to its end.
+TextSpan SpanFrom(const std::string& report, size_t from) {
+  return {static_cast<int32_t>(from), static_cast<int32_t>(report.size() - from)};
+}
+
+// Writes a claim's part of the report after its tags: its own marks in one bracket,
+// "【A|B|C】", then a blank and its text with a bracket around each antecedent span. Records
+// where the marks and the text went in `record`, where each bracket's inside went in `insides`
+// and in the findings it shows (byte spans of the report).
+void AppendMarksAndText(std::string& report, ClaimResult& claim, ClaimText text,
+                        ClaimRecord& record, std::vector<TextSpan>& insides) {
   std::vector<Finding>& findings = claim.findings;
   size_t next = 0;
+  const size_t marksStart = report.size();
   if (next < findings.size() && findings[next].code != FindingCode::kAntecedent) {
     report.append(gbk::kMarkOpen);
-    const auto inside = static_cast<int32_t>(report.size());
+    const size_t inside = report.size();
     for (; next < findings.size() && findings[next].code != FindingCode::kAntecedent; ++next) {
-      if (static_cast<int32_t>(report.size()) > inside) report.push_back('|');
+      if (report.size() > inside) report.push_back('|');
       AppendMarkInside(report, findings[next]);
     }
-    const auto length = static_cast<int32_t>(report.size()) - inside;
+    insides.push_back(SpanFrom(report, inside));
     for (size_t i = 0; i < next; ++i) {
-      findings[i].reportStart = inside;
-      findings[i].reportLength = length;
+      findings[i].reportStart = insides.back().start;
+      findings[i].reportLength = insides.back().length;
     }
     report.append(gbk::kMarkClose);
   }
+  record.marks = SpanFrom(report, marksStart);
   report.append(" ");
+  const size_t textStart = report.size();
   for (; next < findings.size(); ++next) {
     Finding& finding = findings[next];
     const auto start = static_cast<size_t>(finding.textStart);
@@ -93,31 +97,63 @@ void AppendMarksAndText(std::string& report, ClaimResult& claim, ClaimText text)
     report.append(gbk::kMarkOpen);
     finding.reportStart = static_cast<int32_t>(report.size());
     finding.reportLength = finding.textLength;
+    insides.push_back({finding.reportStart, finding.reportLength});
     text.AppendUpTo(report, start + static_cast<size_t>(finding.textLength));
     report.append(gbk::kMarkClose);
   }
   text.AppendRest(report);
+  record.bracketedText = SpanFrom(report, textStart);
 }
 
-// Turns the findings' byte spans in the report into code points, in one walk: findings stand in
-// the report in the order of the claims and of each claim's findings, the merged bracket's
-// sharing one span.
+// Room for the whole report: the analysed text holds every claim's text, and the rest is
+// bounded claim by claim, so that the report is written into one buffer that never moves.
+size_t ReportRoom(const AnalysisResult& result, std::string_view analysedText) {
+  constexpr size_t kSummaryAndClosing = 512;
+  // A set header, the problem and kind tags with their numbers, the blanks and line breaks.
+  constexpr size_t kClaimFrame = 96;
+  constexpr size_t kParentItem = 5;  // "9999;"
+  constexpr size_t kBrackets = 8;    // "【】", or a "|" between marks
+  size_t room = analysedText.size() + kSummaryAndClosing;
+  for (const ClaimResult& claim : result.claims) {
+    room += kClaimFrame + claim.subject.size() + kParentItem * claim.parents.size();
+    for (const Finding& finding : claim.findings) {
+      room += finding.label.size() + finding.term.size() + kBrackets;
+    }
+  }
+  return room;
+}
+
+// The byte at which the inside of the summary's "【 】" begins, within its last part.
+constexpr size_t kSummaryBlank = gbk::kSummaryTail.find(gbk::kMarkOpen) + gbk::kMarkOpen.size();
+static_assert(gbk::kSummaryTail.substr(kSummaryBlank, 3) == " \xA1\xBF");
+
+void AppendSummary(std::string& report, const AnalysisResult& result,
+                   std::vector<TextSpan>& insides) {
+  report.append(gbk::kSummarySets).append(std::to_string(result.sets));
+  report.append(gbk::kSummaryClaims).append(std::to_string(result.claims.size()));
+  report.append(gbk::kSummaryProblemClaims).append(std::to_string(result.problemClaims));
+  report.append(gbk::kSummaryProblems).append(std::to_string(result.problems));
+  insides.push_back({static_cast<int32_t>(report.size() + kSummaryBlank), 1});
+  report.append(gbk::kSummaryTail).append("\r\n\r\n");
+}
+
+// Turns the report's byte spans in the result, the brackets' and the findings', into code
+// points, in one walk: the findings stand in the report in the order of the brackets, those of
+// one bracket sharing its span.
 void CountReportPlaces(std::string_view report, AnalysisResult& result) {
   TextWalker walker(report);
-  for (ClaimResult& claim : result.claims) {
-    int32_t lastStart = -1;
-    int32_t start = 0;
-    int32_t length = 0;
-    for (Finding& finding : claim.findings) {
-      if (finding.reportStart != lastStart) {
-        lastStart = finding.reportStart;
-        start = walker.CodePointsBefore(static_cast<size_t>(finding.reportStart));
-        length = walker.CodePointsBefore(static_cast<size_t>(finding.reportStart) +
-                                         static_cast<size_t>(finding.reportLength)) -
-                 start;
-      }
-      finding.reportStart = start;
-      finding.reportLength = length;
+  auto claim = result.claims.begin();
+  size_t next = 0;  // the first finding of *claim still in bytes
+  for (TextSpan& inside : result.markInsides) {
+    const int32_t byteStart = inside.start;
+    inside.start = walker.CodePointsBefore(static_cast<size_t>(byteStart));
+    inside.length = walker.CodePointsBefore(static_cast<size_t>(byteStart + inside.length)) -
+                    inside.start;
+    for (;; ++next) {
+      for (; claim != result.claims.end() && next == claim->findings.size(); ++claim) next = 0;
+      if (claim == result.claims.end() || claim->findings[next].reportStart != byteStart) break;
+      claim->findings[next].reportStart = inside.start;
+      claim->findings[next].reportLength = inside.length;
     }
   }
 }
@@ -142,24 +178,23 @@ void AppendParentTag(std::string& head, const std::vector<int32_t>& numbers) {
 }
 
 std::string WriteReport(AnalysisResult& result, std::string_view analysedText, bool inCodePoints) {
-  size_t size = analysedText.size() + 512;
-  for (const ClaimResult& claim : result.claims) {
-    size += 64;
-    for (const Finding& finding : claim.findings) {
-      size += finding.label.size() + finding.term.size() + 8;
-    }
-  }
   std::string report;
-  report.reserve(size);
-  if (result.sets > 0) AppendSummary(report, result);
+  report.reserve(ReportRoom(result, analysedText));
+  result.markInsides.clear();
+  if (result.sets > 0) AppendSummary(report, result, result.markInsides);
   int sets = 0;
-  for (ClaimResult& claim : result.claims) {
+  for (size_t pos = 0; pos < result.claims.size(); ++pos) {
+    ClaimResult& claim = result.claims[pos];
+    ClaimRecord& record = g_claims[static_cast<int>(pos)];
     if (claim.independent) {
       ++sets;
       report.append(gbk::kSetHeaderHead).append(std::to_string(sets)).append(gbk::kSetHeaderTail);
     }
+    const size_t head = report.size();
     AppendHead(report, claim, result.problemClaims);
-    AppendMarksAndText(report, claim, ClaimText(result, claim, analysedText));
+    record.head = SpanFrom(report, head);
+    AppendMarksAndText(report, claim, ClaimText(result, claim, analysedText), record,
+                       result.markInsides);
     report.append("\r\n\r\n");
   }
   if (sets > 0) report.append(gbk::kClosingLine);

@@ -1,5 +1,6 @@
 // The annotated report: the summary, every claim under its set header with its tags, its merged
-// bracket of marks and its text with the antecedent brackets, and the closing line.
+// bracket of marks and its text with the antecedent brackets, and the closing line. It is the one
+// writer of all of them: the analysis finds, the report shows.
 #pragma once
 
 #include <cstdint>
@@ -16,8 +17,10 @@ void AppendKindAndSubjectTags(std::string& head, bool independent, int32_t numbe
 // Appends "[父1;2;]", or "[父?]" when `numbers` is empty.
 void AppendParentTag(std::string& head, const std::vector<int32_t>& numbers);
 
-// The report of `result`, the analysis of `analysedText`, in GBK with "\r\n" line breaks;
-// `result` must hold at least one claim. Sets every finding's reportStart and reportLength: in
-// code points when `inCodePoints`, else in bytes of the report, which saves a walk over it.
+// The report of `result`, the analysis of `analysedText` that left g_claims as it is, in GBK with
+// "\r\n" line breaks; `result` must hold at least one claim. Sets every finding's reportStart and
+// reportLength and the result's markInsides: in code points when `inCodePoints`, else in bytes of
+// the report, which saves a walk over it. Sets each record's head, marks and bracketedText, in
+// bytes of the report.
 std::string WriteReport(AnalysisResult& result, std::string_view analysedText,
                         bool inCodePoints = true);

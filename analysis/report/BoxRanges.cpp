@@ -54,3 +54,15 @@ std::vector<BoxRange> FindingRangesInBox(const AnalysisResult& result, std::stri
   }
   return ranges;
 }
+
+std::vector<BoxRange> SpanRangesInBox(const std::vector<TextSpan>& spans, std::string_view report) {
+  std::vector<BoxRange> ranges;
+  ranges.reserve(spans.size());
+  BoxUnitWalker walker(report);
+  for (const TextSpan& span : spans) {
+    const auto start = static_cast<size_t>(span.start);
+    const int32_t first = walker.UnitsBefore(start);
+    ranges.push_back({first, walker.UnitsBefore(start + static_cast<size_t>(span.length))});
+  }
+  return ranges;
+}

@@ -22,3 +22,7 @@ struct BoxRange {
 // places in the report; the findings of a merged bracket share its range. One walk over the
 // report.
 std::vector<BoxRange> FindingRangesInBox(const AnalysisResult& result, std::string_view report);
+
+// The ranges of `spans`, byte spans of `report` (the result's markInsides, as RunCheck leaves
+// them when asked for no places in the report), in ascending order. One walk over the report.
+std::vector<BoxRange> SpanRangesInBox(const std::vector<TextSpan>& spans, std::string_view report);

@@ -43,6 +43,10 @@ struct AnalysisResult {
   std::vector<ClaimResult> claims;
   // Where each paragraph (as trimmed) lies in the analysed text, which the result does not hold.
   std::vector<TextSpan> paragraphs;
+  // Set when the report is written (WriteReport): the inside of every bracket it writes, in its
+  // order, which is what the report shows in red: the blank of the summary's "【 】" when there
+  // is a summary, then claim by claim its merged bracket and its antecedent brackets.
+  std::vector<TextSpan> markInsides;
 
   bool HasSummary() const { return outcome == Outcome::kProblems || outcome == Outcome::kClean; }
 };

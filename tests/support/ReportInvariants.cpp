@@ -32,13 +32,24 @@ std::vector<std::string> SplitTrimmed(std::string_view text) {
   return trimmed;
 }
 
-std::string CheckParagraphs(std::string_view normalized) {
+std::string_view Shown(std::string_view report, TextSpan span) {
+  return report.substr(static_cast<size_t>(span.start), static_cast<size_t>(span.length));
+}
+
+std::string WithoutBrackets(std::string_view text) {
+  return ReplaceAll(ReplaceAll(text, gbk::kMarkOpen, ""), gbk::kMarkClose, "");
+}
+
+std::string CheckParagraphs(std::string_view normalized, std::string_view report) {
   if (g_paragraphs != SplitTrimmed(normalized)) return "paragraphs differ from the text's lines";
   size_t first = 0;
   while (first < g_paragraphs.size() && ClaimStartNumber(g_paragraphs[first]) != 1) ++first;
   std::string claims, paragraphs;
   for (const ClaimRecord& record : g_claims) {
-    claims += "\r\n" + ReplaceAll(ReplaceAll(record.text, gbk::kMarkOpen, ""), gbk::kMarkClose, "");
+    if (WithoutBrackets(Shown(report, record.bracketedText)) != record.text) {
+      return "a claim's text in the report is not its text with brackets";
+    }
+    claims += "\r\n" + record.text;
   }
   for (size_t i = first; i < g_paragraphs.size(); ++i) paragraphs += "\r\n" + g_paragraphs[i];
   return claims == paragraphs ? "" : "the claims' texts are not the paragraphs from claim 1 on";
@@ -48,23 +59,30 @@ std::string At(const char* what, int claim) {
   return std::string(what) + " (claim record " + std::to_string(claim) + ")";
 }
 
-// What is wrong with the record at `claim`, the `problemIndex`th of `problemClaims` claims with
-// problems when it has any, or "".
-std::string CheckRecord(int claim, int problemClaims, int problemIndex) {
+// What is wrong with the record at `claim` as `report` shows it, the `problemIndex`th of
+// `problemClaims` claims with problems when it has any, or "".
+std::string CheckRecord(std::string_view report, int claim, int problemClaims, int problemIndex) {
   const ClaimRecord& record = g_claims[claim];
   const std::string star = std::string(gbk::kProblemTag) + std::to_string(problemClaims) + "-" +
                            std::to_string(problemIndex) + "]";
-  const bool starred = record.head.starts_with(star);
+  const std::string_view head = Shown(report, record.head);
+  const bool starred = head.starts_with(star);
   if (starred != (record.problemCount > 0)) return At("problem number wrong", claim);
+  const std::string kind = std::string(record.isIndependent ? gbk::kTagIndependent
+                                                            : gbk::kTagDependent) +
+                           std::to_string(record.number) + "]";
+  if (!head.substr(starred ? star.size() : 0).starts_with(kind)) return At("kind tag wrong", claim);
   // Each mark is one problem; merged neighbours are joined by "|".
-  const int opened = CountOccurrences(record.text, gbk::kMarkOpen);
-  const int marks = record.marks.empty() ? 0
-                                         : CountOccurrences(record.marks, gbk::kMarkOpen) +
-                                               CountOccurrences(record.marks, "|");
-  if (record.problemCount != opened + marks) {
+  const std::string_view text = Shown(report, record.bracketedText);
+  const std::string_view marks = Shown(report, record.marks);
+  const int opened = CountOccurrences(text, gbk::kMarkOpen);
+  const int merged = marks.empty() ? 0
+                                   : CountOccurrences(marks, gbk::kMarkOpen) +
+                                         CountOccurrences(marks, "|");
+  if (record.problemCount != opened + merged) {
     return At("problem count differs from the marks", claim);
   }
-  if (opened != CountOccurrences(record.text, gbk::kMarkClose)) {
+  if (opened != CountOccurrences(text, gbk::kMarkClose)) {
     return At("unbalanced brackets in the text", claim);
   }
   return "";
@@ -89,15 +107,26 @@ std::string CheckReport(std::string_view report) {
   for (int i = 0; i < g_claims.Count(); ++i) {
     const ClaimRecord& record = g_claims[i];
     if (record.problemCount > 0) ++problemIndex;
-    if (std::string broken = CheckRecord(i, problemClaims, problemIndex); !broken.empty()) {
+    if (std::string broken = CheckRecord(report, i, problemClaims, problemIndex);
+        !broken.empty()) {
       return broken;
     }
     if (record.isIndependent) {
       expected.append(gbk::kSetHeaderHead).append(std::to_string(++set));
       expected.append(gbk::kSetHeaderTail);
     }
-    expected.append(record.head).append(record.marks).append(" ").append(record.text);
-    expected.append("\r\n\r\n");
+    // The record's parts must tile the report: each stands where the layout puts it.
+    if (static_cast<size_t>(record.head.start) != expected.size()) {
+      return At("head not where the report shows it", i);
+    }
+    if (record.marks.start != record.head.start + record.head.length) {
+      return At("marks not after the head", i);
+    }
+    expected.append(Shown(report, record.head)).append(Shown(report, record.marks)).append(" ");
+    if (static_cast<size_t>(record.bracketedText.start) != expected.size()) {
+      return At("text not where the report shows it", i);
+    }
+    expected.append(Shown(report, record.bracketedText)).append("\r\n\r\n");
   }
   if (sets > 0) expected.append(gbk::kClosingLine);
   if (report == expected) return "";
@@ -140,6 +169,35 @@ size_t ByteOfPlace(std::string_view text, TextPlace place) {
 
 bool HoldsAt(std::string_view text, size_t pos, std::string_view what) {
   return pos < text.size() && text.substr(pos, what.size()) == what;
+}
+
+// The insides of the brackets as the classic colouring finds them, walking the report's
+// characters: the text between an "【" and the next "】", the walk going on behind that "】" and
+// stopping at a "】" with no "【" before it or with nothing inside.
+std::vector<std::pair<size_t, size_t>> ColouredInsides(std::string_view report) {
+  std::vector<std::pair<size_t, size_t>> insides;
+  size_t open = std::string_view::npos;
+  for (size_t i = 0; i < report.size(); i += static_cast<size_t>(Gb18030CharLength(report, i))) {
+    if (HoldsAt(report, i, gbk::kMarkOpen) && open == std::string_view::npos) {
+      open = i + gbk::kMarkOpen.size();
+    } else if (HoldsAt(report, i, gbk::kMarkClose)) {
+      if (open == std::string_view::npos || open == i) break;
+      insides.emplace_back(open, i);
+      open = std::string_view::npos;
+    }
+  }
+  return insides;
+}
+
+// The result's red ranges are exactly what the classic colouring finds in the report.
+std::string CheckMarkInsides(const CheckOutcome& outcome) {
+  const std::string_view report = outcome.shownText;
+  std::vector<std::pair<size_t, size_t>> recorded;
+  for (const TextSpan& inside : outcome.result.markInsides) {
+    recorded.emplace_back(ByteOfCodePoint(report, inside.start),
+                          ByteOfCodePoint(report, inside.start + inside.length));
+  }
+  return recorded == ColouredInsides(report) ? "" : "red ranges differ from the report's brackets";
 }
 
 // Where the claim and its findings stand in the box's text: the claim at its paragraph's first
@@ -195,7 +253,7 @@ std::string CheckResult(std::string_view boxText, const CheckOutcome& outcome) {
     }
   }
   if (findings != result.problems) return "findings differ from the problems counted";
-  return {};
+  return CheckMarkInsides(outcome);
 }
 
 }  // namespace
@@ -207,7 +265,9 @@ std::string FindBrokenRule(std::string_view boxText, const CheckOutcome& outcome
     return outcome.shownText == normalized ? "" : "unchecked text is not the normalised text";
   }
   if (g_claims.Count() == 0) return "checked without a claim";
-  if (std::string broken = CheckParagraphs(normalized); !broken.empty()) return broken;
+  if (std::string broken = CheckParagraphs(normalized, outcome.shownText); !broken.empty()) {
+    return broken;
+  }
   if (std::string broken = CheckReport(outcome.shownText); !broken.empty()) return broken;
   return CheckResult(boxText, outcome);
 }

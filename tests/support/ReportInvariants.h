@@ -11,13 +11,15 @@
 // left them. Returns a description of the first rule broken, or "" when all hold:
 // - without a claim the shown text is the normalised text;
 // - the paragraphs are the normalised text's pieces between line breaks, trimmed, empty ones left
-//   out, and every paragraph from claim 1 on reaches a claim's text unchanged once the brackets
-//   that the analysis inserted are taken out;
+//   out, and every paragraph from claim 1 on reaches a claim's text unchanged, and the report's
+//   text of the claim once its brackets are taken out;
 // - the report consists of a summary (only when some claim is independent), one set header per
-//   independent claim, one block per claim holding its head, marks, a space and its text, and the
-//   closing line; the summary's counts of sets, claims, problem claims and problems agree with the
-//   claims, exactly the problem claims carry "★[Err", numbered in order, and each claim's problem
-//   count equals the marks in its text and its merged marks;
+//   independent claim, one block per claim holding its head, marks, a space and its text where
+//   the claim's record says they are, and the closing line; the summary's counts of sets, claims,
+//   problem claims and problems agree with the claims, exactly the problem claims carry "★[Err",
+//   numbered in order, before their kind tag, and each claim's problem count equals the marks in
+//   its text and its merged marks;
+// - the result's red ranges are exactly the insides the classic colouring finds in the report;
 // - the analysis result holds one finding per problem, each placed on the inside of the report's
 //   bracket that shows it; every claim stands in the box's text at its paragraph's first character
 //   (line and column in code points, "\r\n", "\n" and a lone "\r" each a line break), its

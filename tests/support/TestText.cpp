@@ -26,6 +26,11 @@ std::string Convert(std::string_view in, const char* to, const char* from) {
   return out;
 }
 
+// The text the last Check showed.
+std::string g_shown;
+
+std::string ShownOf(TextSpan span) { return Utf8(std::string_view(g_shown).substr(span.start, span.length)); }
+
 }  // namespace
 
 std::string Gbk(std::string_view utf8) { return Convert(utf8, "GB18030", "UTF-8"); }
@@ -60,12 +65,15 @@ EngineRun Check(std::string_view gbk) {
   const CheckOutcome outcome = RunCheck(gbk);
   SetMessageSink(previous);
   EXPECT_EQ(FindBrokenRule(gbk, outcome), "");
+  g_shown = outcome.shownText;
   return {Utf8(outcome.shownText), messages, outcome.checked, outcome.congratulate};
 }
 
-std::string MarksOf(int pos) { return Utf8(g_claims[pos].marks); }
+std::string HeadOf(int pos) { return ShownOf(g_claims[pos].head); }
 
-std::string TextOf(int pos) { return Utf8(g_claims[pos].text); }
+std::string MarksOf(int pos) { return ShownOf(g_claims[pos].marks); }
+
+std::string TextOf(int pos) { return ShownOf(g_claims[pos].bracketedText); }
 
 void ExpectMarks(const MarksCase& c) {
   SCOPED_TRACE(c.claims.back());
@@ -78,9 +86,7 @@ std::string FurtherMarks(FurtherCheck check, const std::vector<std::string>& cla
   Check(GbkParagraphs(claims));
   if (g_claims.Count() == 0) return "no claim";
   const ClaimRecord& record = g_claims[g_claims.Count() - 1];
-  // The text as read: the antecedent brackets taken out again.
-  const std::string text =
-      ReplaceAll(ReplaceAll(record.text, gbk::kMarkOpen, ""), gbk::kMarkClose, "");
+  const std::string& text = record.text;
   std::vector<Finding> findings;
   check(record, text, findings);
   std::string marks;

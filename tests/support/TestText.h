@@ -32,7 +32,9 @@ struct EngineRun {
 };
 EngineRun Check(std::string_view gbk);
 
-// The merged marks and the text of the record at `pos`, in UTF-8.
+// What the report of the last Check shows of the record at `pos`, in UTF-8: its tags, its merged
+// marks and its text with the antecedent brackets.
+std::string HeadOf(int pos);
 std::string MarksOf(int pos);
 std::string TextOf(int pos);
 

@@ -4,8 +4,9 @@
 // methods and the selection are the browser's own; pasting, dropping and undo are the box's, so
 // that a paste is plain text and every command and edit is one step of one history.
 //
-// A mark element carries data-mark, the key of what the page knows of it; an edit that removes
-// its text removes it, and typing inside it makes it longer.
+// A mark element carries data-mark, the key of what the page knows of it, when the page knows
+// something of it (the summary's "【 】" is red and shows no finding); an edit that removes its
+// text removes it, and typing inside it makes it longer.
 
 // Hands `emit(text, mark)` the text of `block` (a block of the box, or part of one) piece by
 // piece, with the mark element each piece lies in (null outside the marks): its characters but
@@ -60,7 +61,7 @@ function BlockText(block) {
 const kBlockLines = 16;
 
 // A block for `text` (one or more lines), with a red element for each { start, end, key } of
-// `marks` (offsets in `text`, in order).
+// `marks` (offsets in `text`, in order; `key` undefined for a mark that shows no finding).
 function Block(text, marks) {
   const block = document.createElement('div');
   let at = 0;
@@ -68,7 +69,7 @@ function Block(text, marks) {
     if (at < mark.start) block.append(text.slice(at, mark.start));
     const shown = document.createElement('span');
     shown.className = 'mark';
-    shown.dataset.mark = mark.key;
+    if (mark.key !== undefined) shown.dataset.mark = mark.key;
     shown.textContent = text.slice(mark.start, mark.end);
     block.append(shown);
     at = mark.end;
@@ -162,9 +163,9 @@ export class TextBox {
     return this.reportStep !== null && this.undo.at(-1) === this.reportStep;
   }
 
-  // The mark elements, in the order of the text.
+  // The mark elements that show findings, in the order of the text.
   MarkElements() {
-    return this.element.querySelectorAll('.mark');
+    return this.element.querySelectorAll('.mark[data-mark]');
   }
 
   // Selects the inside of the mark whose key is `key` and scrolls it into view.

@@ -43,10 +43,12 @@ function Findings(findings, severityWords) {
 
 // Resolves to the checker: { check, reportName }. check(text, review) checks
 // `text` as "开始检查" does (with the further checks of "更多检查" when `review` is true) and
-// returns { shownText, messages, congratulation, checked, statusLine, findings }: the text the box
+// returns { shownText, messages, congratulation, checked, statusLine, findings, redRanges }: the
+// text the box
 // is to show, the texts of the message boxes the check asked for, in order, the congratulation to
 // show once the text is on screen (null when none is due), whether a claim was found and
-// analysed, the status line, and the findings in report order (see Findings). reportName is the
+// analysed, the status line, the findings in report order (see Findings), and the red ranges of
+// the shown text (start and end, in turn, UTF-16 offsets; the summary's "【 】" too). reportName is the
 // name a saved report is offered under, without its ending.
 export async function LoadChecker() {
   const engine = await LoadQuillexEngine();
@@ -63,6 +65,7 @@ export async function LoadChecker() {
         checked: outcome.checked,
         statusLine: FromEngineBytes(outcome.statusLine),
         findings: Findings(outcome.findings, severityWords),
+        redRanges: outcome.redRanges,
       };
     },
     reportName: FromEngineBytes(texts.reportName),

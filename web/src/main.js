@@ -39,17 +39,19 @@ fixOnly.addEventListener('change', () => {
   FollowTheBox();
 });
 
-// The marks of the box for `findings`, one per bracket ({ start, end, key }), each finding given
+// The marks of the box, one per red range of the report ({ start, end, key }), each finding given
 // the key of its mark: the findings of a merged bracket come one after the other and share its
 // range.
-function Marks(findings) {
+function Marks(findings, redRanges) {
   const marks = [];
+  for (let i = 0; i < redRanges.length; i += 2) marks.push({ start: redRanges[i], end: redRanges[i + 1] });
+  // Findings come in the order of the marks, those of a merged bracket next to each other; a
+  // mark that shows no finding (the summary's "【 】") keeps no key.
+  let mark = 0;
   for (const finding of findings) {
-    const last = marks.at(-1);
-    if (!last || last.start !== finding.start || last.end !== finding.end) {
-      marks.push({ start: finding.start, end: finding.end, key: `${checks}-${marks.length}` });
-    }
-    finding.key = marks.at(-1).key;
+    while (marks[mark].start !== finding.start || marks[mark].end !== finding.end) ++mark;
+    marks[mark].key ??= `${checks}-${mark}`;
+    finding.key = marks[mark].key;
   }
   return marks;
 }
@@ -64,7 +66,7 @@ async function OnCheck() {
     return;
   }
   ++checks;
-  const marks = Marks(outcome.findings);
+  const marks = Marks(outcome.findings, outcome.redRanges);
   if (outcome.checked) {
     list.Fill(outcome.findings, fixOnly.checked);
     statusLine = outcome.statusLine;
