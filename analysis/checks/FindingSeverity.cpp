@@ -120,6 +120,15 @@ Severity ReferenceWordingGravity(const ClaimRecord&, const Finding& finding) {
   return finding.label == gbk::kLabelReferenceUnread ? Severity::kReview : Severity::kFix;
 }
 
+// A preference or an example ("优选", "例如", "特别是") draws an objection as a matter of course; an
+// open bound ("约", "左右") is worth a look.
+Severity IndefiniteGravity(const ClaimRecord&, const Finding& finding) {
+  for (const gbk::GuardedWord& word : gbk::kPreferenceWords) {
+    if (finding.term == word.word) return Severity::kFix;
+  }
+  return Severity::kReview;
+}
+
 }  // namespace
 
 SeverityRule SeverityRuleOf(FindingCode code) {
@@ -156,6 +165,7 @@ SeverityRule SeverityRuleOf(FindingCode code) {
     case FindingCode::kTwoCategories:
       return {kFix};
     case FindingCode::kIndefiniteWording:
+      return {kReview, IndefiniteGravity};
     case FindingCode::kUnbalancedBrackets:
       return {kReview};
   }
