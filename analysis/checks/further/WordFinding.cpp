@@ -30,3 +30,10 @@ void FixWord(Finding& finding, std::string corrected, std::string_view text) {
   finding.fix =
       MakeFix(std::move(title), finding.textStart, end - finding.textStart, std::move(corrected));
 }
+
+bool WithinReferenceSlip(const std::vector<Finding>& findings, int pos) {
+  return std::any_of(findings.begin(), findings.end(), [&](const Finding& f) {
+    return f.code == FindingCode::kReferenceWording && f.InText() && f.textStart <= pos &&
+           pos < f.textStart + f.textLength;
+  });
+}

@@ -21,6 +21,10 @@ void AddWordFinding(std::vector<Finding>& findings, FindingCode code, std::strin
 // written twice), the copies written again behind it go too, so that one remains.
 void FixWord(Finding& finding, std::string corrected, std::string_view text);
 
+// True when `pos` lies within a reference-wording finding of `findings`: the slip is that
+// check's, and one slip makes one finding.
+bool WithinReferenceSlip(const std::vector<Finding>& findings, int pos);
+
 // HasAt for the walks of the further checks, which ask it at nearly every character: the first
 // two bytes are compared in line before the whole word. `word` is not empty.
 inline bool WordAt(std::string_view text, int pos, std::string_view word) {
