@@ -207,7 +207,7 @@ TEST(QuillexCheck, ReviewAddsFurtherChecksAndItsOwnExitStatus) {
   } const cases[] = {
       {lines, slips, 1,
        "-:2:3: error: 权利要求2：引用部分写法有误或未被识别：“据权利要求” [疑似引用有误：据权利要求]\n"
-       "-:2:21: warning: 权利要求2：“优选”使保护范围不清楚 [用语不确定：优选]\n"},
+       "-:2:21: error: 权利要求2：“优选”使保护范围不清楚 [用语不确定：优选]\n"},
       {lines + QStringList{"--min-severity", "fix"}, slips, 1, "据权利要求]\n"},
       {{"--review"}, slips, 1, "【疑似引用有误：据权利要求|用语不确定：优选】 2.据"},
       {{"--review"}, indefinite, 1, "用语不确定：约"},
