@@ -36,24 +36,36 @@ bool OpensInChemicalName(std::string_view text, int runStart) {
   return runStart > 0 && (text[runStart - 1] == '-' || text[runStart - 1] == '(');
 }
 
-// The length of "其特征在于" written again behind itself, with at most one punctuation mark
-// between ("其特征在于：其特征在于"), or 0.
-int PhraseTwiceLength(std::string_view text, int pos) {
-  if (!WordAt(text, pos, gbk::kCharacterisedBy)) return 0;
-  int next = pos + Size(gbk::kCharacterisedBy);
+// The length of the characterising phrase at `pos`, mistyped ("其特性在于") or cut short
+// ("其特征在" not followed by "于") included, or 0.
+int PhraseOrSlipLength(std::string_view text, int pos) {
+  if (WordAt(text, pos, gbk::kCharacterisedBy)) return Size(gbk::kCharacterisedBy);
+  if (WordAt(text, pos, gbk::kCharacterisedByTypo)) return Size(gbk::kCharacterisedByTypo);
+  if (WordAt(text, pos, gbk::kCharacterisedByCut) &&
+      !WordAt(text, pos + Size(gbk::kCharacterisedByCut), gbk::kAt)) {
+    return Size(gbk::kCharacterisedByCut);
+  }
+  return 0;
+}
+
+// The length of the characterising phrase, in any of its forms, written again right behind
+// itself with at most one punctuation mark between ("其特征在于：其特征在于", "其特性在于其特征在于"),
+// or 0. The second must be whole: it is the one the correction keeps.
+int PhraseTwiceLength(std::string_view text, int pos, int first) {
+  int next = pos + first;
   if (next < Size(text) && !IsHanziAt(text, next)) next += CharLength(text[next]);
   return WordAt(text, next, gbk::kCharacterisedBy) ? next + Size(gbk::kCharacterisedBy) - pos : 0;
 }
 
 // The characterising phrase written twice or mistyped, or "的的", at `pos`, or nothing.
 WordFound PhraseAt(std::string_view text, int pos) {
-  if (const int twice = PhraseTwiceLength(text, pos)) return {twice, gbk::kLabelRepeated};
-  if (WordAt(text, pos, gbk::kCharacterisedByTypo)) {
-    return {Size(gbk::kCharacterisedByTypo), gbk::kLabelTypo};
-  }
-  if (WordAt(text, pos, gbk::kCharacterisedByCut) &&
-      !WordAt(text, pos + Size(gbk::kCharacterisedByCut), gbk::kAt)) {
-    return {Size(gbk::kCharacterisedByCut), gbk::kLabelMissingChar};
+  if (const int first = PhraseOrSlipLength(text, pos)) {
+    if (const int twice = PhraseTwiceLength(text, pos, first)) {
+      return {twice, gbk::kLabelRepeated};
+    }
+    if (first == Size(gbk::kCharacterisedByCut)) return {first, gbk::kLabelMissingChar};
+    if (WordAt(text, pos, gbk::kCharacterisedByTypo)) return {first, gbk::kLabelTypo};
+    return {};
   }
   if (WordAt(text, pos, gbk::kOfOf) && !WordAt(text, pos + Size(gbk::kOfOf), gbk::kIndeed)) {
     return {Size(gbk::kOfOf), gbk::kLabelRepeated};
@@ -91,11 +103,14 @@ int DoubledChars(std::string_view text, int pos) {
   return 0;
 }
 
-// The one right form of what was found: the word once, the characterising phrase whole. A
+// The one right form of what was found: the word once, the characterising phrase whole and
+// once, whatever stood between its two copies. A
 // phrase with "的" written twice ("激活剂的筛选激活剂的筛选") is more often a heading and the text
 // under it, their separator lost, than a slip: "" for it.
 std::string Corrected(const WordFound& found, std::string_view word) {
-  if (found.label != gbk::kLabelRepeated) return std::string(gbk::kCharacterisedBy);
+  if (found.label != gbk::kLabelRepeated || PhraseOrSlipLength(word, 0) > 0) {
+    return std::string(gbk::kCharacterisedBy);
+  }
   const std::string_view once = word.substr(0, word.size() / 2);
   if (once != gbk::kOf && Contains(once, gbk::kOf)) return {};
   return std::string(once);
