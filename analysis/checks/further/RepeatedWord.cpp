@@ -49,12 +49,13 @@ int PhraseOrSlipLength(std::string_view text, int pos) {
 }
 
 // The length of the characterising phrase, in any of its forms, written again right behind
-// itself with at most one punctuation mark between ("其特征在于：其特征在于", "其特性在于其特征在于"),
-// or 0. The second must be whole: it is the one the correction keeps.
+// itself with at most one punctuation mark between ("其特征在于：其特征在于", "其特性在于其特征在"),
+// or 0. Either copy may be the slip: the correction is the phrase once, whole.
 int PhraseTwiceLength(std::string_view text, int pos, int first) {
   int next = pos + first;
   if (next < Size(text) && !IsHanziAt(text, next)) next += CharLength(text[next]);
-  return WordAt(text, next, gbk::kCharacterisedBy) ? next + Size(gbk::kCharacterisedBy) - pos : 0;
+  const int second = PhraseOrSlipLength(text, next);
+  return second > 0 ? next + second - pos : 0;
 }
 
 // The characterising phrase written twice or mistyped, or "的的", at `pos`, or nothing.
