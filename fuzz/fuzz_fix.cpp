@@ -43,11 +43,14 @@ void CheckOutsideKept(std::string_view before, std::string_view after,
 }
 
 // Where (line, column) of the text before the edits is in the text after them: edits never
-// cross a line, so only those on its line before it move it.
+// cross a line, so only those on its line that end before it move it (an edit that starts where
+// a finding starts leaves the finding's start where it was).
 TextPlace Moved(TextPlace place, const std::vector<const FixEdit*>& edits) {
   TextPlace moved = place;
   for (const FixEdit* edit : edits) {
-    if (edit->place.line != place.line || edit->place.column > place.column) continue;
+    if (edit->place.line != place.line || edit->place.column + edit->length > place.column) {
+      continue;
+    }
     TextWalker walker(edit->text);
     moved.column += walker.CodePointsBefore(edit->text.size()) - edit->length;
   }
@@ -85,6 +88,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       for (const Fixed& was : fixed) {
         if (f.code == was.code && f.pair == was.pair && f.place.line == was.place.line &&
             f.place.column == was.place.column) {
+          std::fprintf(stderr, "%.*s at line %d, column %d\n",
+                       static_cast<int>(FindingCodeName(f.code).size()),
+                       FindingCodeName(f.code).data(), f.place.line, f.place.column);
           Fail("a fixed finding found again at its place");
         }
       }
