@@ -107,15 +107,18 @@ Outcome OutcomeOf(const AnalysisResult& result) {
 void ResetAnalysis() {
   g_claims.Empty();
   g_paragraphs = {};
+  std::string().swap(g_analysedText);
 }
 
-AnalysisResult AnalyzeToResult(const std::string& text, const AnalysisOptions& options) {
+AnalysisResult AnalyzeToResult(std::string text, const AnalysisOptions& options) {
   AnalysisResult result;
-  SplitParagraphs(text, &result.paragraphs);
+  g_analysedText = std::move(text);
+  const std::string& analysed = g_analysedText;
+  SplitParagraphs(analysed, &result.paragraphs);
   if (g_paragraphs.empty()) return result;
   const int first = FindClaimOneParagraph();
   if (first == -1) {
-    if (text == gbk::kShowCredit) ShowMessage(std::string(gbk::kMessageCredit));
+    if (analysed == gbk::kShowCredit) ShowMessage(std::string(gbk::kMessageCredit));
     ShowMessage(std::string(gbk::kMessageNoClaimOne));
     result.outcome = Outcome::kNoClaimOne;
     return result;
@@ -143,5 +146,5 @@ AnalysisResult AnalyzeToResult(const std::string& text, const AnalysisOptions& o
 
 std::string AnalyzeClaims(const std::string& text) {
   AnalysisResult result = AnalyzeToResult(text);
-  return result.claims.empty() ? text : WriteReport(result, text, /*inCodePoints=*/false);
+  return result.claims.empty() ? text : WriteReport(result, g_analysedText, /*inCodePoints=*/false);
 }

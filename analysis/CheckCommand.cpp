@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "AnalyzeClaims.h"
+#include "claims/ClaimRecord.h"
 #include "report/AnnotatedReport.h"
 #include "result/FindingPlaces.h"
 #include "text/GbkText.h"
@@ -108,17 +109,26 @@ int LeadingBlanks(std::string_view text) {
   return pos;
 }
 
+// The most bytes the normalisation can make of `text`: only "," ":" and the ASCII line breaks
+// grow, by a byte each, and none of their bytes is ever part of a longer character.
+size_t NormalizedRoom(std::string_view text) {
+  size_t room = text.size();
+  for (char c : text) room += c == ',' || c == ':' || c == '\v' || c == '\f';
+  return room;
+}
+
 // Resets the analysis and analyses the normalised text; the findings' places in the box's text
 // are left to the caller.
 CheckOutcome AnalyzeNormalized(std::string normalized, const AnalysisOptions& options,
                                CheckPlaces places) {
   ResetAnalysis();
   CheckOutcome outcome;
-  outcome.result = AnalyzeToResult(normalized, options);
+  outcome.result = AnalyzeToResult(std::move(normalized), options);
+  if (!options.keepRecords) g_claims.Empty();
   outcome.checked = !outcome.result.claims.empty();
-  outcome.shownText = outcome.checked
-                          ? WriteReport(outcome.result, normalized, (places & kPlacesInReport) != 0)
-                          : std::move(normalized);
+  outcome.shownText =
+      outcome.checked ? WriteReport(outcome.result, g_analysedText, (places & kPlacesInReport) != 0)
+                      : g_analysedText;
   outcome.congratulate = outcome.result.outcome == Outcome::kClean;
   return outcome;
 }
@@ -132,7 +142,7 @@ std::string NormalizeClaimsText(std::string_view boxText, SourceMap* map) {
   const int begin = LeadingBlanks(boxText);
   if (map && begin > 0) map->Record(0, 0, 0, begin);
   std::string normalized;
-  normalized.reserve(boxText.size() + boxText.size() / 8);
+  normalized.reserve(NormalizedRoom(boxText));
   int copied = begin;
   // The end is trimmed once the text is normalised, when only ASCII whitespace is left of its
   // blanks and line breaks, but never back past a removed "【" or "】": the trim, which comes

@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "AnalyzeClaims.h"
 #include "CheckCommand.h"
 #include "FindingOutputs.h"
 #include "FixCommand.h"
@@ -226,9 +227,12 @@ int CheckOne(const QString& path, bool withHeader, const CheckOptions& options, 
   if (!engineText) return kExitNotChecked;
   // The report shows no places; the findings as data stand where the user's text has them.
   const CheckOutcome outcome =
-      RunCheck(std::move(*engineText), {options.review},
+      RunCheck(std::move(*engineText), {.review = options.review, .keepRecords = false},
                options.format == OutputFormat::Report ? kPlacesNone : kPlacesInUserText);
   engineText.reset();
+  // The records went before the report was written; the analysed text goes before the output is
+  // made, since nothing here reads it again.
+  ResetAnalysis();
   const int status = StatusOf(outcome.result, options);
   // What the JSON says is what the exit status says: a review that leaves nothing of severity fix
   // or review is clean, though its summary counts every mark.

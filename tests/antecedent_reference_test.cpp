@@ -44,7 +44,7 @@ bool ReferenceHasBasis(int claim, const std::string& term, int termStart) {
 
 // The claim's text with the brackets the step should find.
 std::string ReferenceBrackets(int claim) {
-  const std::string& text = g_claims[claim].text;
+  const std::string text(g_claims[claim].text);
   const int characterised = NaiveFind(text, gbk::kCharacterisedBy);
   if (characterised == -1) return text;
   std::string marked = text.substr(0, characterised);
@@ -65,7 +65,7 @@ std::string ReferenceBrackets(int claim) {
 
 // The record's text with a bracket around each of its antecedent findings.
 std::string BracketedByFindings(const ClaimRecord& record) {
-  std::string text = record.text;
+  std::string text(record.text);
   for (auto f = record.findings.rbegin(); f != record.findings.rend(); ++f) {
     text.insert(static_cast<size_t>(f->textStart + f->textLength), gbk::kMarkClose);
     text.insert(static_cast<size_t>(f->textStart), gbk::kMarkOpen);
@@ -123,7 +123,7 @@ TEST_P(AntecedentReferenceTest, BracketsTheSameTexts) {
       ClaimRecord record;
       record.number = n;
       const bool isLong = shape.longClaimEvery != 0 && n % shape.longClaimEvery == 0;
-      record.text = RandomClaimText(rng, n, isLong ? 1000 : shape.pieces, isLong);
+      record.text = g_claims.Keep(RandomClaimText(rng, n, isLong ? 1000 : shape.pieces, isLong));
       g_claims.Append(std::move(record));
     }
     for (ClaimRecord& record : g_claims) {
@@ -132,7 +132,7 @@ TEST_P(AntecedentReferenceTest, BracketsTheSameTexts) {
       }
     }
     g_bracketed.clear();
-    for (const ClaimRecord& record : g_claims) g_bracketed.push_back(record.text);
+    for (const ClaimRecord& record : g_claims) g_bracketed.emplace_back(record.text);
     AntecedentChecker checker;
     for (int pos = 0; pos < g_claims.Count(); ++pos) {
       g_bracketed[pos] = ReferenceBrackets(pos);

@@ -67,7 +67,7 @@ void SplitParagraphs(std::string_view text, std::vector<TextSpan>* spans) {
     const int end = separator == kNotFound ? Size(text) : separator;
     const std::string_view piece = TrimAscii(text.substr(start, end - start));
     if (!piece.empty()) {
-      g_paragraphs.emplace_back(piece);
+      g_paragraphs.push_back(piece);
       if (spans) spans->push_back({static_cast<int32_t>(piece.data() - text.data()), Size(piece)});
     }
     if (separator == kNotFound) return;
@@ -82,25 +82,45 @@ int FindClaimOneParagraph() {
   return -1;
 }
 
-void GatherClaims(int first) {
-  ClaimRecord current;
-  current.number = 1;
-  current.firstParagraph = first;
-  current.text = g_paragraphs[first];
-  for (int i = first + 1; i < static_cast<int>(g_paragraphs.size()); ++i) {
-    const std::string& paragraph = g_paragraphs[i];
-    const int32_t number = ClaimStartNumber(paragraph);
-    if (number == 0) {
-      current.text.append("\r\n").append(paragraph);
-      continue;
-    }
-    g_claims.Append(std::move(current));
-    current = ClaimRecord();
-    current.number = number;
-    current.firstParagraph = i;
-    current.text = paragraph;
+namespace {
+
+// The paragraphs from `first` up to `end` joined by "\r\n". Where they stand in the analysed
+// text just so, which is the rule, the text is a view of theirs; only the others are copied.
+std::string_view JoinedParagraphs(int first, int end) {
+  const std::string_view head = g_paragraphs[first];
+  const std::string_view last = g_paragraphs[end - 1];
+  bool adjacent = true;
+  for (int i = first + 1; i < end && adjacent; ++i) {
+    const std::string_view before = g_paragraphs[i - 1];
+    adjacent = g_paragraphs[i].data() == before.data() + before.size() + 2;
   }
-  g_claims.Append(std::move(current));
+  if (adjacent) return {head.data(), static_cast<size_t>(last.data() + last.size() - head.data())};
+  std::string joined(head);
+  for (int i = first + 1; i < end; ++i) joined.append("\r\n").append(g_paragraphs[i]);
+  return g_claims.Keep(std::move(joined));
+}
+
+}  // namespace
+
+void GatherClaims(int first) {
+  const int count = static_cast<int>(g_paragraphs.size());
+  // Counted first, so that the records are made in one block of the right size.
+  int claims = 1;
+  for (int i = first + 1; i < count; ++i) claims += ClaimStartNumber(g_paragraphs[i]) != 0;
+  g_claims.Reserve(claims);
+  int32_t number = 1;
+  int start = first;
+  for (int i = first + 1; i <= count; ++i) {
+    const int32_t next = i < count ? ClaimStartNumber(g_paragraphs[i]) : 0;
+    if (i < count && next == 0) continue;
+    ClaimRecord record;
+    record.number = number;
+    record.firstParagraph = start;
+    record.text = JoinedParagraphs(start, i);
+    g_claims.Append(std::move(record));
+    number = next;
+    start = i;
+  }
 }
 
 void CheckNumbering(int pos) {

@@ -39,8 +39,9 @@ void ForEachListItem(std::string_view list, Visit visit) {
 // "、", then a Chinese character), or 0 when it opens none.
 int32_t ClaimStartNumber(std::string_view paragraph);
 
-// Fills g_paragraphs with the pieces of `text` between "\r\n", trimmed, empty ones left out, and
-// `spans` (when given) with where each of them lies in `text`.
+// Fills g_paragraphs with views of the pieces of `text` between "\r\n", trimmed, empty ones left
+// out, and `spans` (when given) with where each of them lies in `text`. `text` must stay as it is
+// while g_paragraphs is used: the analysis splits g_analysedText.
 void SplitParagraphs(std::string_view text, std::vector<TextSpan>* spans = nullptr);
 
 // The position in g_paragraphs of the first paragraph that opens claim 1, or -1.
@@ -48,7 +49,8 @@ int FindClaimOneParagraph();
 
 // Gathers g_paragraphs from position `first` (the paragraph of claim 1) into one record per claim
 // in g_claims: each paragraph that opens a claim starts a record, every other one is joined to
-// the record before it with "\r\n".
+// the record before it with "\r\n". A record's text is a view of the paragraphs' text where they
+// follow each other there with one "\r\n" between, and of a text g_claims keeps otherwise.
 void GatherClaims(int first);
 
 // Appends "【本权编号与前不连续】" to the record at `pos` when its number does not follow the

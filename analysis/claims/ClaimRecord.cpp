@@ -3,7 +3,8 @@
 #include <utility>
 
 ClaimList g_claims;
-std::vector<std::string> g_paragraphs;
+std::string g_analysedText;
+std::vector<std::string_view> g_paragraphs;
 
 void AddClaimFinding(ClaimRecord& record, FindingCode code, std::string_view mark) {
   Finding finding;
@@ -22,8 +23,11 @@ void ClaimList::Append(ClaimRecord record) {
   records_.push_back(std::move(record));
 }
 
+std::string_view ClaimList::Keep(std::string text) { return kept_.emplace_back(std::move(text)); }
+
 void ClaimList::Empty() {
   std::vector<ClaimRecord>().swap(records_);
+  std::deque<std::string>().swap(kept_);
   std::vector<int>().swap(firstByNumber_);
   distinctNumbers_ = 0;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,7 +11,9 @@
 #include "result/Finding.h"
 #include "text/TextSpan.h"
 
-// One claim of the checked text. Positions and lengths in its strings are byte counts.
+// One claim of the checked text. Positions and lengths in its strings are byte counts. Its text
+// is a view of the check's own text (g_analysedText, or a text the claim list keeps), so a copy
+// of a record is valid as long as the claims of its check are.
 struct ClaimRecord {
   int32_t number = 0;        // as read from the start of the claim's first paragraph
   int32_t setLeader = 0;     // dependent claims: number of the independent claim leading the set
@@ -19,7 +22,7 @@ struct ClaimRecord {
   uint8_t multiRef = 0;           // refers to two or more claims
   uint8_t multiMulti = 0;         // received "【多引多】"; no antecedent check then
   uint8_t dependsOnMultiRef = 0;  // some found parent is, or depends on, a multiple reference
-  std::string text;               // paragraphs joined by "\r\n", as read
+  std::string_view text;          // paragraphs joined by "\r\n", as read
   std::string subject;            // "" when not recognised
   std::string parentRefs;         // dependent claims: "1;2;" style list without repeats
   std::vector<int32_t> parentNumbers;  // the numbers in parentRefs, in order
@@ -45,7 +48,12 @@ class ClaimList {
  public:
   // Appends a copy of `record` (moved in when the caller gives it up).
   void Append(ClaimRecord record);
-  // Drops every record and releases the storage.
+  // Room for `count` records, so that appending them never moves the others.
+  void Reserve(int count) { records_.reserve(static_cast<size_t>(count)); }
+  // Keeps `text` until the list is emptied and returns a view of it: the text of a claim whose
+  // paragraphs do not stand one right after the other in the analysed text.
+  std::string_view Keep(std::string text);
+  // Drops every record and every kept text and releases the storage.
   void Empty();
 
   int Count() const { return static_cast<int>(records_.size()); }
@@ -66,12 +74,16 @@ class ClaimList {
   static constexpr int32_t kTabledNumbers = 10000;
 
   std::vector<ClaimRecord> records_;
+  std::deque<std::string> kept_;  // a deque: keeping a text never moves those kept before
   std::vector<int> firstByNumber_;
   int distinctNumbers_ = 0;
 };
 
 extern ClaimList g_claims;
-extern std::vector<std::string> g_paragraphs;  // trimmed, non-empty paragraphs of the input
+// The normalised text of the last check, which the analysis owns from the start of the check to
+// the next one: g_paragraphs and the records' texts are views of it.
+extern std::string g_analysedText;
+extern std::vector<std::string_view> g_paragraphs;  // trimmed, non-empty paragraphs of the input
 
 // The position in g_claims of the first record whose number is `number`, or -1 when there is
 // none (also when g_claims is empty).

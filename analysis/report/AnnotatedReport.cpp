@@ -64,12 +64,19 @@ TextSpan SpanFrom(const std::string& report, size_t from) {
   return {static_cast<int32_t>(from), static_cast<int32_t>(report.size() - from)};
 }
 
+// Where a claim's marks and its bracketed text went in the report.
+struct MarksAndText {
+  TextSpan marks;
+  TextSpan bracketedText;
+};
+
 // Writes a claim's part of the report after its tags: its own marks in one bracket,
 // "【A|B|C】", then a blank and its text with a bracket around each antecedent span. Records
-// where the marks and the text went in `record`, where each bracket's inside went in `insides`
-// and in the findings it shows (byte spans of the report).
-void AppendMarksAndText(std::string& report, ClaimResult& claim, ClaimText text,
-                        ClaimRecord& record, std::vector<TextSpan>& insides) {
+// where each bracket's inside went in `insides` and in the findings it shows (byte spans of the
+// report), and returns where the marks and the text went.
+MarksAndText AppendMarksAndText(std::string& report, ClaimResult& claim, ClaimText text,
+                                std::vector<TextSpan>& insides) {
+  MarksAndText spans;
   std::vector<Finding>& findings = claim.findings;
   size_t next = 0;
   const size_t marksStart = report.size();
@@ -87,7 +94,7 @@ void AppendMarksAndText(std::string& report, ClaimResult& claim, ClaimText text,
     }
     report.append(gbk::kMarkClose);
   }
-  record.marks = SpanFrom(report, marksStart);
+  spans.marks = SpanFrom(report, marksStart);
   report.append(" ");
   const size_t textStart = report.size();
   for (; next < findings.size(); ++next) {
@@ -102,20 +109,45 @@ void AppendMarksAndText(std::string& report, ClaimResult& claim, ClaimText text,
     report.append(gbk::kMarkClose);
   }
   text.AppendRest(report);
-  record.bracketedText = SpanFrom(report, textStart);
+  spans.bracketedText = SpanFrom(report, textStart);
+  return spans;
 }
 
-// Room for the whole report: the analysed text holds every claim's text, and the rest is
-// bounded claim by claim, so that the report is written into one buffer that never moves.
+size_t Digits(int32_t number) {
+  size_t digits = 1;
+  for (; number >= 10; number /= 10) ++digits;
+  return digits;
+}
+
+// The bytes of a claim's set header (when it opens a set) and of its tags, as AppendHead and
+// WriteReport write them.
+size_t HeadRoom(const ClaimResult& claim, int problemClaims) {
+  size_t room = 0;
+  if (claim.independent) {
+    room += gbk::kSetHeaderHead.size() + Digits(claim.set) + gbk::kSetHeaderTail.size();
+  }
+  if (claim.problemNumber > 0) {
+    room += gbk::kProblemTag.size() + Digits(problemClaims) + Digits(claim.problemNumber) + 2;
+  }
+  room += (claim.independent ? gbk::kTagIndependent : gbk::kTagDependent).size() +
+          Digits(claim.number) + claim.subject.size() + 3;
+  if (claim.independent) return room;
+  if (claim.parents.empty()) return room + gbk::kTagParentUnknown.size();
+  room += gbk::kTagParent.size() + 1;
+  for (int32_t parent : claim.parents) room += Digits(parent) + 1;
+  return room;
+}
+
+// Room for the whole report: the analysed text holds every claim's text, the heads are counted
+// as they will be written and the marks bounded, so that the report is written into one buffer
+// that never moves and is hardly larger than the report.
 size_t ReportRoom(const AnalysisResult& result, std::string_view analysedText) {
   constexpr size_t kSummaryAndClosing = 512;
-  // A set header, the problem and kind tags with their numbers, the blanks and line breaks.
-  constexpr size_t kClaimFrame = 96;
-  constexpr size_t kParentItem = 5;  // "9999;"
-  constexpr size_t kBrackets = 8;    // "【】", or a "|" between marks
+  constexpr size_t kBlankAndBreaks = 5;  // " " before the text, "\r\n\r\n" after it
+  constexpr size_t kBrackets = 8;        // "【】", or a "|" between marks
   size_t room = analysedText.size() + kSummaryAndClosing;
   for (const ClaimResult& claim : result.claims) {
-    room += kClaimFrame + claim.subject.size() + kParentItem * claim.parents.size();
+    room += HeadRoom(claim, result.problemClaims) + kBlankAndBreaks;
     for (const Finding& finding : claim.findings) {
       room += finding.label.size() + finding.term.size() + kBrackets;
     }
@@ -182,19 +214,25 @@ std::string WriteReport(AnalysisResult& result, std::string_view analysedText, b
   report.reserve(ReportRoom(result, analysedText));
   result.markInsides.clear();
   if (result.sets > 0) AppendSummary(report, result, result.markInsides);
+  const bool records = static_cast<size_t>(g_claims.Count()) == result.claims.size();
   int sets = 0;
   for (size_t pos = 0; pos < result.claims.size(); ++pos) {
     ClaimResult& claim = result.claims[pos];
-    ClaimRecord& record = g_claims[static_cast<int>(pos)];
     if (claim.independent) {
       ++sets;
       report.append(gbk::kSetHeaderHead).append(std::to_string(sets)).append(gbk::kSetHeaderTail);
     }
     const size_t head = report.size();
     AppendHead(report, claim, result.problemClaims);
-    record.head = SpanFrom(report, head);
-    AppendMarksAndText(report, claim, ClaimText(result, claim, analysedText), record,
-                       result.markInsides);
+    const TextSpan headSpan = SpanFrom(report, head);
+    const MarksAndText spans = AppendMarksAndText(
+        report, claim, ClaimText(result, claim, analysedText), result.markInsides);
+    if (records) {
+      ClaimRecord& record = g_claims[static_cast<int>(pos)];
+      record.head = headSpan;
+      record.marks = spans.marks;
+      record.bracketedText = spans.bracketedText;
+    }
     report.append("\r\n\r\n");
   }
   if (sets > 0) report.append(gbk::kClosingLine);

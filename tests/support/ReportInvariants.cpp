@@ -41,7 +41,10 @@ std::string WithoutBrackets(std::string_view text) {
 }
 
 std::string CheckParagraphs(std::string_view normalized, std::string_view report) {
-  if (g_paragraphs != SplitTrimmed(normalized)) return "paragraphs differ from the text's lines";
+  const std::vector<std::string> lines = SplitTrimmed(normalized);
+  if (!std::equal(g_paragraphs.begin(), g_paragraphs.end(), lines.begin(), lines.end())) {
+    return "paragraphs differ from the text's lines";
+  }
   size_t first = 0;
   while (first < g_paragraphs.size() && ClaimStartNumber(g_paragraphs[first]) != 1) ++first;
   std::string claims, paragraphs;
@@ -49,9 +52,9 @@ std::string CheckParagraphs(std::string_view normalized, std::string_view report
     if (WithoutBrackets(Shown(report, record.bracketedText)) != record.text) {
       return "a claim's text in the report is not its text with brackets";
     }
-    claims += "\r\n" + record.text;
+    claims.append("\r\n").append(record.text);
   }
-  for (size_t i = first; i < g_paragraphs.size(); ++i) paragraphs += "\r\n" + g_paragraphs[i];
+  for (size_t i = first; i < g_paragraphs.size(); ++i) paragraphs.append("\r\n").append(g_paragraphs[i]);
   return claims == paragraphs ? "" : "the claims' texts are not the paragraphs from claim 1 on";
 }
 

@@ -86,7 +86,7 @@ std::string FurtherMarks(FurtherCheck check, const std::vector<std::string>& cla
   Check(GbkParagraphs(claims));
   if (g_claims.Count() == 0) return "no claim";
   const ClaimRecord& record = g_claims[g_claims.Count() - 1];
-  const std::string& text = record.text;
+  const std::string_view text = record.text;
   std::vector<Finding> findings;
   check(record, text, findings);
   std::string marks;
