@@ -149,6 +149,8 @@ void CheckRepeatedWord(std::string_view text, std::vector<Finding>& findings) {
                    found.length);
     if (findings.size() > before) {
       FixWord(findings.back(), Corrected(found, text.substr(pos, found.length)), text);
+    } else {
+      FixWordAgain(findings, FindingCode::kRepeatedWord, text, pos, found.length);
     }
     pos += found.length;
   }

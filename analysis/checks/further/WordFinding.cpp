@@ -19,16 +19,42 @@ void AddWordFinding(std::vector<Finding>& findings, FindingCode code, std::strin
   findings.push_back(std::move(finding));
 }
 
-void FixWord(Finding& finding, std::string corrected, std::string_view text) {
-  if (corrected.empty()) return;
-  int end = finding.textStart + finding.textLength;
-  if (2 * corrected.size() == static_cast<size_t>(finding.textLength) &&
-      text.compare(static_cast<size_t>(finding.textStart), corrected.size(), corrected) == 0) {
+namespace {
+
+// The end of the span that `corrected` replaces at the word at `start` (`length` bytes): when
+// `corrected` is the word's first half, the copies written again behind it go too.
+int CorrectedEnd(std::string_view text, int start, int length, std::string_view corrected) {
+  int end = start + length;
+  if (2 * corrected.size() == static_cast<size_t>(length) &&
+      text.compare(static_cast<size_t>(start), corrected.size(), corrected) == 0) {
     while (WordAt(text, end, corrected)) end += Size(corrected);
   }
+  return end;
+}
+
+}  // namespace
+
+void FixWord(Finding& finding, std::string corrected, std::string_view text) {
+  if (corrected.empty()) return;
+  const int end = CorrectedEnd(text, finding.textStart, finding.textLength, corrected);
   std::string title = TitleReplacingBy(corrected);
   finding.fix =
       MakeFix(std::move(title), finding.textStart, end - finding.textStart, std::move(corrected));
+}
+
+void FixWordAgain(std::vector<Finding>& findings, FindingCode code, std::string_view text,
+                  int start, int length) {
+  const std::string_view word = text.substr(start, length);
+  const auto shown = std::find_if(findings.begin(), findings.end(), [&](const Finding& f) {
+    return f.code == code && f.term == word;
+  });
+  if (shown == findings.end() || !shown->fix) return;
+  std::vector<FixEdit>& edits = shown->fix->edits;
+  if (start < edits.back().textStart + edits.back().textLength) return;
+  FixEdit edit = edits.back();
+  edit.textStart = start;
+  edit.textLength = CorrectedEnd(text, start, length, edit.text) - start;
+  edits.push_back(std::move(edit));
 }
 
 bool WithinReferenceSlip(const std::vector<Finding>& findings, int pos) {

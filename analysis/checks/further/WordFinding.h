@@ -21,6 +21,12 @@ void AddWordFinding(std::vector<Finding>& findings, FindingCode code, std::strin
 // written twice), the copies written again behind it go too, so that one remains.
 void FixWord(Finding& finding, std::string corrected, std::string_view text);
 
+// The word of the finding of `code` that names the word at `start` (`length` bytes) of `text`,
+// found again there and shown once: the finding's fix, when it has one, corrects this place too,
+// as FixWord corrects the first. Nothing when this place overlaps the last one it corrects.
+void FixWordAgain(std::vector<Finding>& findings, FindingCode code, std::string_view text,
+                  int start, int length);
+
 // True when `pos` lies within a reference-wording finding of `findings`: the slip is that
 // check's, and one slip makes one finding.
 bool WithinReferenceSlip(const std::vector<Finding>& findings, int pos);
