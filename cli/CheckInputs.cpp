@@ -1,5 +1,7 @@
 #include "CheckInputs.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <algorithm>
@@ -14,6 +16,7 @@
 #include "text/GbkTexts.h"
 #include "InputFile.h"
 #include "MessageSink.h"
+#include "report/SavedReport.h"
 
 namespace {
 
@@ -176,6 +179,18 @@ void Render(const QString& path, bool withHeader, const CheckOutcome& outcome,
     case OutputFormat::Lines:
       output.Out(FindingLines(path, outcome.result, options.minSeverity));
       return;
+    case OutputFormat::Html: {
+      if (!outcome.checked) return;
+      const std::string name =
+          path == QLatin1String("-") ? std::string() : ToEngineText(QFileInfo(path).fileName());
+      const std::string html = SavedReportHtml({.text = outcome.shownText,
+                                                .result = &outcome.result,
+                                                .fileName = name,
+                                                .savedAt = QDateTime::currentSecsSinceEpoch(),
+                                                .version = QUILLEX_VERSION});
+      output.OutBytes(FromEngineText(html).toUtf8());
+      return;
+    }
     case OutputFormat::Json: {
       const QJsonObject json = ResultToJson(outcome.result, options.minSeverity);
       for (auto it = json.constBegin(); it != json.constEnd(); ++it) file.insert(it.key(), *it);
@@ -227,7 +242,9 @@ int CheckOne(const QString& path, bool withHeader, const CheckOptions& options, 
   // The report shows no places; the findings as data stand where the user's text has them.
   const CheckOutcome outcome =
       RunCheck(std::move(*engineText), {options.review},
-               options.format == OutputFormat::Report ? kPlacesNone : kPlacesInUserText);
+               options.format == OutputFormat::Report || options.format == OutputFormat::Html
+                   ? kPlacesNone
+                   : kPlacesInUserText);
   engineText.reset();
   const int status = StatusOf(outcome.result, options);
   // What the JSON says is what the exit status says: a review that leaves nothing of severity fix

@@ -197,18 +197,28 @@ test('更多检查 is kept from one visit to the next; 只看需修改 hides the
   assert.deepEqual(await rows(), all.filter((kind) => kind === 'row fix'));
 });
 
-test('保存报告 gives the box\'s text, or a page with the marks in red', async () => {
+test('保存报告 gives the engine\'s report: the text under its count, or a page with its table and red marks', async () => {
   const page = await OpenPage(browser);
   await Paste(page, kCup);
   await page.click('#check');
-  const saved = {};
-  for (const format of ['txt', 'html']) {
+  const Save = async (format) => {
     await page.click('#save');
     const [download] = await Promise.all([page.waitForEvent('download'), page.click(`#saveBox button[value="${format}"]`)]);
     assert.equal(download.suggestedFilename(), `权利要求书检查报告.${format}`);
-    saved[format] = readFileSync(await download.path(), 'utf8');
-  }
-  assert.equal(saved.txt, await BoxText(page));
-  const red = [...saved.html.matchAll(/<span style="color:#FF0000">([^<]*)<\/span>/g)].map((m) => m[1]);
-  assert.deepEqual(red, [' ', '所述', '本权编号与前不连续|缺句号']);
+    return readFileSync(await download.path(), 'utf8');
+  };
+  const Red = (html) => [...html.matchAll(/<span class="mark" style="color: #ff0000">([^<]*)<\/span>/g)].map((m) => m[1]);
+  const kCount = '● 需修改 2 · ▲ 请复核 1 · ○ 提示 0';
+  assert.equal(await Save('txt'), `${kCount}\n\n${await BoxText(page)}`);
+  const html = await Save('html');
+  assert.match(html, /<title>权利要求书形式检查报告<\/title>/);
+  assert.match(html, new RegExp(`<p class="summary">${kCount}</p>`));
+  assert.equal([...html.matchAll(/<tr class="(\w+)">/g)].map((m) => m[1]).join(' '), 'review fix fix');
+  assert.deepEqual(Red(html), [' ', '所述', '本权编号与前不连续|缺句号']);
+  // An edited report is saved as it stands.
+  await page.focus('#box');
+  await page.keyboard.press('Control+End');
+  await page.keyboard.type('x');
+  assert.equal(await Save('txt'), await BoxText(page));
+  assert.doesNotMatch(await Save('html'), /<table>/);
 });
