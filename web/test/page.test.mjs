@@ -3,6 +3,7 @@ import assert from 'node:assert/strict';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { pathToFileURL } from 'node:url';
 import { after, before, test } from 'node:test';
 import {
   BoxText, CheckReport, CloseMessage, kSource, LaunchBrowser, MessageText, OpenPage, Paste,
@@ -195,6 +196,37 @@ test('更多检查 is kept from one visit to the next; 只看需修改 hides the
   const all = await rows();
   await page.check('#fixOnly');
   assert.deepEqual(await rows(), all.filter((kind) => kind === 'row fix'));
+});
+
+test('the saved page prints on A4: no line runs past the paper, the table\'s head repeats', async () => {
+  const page = await OpenPage(browser);
+  // A formula with no place to break, and claims enough for the table to run onto a second page.
+  const claims = [kCup.trim(), `5.根据权利要求1所述的杯子，其中${'x'.repeat(400)}=1。`];
+  for (let n = 6; n < 60; ++n) claims.push(`${n}.根据权利要求1所述的杯子，其特征在于，所述杯柄为陶瓷`);
+  await Paste(page, claims.join('\n'));
+  await page.click('#check');
+  await page.click('#save');
+  const [download] = await Promise.all([page.waitForEvent('download'), page.click('#saveBox button[value="html"]')]);
+  // Opened from disk as a file named .html, as the drafter's colleague opens it.
+  const dir = mkdtempSync(join(tmpdir(), 'quillex-'));
+  const saved = join(dir, 'report.html');
+  writeFileSync(saved, readFileSync(await download.path()));
+  const context = await browser.newContext({ viewport: { width: 673, height: 900 } });
+  await context.setOffline(true);
+  const print = await context.newPage();
+  await print.goto(pathToFileURL(saved).href);
+  await print.emulateMedia({ media: 'print' });
+  const layout = await print.evaluate(() => ({
+    overflow: [document.documentElement, ...document.querySelectorAll('pre, table, td')]
+      .filter((e) => e.scrollWidth > e.clientWidth + 1).map((e) => e.tagName),
+    head: getComputedStyle(document.querySelector('thead')).display,
+    rows: document.querySelectorAll('tbody tr').length,
+  }));
+  assert.deepEqual(layout.overflow, []);
+  assert.equal(layout.head, 'table-header-group');
+  assert.ok(layout.rows > 50, `${layout.rows} rows`);
+  await context.close();
+  rmSync(dir, { recursive: true });
 });
 
 test('保存报告 gives the engine\'s report: the text under its count, or a page with its table and red marks', async () => {
