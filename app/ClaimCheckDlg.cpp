@@ -1,6 +1,7 @@
 #include "ClaimCheckDlg.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -35,8 +36,8 @@
 #include "MarkPainter.h"
 #include "MessageSink.h"
 #include "ProblemListModel.h"
-#include "ReportHtml.h"
 #include "report/FindingTexts.h"
+#include "report/SavedReport.h"
 
 #ifdef Q_OS_WIN
 #include <qt_windows.h>
@@ -83,14 +84,6 @@ QTreeView* MakeProblemView(QWidget* parent, QAbstractItemModel* rows) {
   view->setColumnWidth(ProblemListModel::kSeverityColumn,
                        metrics.horizontalAdvance(QStringLiteral("请复核")) + 2 * padding);
   return view;
-}
-
-// What the text box holds, as a file of UTF-8 text: its paragraphs as lines, no-break spaces
-// kept.
-QByteArray PlainTextFile(const QTextDocument& document) {
-  QString text = document.toRawText();
-  text.replace(QChar::ParagraphSeparator, u'\n').replace(QChar::LineSeparator, u'\n');
-  return text.toUtf8();
 }
 
 bool IsHtmlFile(const QString& path) {
@@ -201,6 +194,7 @@ void CClaimCheckDlg::FollowTheDocument() {
     if (document->availableUndoSteps() > m_reportUndoSteps) return;
     m_reportUndoSteps = -1;
     m_problems->Clear();
+    m_report.clear();
   });
   connect(document, &QTextDocument::contentsChanged, this, &CClaimCheckDlg::FollowTheBox);
 }
@@ -265,6 +259,7 @@ void CClaimCheckDlg::OnCheck() {
   m_status = FromEngineText(StatusLine(outcome.result));
   if (outcome.checked) {
     m_problems->SetResult(std::move(outcome.result), outcome.shownText);
+    m_report = std::move(outcome.shownText);
     m_reportUndoSteps = m_richEdit->document()->availableUndoSteps();
   }
   FollowTheBox();
@@ -314,12 +309,20 @@ void CClaimCheckDlg::OnSave() {
 }
 
 bool CClaimCheckDlg::SaveReport(const QString& path) {
-  const QTextDocument& document = *m_richEdit->document();
+  // While the box holds the check's report the engine writes it from its result; anything else
+  // is saved as the box holds it.
+  const bool report = HoldsReport();
+  const std::string boxText =
+      report ? std::string() : ToEngineText(m_richEdit->document()->toRawText());
+  const SavedReportSource source{.text = report ? std::string_view(m_report) : boxText,
+                                 .result = report ? &m_problems->Result() : nullptr,
+                                 .fileName = {},
+                                 .savedAt = QDateTime::currentSecsSinceEpoch(),
+                                 .version = QUILLEX_VERSION};
+  const QByteArray bytes = FromEngineText(IsHtmlFile(path) ? SavedReportHtml(source)
+                                                           : SavedReportText(source))
+                               .toUtf8();
   QSaveFile file(path);
-  const QByteArray bytes =
-      IsHtmlFile(path)
-          ? ReportHtml(document, g_markFormat, QFileInfo(path).completeBaseName()).toUtf8()
-          : PlainTextFile(document);
   // Text mode writes the system's own line breaks.
   const QIODevice::OpenMode mode =
       IsHtmlFile(path) ? QIODevice::WriteOnly : QIODevice::WriteOnly | QIODevice::Text;

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QIcon>
 #include <QStringView>
+#include <string>
 #include <vector>
 
 #include "report/BoxRanges.h"
@@ -60,8 +61,10 @@ class CClaimCheckDlg : public QDialog {
   void OnPreviousProblem();
   // Asks for a file, then saves the box's text to it as SaveReport does.
   void OnSave();
-  // Writes the box's text as it stands to `path`: as a web page with the marks in red when the
-  // name ends in ".html" or ".htm", else as UTF-8 text. On failure the user is told why and
+  // Writes the saved report of the box to `path`: as a web page (title, date, version, the count
+  // by severity, the table of problems and the claims with the marks in red) when the name ends
+  // in ".html" or ".htm", else as UTF-8 text under the count by severity. A box that no longer
+  // holds the check's report is saved as it stands, without count or table. On failure the user is told why and
   // false is returned; an existing file is replaced only by a complete one.
   bool SaveReport(const QString& path);
 
@@ -110,6 +113,7 @@ class CClaimCheckDlg : public QDialog {
   QToolButton* m_listSwitch;  // in the status bar: whether the list shows beside a report
   QLabel* m_statusLine;
   QString m_status;  // the status line of the last check
+  std::string m_report;  // the last check's report, GBK, while m_problems holds its result
   // The undo steps the document had when the last check's report went in, or -1 once that step
   // is gone for good (an edit made before it, in its place).
   int m_reportUndoSteps = -1;

@@ -1,5 +1,7 @@
 #include "CheckInputs.h"
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <algorithm>
@@ -15,6 +17,7 @@
 #include "text/GbkTexts.h"
 #include "InputFile.h"
 #include "MessageSink.h"
+#include "report/SavedReport.h"
 
 namespace {
 
@@ -177,6 +180,18 @@ void Render(const QString& path, bool withHeader, const CheckOutcome& outcome,
     case OutputFormat::Lines:
       output.Out(FindingLines(path, outcome.result, options.minSeverity));
       return;
+    case OutputFormat::Html: {
+      if (!outcome.checked) return;
+      const std::string name =
+          path == QLatin1String("-") ? std::string() : ToEngineText(QFileInfo(path).fileName());
+      const std::string html = SavedReportHtml({.text = outcome.shownText,
+                                                .result = &outcome.result,
+                                                .fileName = name,
+                                                .savedAt = QDateTime::currentSecsSinceEpoch(),
+                                                .version = QUILLEX_VERSION});
+      output.OutBytes(FromEngineText(html).toUtf8());
+      return;
+    }
     case OutputFormat::Json: {
       const QJsonObject json = ResultToJson(outcome.result, options.minSeverity);
       for (auto it = json.constBegin(); it != json.constEnd(); ++it) file.insert(it.key(), *it);
@@ -228,7 +243,9 @@ int CheckOne(const QString& path, bool withHeader, const CheckOptions& options, 
   // The report shows no places; the findings as data stand where the user's text has them.
   const CheckOutcome outcome =
       RunCheck(std::move(*engineText), {.review = options.review, .keepRecords = false},
-               options.format == OutputFormat::Report ? kPlacesNone : kPlacesInUserText);
+               options.format == OutputFormat::Report || options.format == OutputFormat::Html
+                   ? kPlacesNone
+                   : kPlacesInUserText);
   engineText.reset();
   // The records went before the report was written; the analysed text goes before the output is
   // made, since nothing here reads it again.

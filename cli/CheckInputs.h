@@ -17,6 +17,7 @@ enum class OutputFormat {
   Report,  // the shown text of each check, as the window shows it
   Json,    // one JSON document (UTF-8) for the whole run
   Lines,   // one "PATH:LINE:COLUMN: SEVERITY: …" line per finding, as compilers write them
+  Html,    // the saved report as a web page (UTF-8), the window's "保存报告…" of one input
 };
 
 // What to do with the certain corrections (--fix, --diff).
@@ -37,7 +38,8 @@ struct CheckOptions {
 // Checks every input of `paths` in order ("-" is standard input). In the report format the shown
 // text of each check goes to `out` with "\n" line breaks and a final line break, preceded by a
 // line "==> NAME <==" when there are several inputs; the other formats write what the README
-// describes. Every message of the check and the congratulation go to `err` in every format, and
+// describes; the html format takes one input and writes its saved report as a web page in UTF-8,
+// named after the file (nothing but its messages when no claim 1 was found). Every message of the check and the congratulation go to `err` in every format, and
 // one line per error for an input that cannot be read or decoded, which then writes nothing to
 // `out` (its JSON entry has the status "error"). An entry's status is "clean" exactly when the
 // input's exit status is kExitCongratulated. Returns the worst exit status of all inputs,

@@ -1,4 +1,4 @@
-// quillex-check [--encoding utf-8|gb18030] [--format report|json|lines] [--review]
+// quillex-check [--encoding utf-8|gb18030] [--format report|json|lines|html] [--review]
 // [--min-severity fix|review|note] [--fix | --diff] [FILE...]: checks claims texts from the
 // command line, and applies their certain corrections.
 #include <QCommandLineParser>
@@ -10,6 +10,38 @@
 #include "CheckInputs.h"
 
 namespace {
+
+// What --help says after the options: also the manual page's last sections, which are made from
+// it.
+constexpr char kHelpEnd[] =
+    "\nFormats:\n"
+    "  report   the annotated report: the summary, each claim with its tags and its marks in\n"
+    "           【…】, the closing line\n"
+    "  json     one JSON document for the whole run: each file's status, summary, claims and\n"
+    "           findings with their codes, severities, places and fixes\n"
+    "  lines    PATH:LINE:COLUMN: error|warning|note: 权利要求N：EXPLANATION [MARK], one line\n"
+    "           per finding\n"
+    "  html     the report as a web page (UTF-8) to send or print: the file's name, the date,\n"
+    "           the count by severity, a table of the problems, the claims with red marks\n"
+    "\nExit status:\n"
+    "  0  claims were found and no problem (with --review: no finding of severity fix or review)\n"
+    "  1  the report shows problems, or has no summary because no claim is independent\n"
+    "  2  nothing was checked: an empty text, no claim 1, a usage error, or an input that could\n"
+    "     not be read or decoded\n"
+    "  With several files the status is the highest of them.\n"
+    "\nExamples:\n"
+    "  quillex-check claims.txt\n"
+    "           the report on standard output\n"
+    "  quillex-check --encoding gbk old-claims.txt > report-gbk.txt\n"
+    "           a GBK text checked, its report in GBK\n"
+    "  quillex-check --review --format lines --min-severity fix claims.txt\n"
+    "           only what must be fixed, one line each, with the further checks\n"
+    "  quillex-check --format html claims.txt > report.html\n"
+    "           the report to send or print, as a web page\n"
+    "  quillex-check --diff claims.txt | less\n"
+    "           what --fix would change\n"
+    "  quillex-check --fix drafts/*.txt\n"
+    "           every certain correction made in place\n";
 
 int UsageError(const QString& what) {
   std::fprintf(stderr, "quillex-check: %s\nTry 'quillex-check --help' for more information.\n",
@@ -46,7 +78,10 @@ constexpr Choice<FileEncoding> kEncodings[] = {{"utf-8", FileEncoding::Utf8},
 constexpr Choice<Severity> kSeverities[] = {
     {"fix", Severity::kFix}, {"review", Severity::kReview}, {"note", Severity::kNote}};
 constexpr Choice<OutputFormat> kFormats[] = {
-    {"report", OutputFormat::Report}, {"json", OutputFormat::Json}, {"lines", OutputFormat::Lines}};
+    {"report", OutputFormat::Report},
+    {"json", OutputFormat::Json},
+    {"lines", OutputFormat::Lines},
+    {"html", OutputFormat::Html}};
 
 }  // namespace
 
@@ -62,9 +97,8 @@ int main(int argc, char* argv[]) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral(
       "Checks the claims of a Chinese patent application (权利要求书) for errors of form and "
-      "writes the annotated report.\n\n"
-      "Exit status: 0 when no problem was found, 1 when the report shows problems (or has no "
-      "summary), 2 when no claim 1 was found, the text was empty, or on a usage or input error."));
+      "writes the annotated report (or, with --format, its findings as data) to standard "
+      "output."));
   // Not addHelpOption(): its --help-all would list Qt's own options, which this program has none
   // of.
   const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
@@ -79,9 +113,10 @@ int main(int argc, char* argv[]) {
   parser.addOption(encodingOption);
   const QCommandLineOption formatOption(
       QStringLiteral("format"),
-      QStringLiteral("What to write: report (the default), json (one JSON document, always UTF-8) "
-                     "or lines (one line per finding as compilers write them, "
-                     "PATH:LINE:COLUMN: error|warning|note: …, for fix, review and note)."),
+      QStringLiteral("What to write: report (the default), json (one JSON document, always UTF-8), "
+                     "lines (one line per finding as compilers write them, "
+                     "PATH:LINE:COLUMN: error|warning|note: …, for fix, review and note) or "
+                     "html (the report as a web page to send or print, always UTF-8; one FILE)."),
       QStringLiteral("format"), QStringLiteral("report"));
   parser.addOption(formatOption);
   const QCommandLineOption reviewOption(
@@ -112,7 +147,10 @@ int main(int argc, char* argv[]) {
                                QStringLiteral("[FILE...]"));
 
   if (!parser.parse(QCoreApplication::arguments())) return UsageError(parser.errorText());
-  if (parser.isSet(helpOption)) parser.showHelp(0);
+  if (parser.isSet(helpOption)) {
+    std::fputs(qPrintable(parser.helpText() + QString::fromUtf8(kHelpEnd)), stdout);
+    return 0;
+  }
   if (parser.isSet(versionOption)) parser.showVersion();
   const std::optional<FileEncoding> encoding = ChosenValue(parser, encodingOption, kEncodings);
   if (!encoding) return kExitNotChecked;
@@ -131,6 +169,9 @@ int main(int argc, char* argv[]) {
   }
   QStringList paths = parser.positionalArguments();
   if (paths.isEmpty()) paths.append(QStringLiteral("-"));
+  if (*format == OutputFormat::Html && paths.size() > 1) {
+    return UsageError(QStringLiteral("--format html writes one page: give one FILE"));
+  }
   return CheckInputs(paths, {*encoding, *format, parser.isSet(reviewOption), *minSeverity, fix},
                      stdout, stderr);
 }

@@ -18,6 +18,7 @@
 #include "AnalyzeClaims.h"
 #include "CheckCommand.h"
 #include "report/BoxRanges.h"
+#include "report/SavedReport.h"
 #include "support/ReportInvariants.h"
 #include "text/GbkText.h"
 
@@ -149,6 +150,53 @@ const char* BrokenBoxRange(const CheckOutcome& places, const CheckOutcome& bytes
   return index == ranges.size() ? nullptr : "more box ranges than findings";
 }
 
+// The saved page shows `text` whole in its report element, with "\n" line breaks: once the page's
+// own anchors and red elements are taken out, no "<" or ">" is left there, and the entities read
+// back give the text.
+const char* BrokenSavedPage(const std::string& html, std::string_view text) {
+  constexpr std::string_view kOpen = "<pre class=\"report\">";
+  constexpr std::string_view kClose = "</pre>\n</body>\n</html>\n";
+  const size_t open = html.find(kOpen);
+  if (open == std::string::npos || !html.ends_with(kClose)) return "saved page without its report";
+  std::string_view body(html);
+  body = body.substr(open + kOpen.size(), body.size() - open - kOpen.size() - kClose.size());
+  std::string shown;
+  while (!body.empty()) {
+    if (body[0] == '<') {
+      const size_t end = body.find('>');
+      const std::string_view tag = body.substr(0, end + 1);
+      if (end == std::string_view::npos ||
+          !(tag.starts_with("<a id=\"claim-") || tag.starts_with("<span class=\"mark\"") ||
+            tag == "</a>" || tag == "</span>")) {
+        return "saved page with an element or a \"<\" of the text in its report";
+      }
+      body.remove_prefix(end + 1);
+      continue;
+    }
+    if (body[0] == '>') return "saved page with a \">\" of the text unescaped";
+    bool entity = false;
+    for (const auto& [escaped, plain] : {std::pair{"&lt;", '<'}, {"&gt;", '>'}, {"&amp;", '&'},
+                                         {"&quot;", '"'}}) {
+      if (body.starts_with(escaped)) {
+        shown += plain;
+        body.remove_prefix(std::string_view(escaped).size());
+        entity = true;
+        break;
+      }
+    }
+    if (entity) continue;
+    if (body[0] == '&') return "saved page with a \"&\" of the text unescaped";
+    shown += body[0];
+    body.remove_prefix(1);
+  }
+  std::string expected;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r') expected += text[i];
+    else if (i + 1 == text.size() || text[i + 1] != '\n') expected += '\n';
+  }
+  return shown == expected ? nullptr : "saved page that does not show its text";
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -166,8 +214,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // take them, for the findings' ranges in the box.
   if (size % 4 < 2 && outcome.checked) {
     const CheckOutcome bytes = RunCheck(boxText, {.review = size % 2 == 1}, kPlacesNone);
-    if (const char* brokenRange = BrokenBoxRange(outcome, bytes)) {
-      std::fprintf(stderr, "broken rule: %s\n", brokenRange);
+    // The saved page of the report, and of the box's text as the user left it.
+    const char* broken = BrokenBoxRange(outcome, bytes);
+    if (!broken) {
+      broken = BrokenSavedPage(SavedReportHtml({.text = bytes.shownText, .result = &bytes.result,
+                                                .fileName = boxText.substr(0, 16), .savedAt = 0,
+                                                .version = "1"}),
+                               bytes.shownText);
+    }
+    if (!broken) {
+      broken = BrokenSavedPage(SavedReportHtml({.text = boxText, .result = nullptr,
+                                                .fileName = {}, .savedAt = 0, .version = "1"}),
+                               boxText);
+    }
+    if (broken) {
+      std::fprintf(stderr, "broken rule: %s\n", broken);
       std::abort();
     }
   }

@@ -104,6 +104,43 @@ TEST(QuillexCheck, OutcomesOfStandardInput) {
   }
 }
 
+// The worked example's saved report as a web page: the title, the file's name, the counts by
+// severity and the table, the same in either input encoding; one page takes one file.
+TEST(QuillexCheck, HtmlIsTheSavedReportOfOneFile) {
+  const QString utf8 = Write(QStringLiteral("杯子<1>.txt"), kWorkedExample);
+  const QString gbk = Write(QStringLiteral("gbk.txt"), Gb18030(kWorkedExample));
+  const QByteArray kCounts = "<p class=\"summary\">● 需修改 2 · ▲ 请复核 1 · ○ 提示 0</p>";
+  struct Case {
+    QStringList args;
+    QByteArray in;
+    int exitCode;
+    QList<QByteArray> outParts;  // all of them in the page; none for no page
+    QByteArray err;
+  } const cases[] = {
+      {{"--format", "html", utf8}, {}, 1,
+       {"<title>权利要求书形式检查报告</title>", "文件：杯子&lt;1&gt;.txt", "程序：Quillex ", kCounts,
+        "<th>权利要求</th><th>严重程度</th><th>标记</th><th>说明</th>",
+        "<td><a href=\"#claim-2\">4</a></td><td>● 需修改</td><td>缺句号</td>"},
+       ""},
+      {{"--encoding", "gbk", "--format", "html", gbk}, {}, 1, {"文件：gbk.txt", kCounts}, ""},
+      {{"--format", "html"}, kWorkedExample, 1, {kCounts}, ""},
+      {{"--format", "html"}, "hello\n", 2, {}, "未找到权1 ?\n\n 请检查\n"},
+      {{"--format", "html", utf8, gbk}, {}, 2, {},
+       "quillex-check: --format html writes one page: give one FILE\n"
+       "Try 'quillex-check --help' for more information.\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args.join(u' ').toStdString());
+    const ProcessResult run = RunQuillexCheck(c.args, c.in);
+    EXPECT_EQ(run.exitCode, c.exitCode);
+    EXPECT_EQ(run.err, c.err);
+    if (c.outParts.isEmpty()) {
+      EXPECT_EQ(run.out, "");
+    }
+    for (const QByteArray& part : c.outParts) EXPECT_TRUE(run.out.contains(part)) << part.data();
+  }
+}
+
 TEST(QuillexCheck, BadInputGetsOneLineNamingItAndNoOutput) {
   QFile large(Write("large.txt", ""));
   ASSERT_TRUE(large.resize((qint64{1} << 30) + 1));  // sparse: nothing is written

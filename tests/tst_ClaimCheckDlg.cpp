@@ -374,26 +374,36 @@ class TestClaimCheckDlg : public QObject {
     QVERIFY(!QSettings().value(CClaimCheckDlg::kMoreChecksSetting).toBool());
   }
 
-  // Ctrl+S offers the report's name and writes the box as text or as a page whose red elements
-  // are the box's red runs; a file that cannot be written is a message, not a silent failure.
+  // Ctrl+S offers the report's name and writes the report as text under its count by severity,
+  // or as a page with its head, its table and the box's red runs; a box edited since the check is
+  // saved as it stands; a file that cannot be written is a message, not a silent failure.
   void savesTheReport_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("filter");
+    QTest::addColumn<bool>("edited");
     QTest::addColumn<QString>("written");  // the name of the file written, "" for none
-    QTest::newRow("text") << u"r.txt"_s << u"文本文件 (*.txt)"_s << u"r.txt"_s;
-    QTest::newRow("page") << u"r.html"_s << u"文本文件 (*.txt)"_s << u"r.html"_s;
+    QTest::newRow("text") << u"r.txt"_s << u"文本文件 (*.txt)"_s << false << u"r.txt"_s;
+    QTest::newRow("page") << u"r.html"_s << u"文本文件 (*.txt)"_s << false << u"r.html"_s;
     QTest::newRow("a page named without its ending")
-        << u"r"_s << u"网页 (*.html *.htm)"_s << u"r.html"_s;
-    QTest::newRow("no such folder") << u"none/r.txt"_s << u"文本文件 (*.txt)"_s << QString();
+        << u"r"_s << u"网页 (*.html *.htm)"_s << false << u"r.html"_s;
+    QTest::newRow("edited text") << u"r.txt"_s << u"文本文件 (*.txt)"_s << true << u"r.txt"_s;
+    QTest::newRow("edited page") << u"r.html"_s << u"文本文件 (*.txt)"_s << true << u"r.html"_s;
+    QTest::newRow("no such folder")
+        << u"none/r.txt"_s << u"文本文件 (*.txt)"_s << false << QString();
   }
   void savesTheReport() {
     QFETCH(QString, name);
     QFETCH(QString, filter);
+    QFETCH(bool, edited);
     QFETCH(QString, written);
     const QTemporaryDir dir;
     Open();
     Paste(kWorkedExample + u"\n5.根据权利要求1所述的杯子，其中x<5&y>\"2\"。"_s);
     QTest::keySequence(Box(), QKeySequence(u"Ctrl+Return"_s));
+    if (edited) {
+      Box()->moveCursor(QTextCursor::End);
+      QTest::keyClicks(Box(), u"x"_s);
+    }
     QTimer::singleShot(0, [&] {
       auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
       QVERIFY(dialog);
@@ -412,12 +422,17 @@ class TestClaimCheckDlg : public QObject {
     QFile file(dir.filePath(written));
     QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
     const QString saved = QString::fromUtf8(file.readAll());
+    const QString count = edited ? QString() : u"● 需修改 2 · ▲ 请复核 1 · ○ 提示 1\n\n"_s;
+    if (written.endsWith(u".txt")) {
+      QCOMPARE(saved, count + Box()->toPlainText());
+      return;
+    }
     QTextDocument page;
-    if (written.endsWith(u".html")) page.setHtml(saved);
-    if (!written.endsWith(u".html")) page.setPlainText(saved);
-    QCOMPARE(page.toPlainText(), Box()->toPlainText());
-    QCOMPARE(RedRuns(page, false),
-             written.endsWith(u".html") ? RedRuns(*Box()->document()) : QStringList());
+    page.setHtml(saved);
+    QVERIFY(page.toPlainText().startsWith(u"权利要求书形式检查报告"_s));
+    QVERIFY(page.toPlainText().contains(Box()->toPlainText()));
+    QCOMPARE(page.toPlainText().contains(u"需修改"_s), !edited);
+    QCOMPARE(RedRuns(page, false), RedRuns(*Box()->document()));
   }
 };
 

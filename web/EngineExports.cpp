@@ -12,6 +12,11 @@
 // findings of a merged bracket share theirs), and the inside of every bracket the report writes,
 // the summary's "【 】" too, in the same offsets: what the page shows in red.
 //
+// SavedReport(bytes, html, holdsReport, savedAt) returns the report to save, as GB18030 bytes:
+// the last check's saved report while the box still holds its report (`holdsReport`; `bytes` is
+// then not read), else the box's text `bytes` (GB18030, lines ending in "\r\n") saved as it
+// stands; as a web page when `html`, else as text; `savedAt` in seconds since the epoch.
+//
 // Texts() returns {severityWords: {fix, review, note}, reportName}: the words the page shows of a
 // severity, and the name a saved report is offered under, without its ending.
 //
@@ -27,11 +32,15 @@
 #include "MessageSink.h"
 #include "report/BoxRanges.h"
 #include "report/FindingTexts.h"
+#include "report/SavedReport.h"
 #include "text/GbkTexts.h"
 
 namespace {
 
 using emscripten::val;
+
+// The last check, which the page saves while its box holds that check's report.
+CheckOutcome g_lastCheck;
 
 // A copy of `bytes`, which stays valid after the engine's next call.
 val Bytes(std::string_view bytes) {
@@ -85,7 +94,17 @@ val Check(const std::string& text, bool review) {
     red.call<void>("push", range.end);
   }
   checked.set("redRanges", red);
+  g_lastCheck = std::move(outcome);
   return checked;
+}
+
+val SavedReport(const std::string& boxText, bool html, bool holdsReport, double savedAt) {
+  const SavedReportSource source{.text = holdsReport ? g_lastCheck.shownText : boxText,
+                                 .result = holdsReport ? &g_lastCheck.result : nullptr,
+                                 .fileName = {},
+                                 .savedAt = static_cast<std::time_t>(savedAt),
+                                 .version = QUILLEX_VERSION};
+  return Bytes(html ? SavedReportHtml(source) : SavedReportText(source));
 }
 
 val Texts() {
@@ -103,5 +122,6 @@ val Texts() {
 
 EMSCRIPTEN_BINDINGS(quillex) {
   emscripten::function("Check", &Check);
+  emscripten::function("SavedReport", &SavedReport);
   emscripten::function("Texts", &Texts);
 }

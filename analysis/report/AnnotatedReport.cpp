@@ -188,6 +188,10 @@ void CountReportPlaces(std::string_view report, AnalysisResult& result) {
       claim->findings[next].reportLength = inside.length;
     }
   }
+  TextWalker heads(report);
+  for (ClaimResult& each : result.claims) {
+    each.reportStart = heads.CodePointsBefore(static_cast<size_t>(each.reportStart));
+  }
 }
 
 }  // namespace
@@ -223,6 +227,7 @@ std::string WriteReport(AnalysisResult& result, std::string_view analysedText, b
       report.append(gbk::kSetHeaderHead).append(std::to_string(sets)).append(gbk::kSetHeaderTail);
     }
     const size_t head = report.size();
+    claim.reportStart = static_cast<int32_t>(head);
     AppendHead(report, claim, result.problemClaims);
     const TextSpan headSpan = SpanFrom(report, head);
     const MarksAndText spans = AppendMarksAndText(

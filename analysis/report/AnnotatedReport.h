@@ -18,10 +18,11 @@ void AppendKindAndSubjectTags(std::string& head, bool independent, int32_t numbe
 void AppendParentTag(std::string& head, const std::vector<int32_t>& numbers);
 
 // The report of `result`, the analysis of `analysedText`, in GBK with "\r\n" line breaks; `result`
-// must hold at least one claim. Sets every finding's reportStart and reportLength and the result's
-// markInsides: in code points when `inCodePoints`, else in bytes of the report, which saves a walk
-// over it. While g_claims holds the records of that analysis, sets each record's head, marks and
-// bracketedText, in bytes of the report; the report itself is made of the result and the text
-// alone, so it is the same when the records were released first.
+// must hold at least one claim. Sets every claim's and every finding's reportStart, every
+// finding's reportLength and the result's markInsides: in code points when `inCodePoints`, else
+// in bytes of the report, which saves a walk over it. While g_claims holds the records of that
+// analysis, sets each record's head, marks and bracketedText, in bytes of the report; the report
+// itself is made of the result and the text alone, so it is the same when the records were
+// released first.
 std::string WriteReport(AnalysisResult& result, std::string_view analysedText,
                         bool inCodePoints = true);

@@ -1,6 +1,5 @@
 #include "report/FindingTexts.h"
 
-#include <array>
 
 namespace {
 
@@ -113,12 +112,49 @@ std::string_view SeverityWord(Severity severity) {
   return {};
 }
 
-std::string StatusLine(const AnalysisResult& result) {
-  if (result.claims.empty()) return {};
+std::string_view SeveritySign(Severity severity) {
+  switch (severity) {
+    case Severity::kFix:
+      return "\xA1\xF1";  // ●
+    case Severity::kReview:
+      return "\xA1\xF8";  // ▲
+    case Severity::kNote:
+      return "\xA1\xF0";  // ○
+  }
+  return {};
+}
+
+std::array<int, 3> SeverityCounts(const AnalysisResult& result) {
   std::array<int, 3> perSeverity{};
   for (const ClaimResult& claim : result.claims) {
     for (const Finding& finding : claim.findings) ++perSeverity[static_cast<int>(finding.severity)];
   }
+  return perSeverity;
+}
+
+namespace {
+
+// "需修改 2 · 请复核 1 · 提示 0", each word after its sign when `signs`.
+void AppendSeverityCounts(std::string& line, const AnalysisResult& result, bool signs) {
+  const std::array<int, 3> perSeverity = SeverityCounts(result);
+  for (const Severity severity : {Severity::kFix, Severity::kReview, Severity::kNote}) {
+    if (severity != Severity::kFix) line.append(kDot);
+    if (signs) line.append(SeveritySign(severity)).append(" ");
+    line.append(SeverityWord(severity)).append(" ");
+    line.append(std::to_string(perSeverity[static_cast<int>(severity)]));
+  }
+}
+
+}  // namespace
+
+std::string SeveritySummary(const AnalysisResult& result) {
+  std::string line;
+  if (!result.claims.empty()) AppendSeverityCounts(line, result, true);
+  return line;
+}
+
+std::string StatusLine(const AnalysisResult& result) {
+  if (result.claims.empty()) return {};
   std::string line;
   if (result.HasSummary()) line.append(std::to_string(result.sets)).append(kSets).append(kDot);
   line.append(std::to_string(result.claims.size())).append(kClaims);
@@ -127,10 +163,6 @@ std::string StatusLine(const AnalysisResult& result) {
     line.append(kDot).append(kProblems).append(std::to_string(result.problems)).append(kPlaces);
   }
   line.append(kGap);
-  for (const Severity severity : {Severity::kFix, Severity::kReview, Severity::kNote}) {
-    if (severity != Severity::kFix) line.append(kDot);
-    line.append(SeverityWord(severity)).append(" ");
-    line.append(std::to_string(perSeverity[static_cast<int>(severity)]));
-  }
+  AppendSeverityCounts(line, result, false);
   return line;
 }

@@ -3,6 +3,7 @@
 // every text of the engine; the window, the page and the command line show them as they are.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,16 @@ std::string FindingExplanation(const Finding& finding);
 
 // "需修改", "请复核" or "提示".
 std::string_view SeverityWord(Severity severity);
+
+// The sign shown before a severity's word where no icon can stand: "●", "▲" or "○".
+std::string_view SeveritySign(Severity severity);
+
+// The findings of `result` per severity, indexed by Severity.
+std::array<int, 3> SeverityCounts(const AnalysisResult& result);
+
+// The findings per severity with their signs, e.g. "● 需修改 2 · ▲ 请复核 1 · ○ 提示 0"; "" when
+// no claim was checked.
+std::string SeveritySummary(const AnalysisResult& result);
 
 // The summary's figures and the findings per severity, e.g.
 // "1套 · 3条权利要求 · 2条有问题 · 问题3处    需修改 2 · 请复核 1 · 提示 0"; without the sets and

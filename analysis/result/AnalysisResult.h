@@ -31,6 +31,9 @@ struct ClaimResult {
   int32_t firstParagraph = 0;
   int32_t paragraphCount = 1;
   std::vector<Finding> findings;  // in report order: the merged bracket's, then the text's
+  // Set when the report is written: where the claim's head begins in the report (its "★" or its
+  // kind tag), in the units of its findings' report places.
+  int32_t reportStart = 0;
   TextPlace place;                // the first digit of its number in the user's text
 };
 

@@ -41,15 +41,17 @@ function Findings(findings, severityWords) {
   }));
 }
 
-// Resolves to the checker: { check, reportName }. check(text, review) checks
+// Resolves to the checker: { check, savedReport, reportName }. check(text, review) checks
 // `text` as "开始检查" does (with the further checks of "更多检查" when `review` is true) and
 // returns { shownText, messages, congratulation, checked, statusLine, findings, redRanges }: the
 // text the box
 // is to show, the texts of the message boxes the check asked for, in order, the congratulation to
 // show once the text is on screen (null when none is due), whether a claim was found and
 // analysed, the status line, the findings in report order (see Findings), and the red ranges of
-// the shown text (start and end, in turn, UTF-16 offsets; the summary's "【 】" too). reportName is the
-// name a saved report is offered under, without its ending.
+// the shown text (start and end, in turn, UTF-16 offsets; the summary's "【 】" too).
+// savedReport(text, format, holdsReport) is the engine's saved report, 'html' or 'txt': of the
+// last check while the box holds its report, else of `text` as it stands. reportName is the name
+// a saved report is offered under, without its ending.
 export async function LoadChecker() {
   const engine = await LoadQuillexEngine();
   const texts = engine.Texts();
@@ -67,6 +69,10 @@ export async function LoadChecker() {
         findings: Findings(outcome.findings, severityWords),
         redRanges: outcome.redRanges,
       };
+    },
+    savedReport(text, format, holdsReport) {
+      const bytes = holdsReport ? new Uint8Array() : ToEngineBytes(text);
+      return FromEngineBytes(engine.SavedReport(bytes, format === 'html', holdsReport, Date.now() / 1000));
     },
     reportName: FromEngineBytes(texts.reportName),
   };

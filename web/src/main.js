@@ -4,7 +4,7 @@ import helpText from '../../app/res/help.txt';
 import { ShowAbout, ShowMessage, AskSaveFormat } from './dialogs.js';
 import { FromEngineBytes, LoadChecker, ToEngineBytes } from './engine.js';
 import { ProblemsList } from './ProblemsList.js';
-import { SaveReport } from './save.js';
+import { Download } from './save.js';
 import { TextBox } from './TextBox.js';
 
 const checker = LoadChecker();
@@ -88,7 +88,9 @@ function OnHelp() {
 
 async function OnSave() {
   const format = await AskSaveFormat();
-  if (format) SaveReport(box.element, format, (await checker).reportName);
+  if (!format) return;
+  const { savedReport, reportName } = await checker;
+  Download(savedReport(box.Text(), format, box.HoldsReport()), format, reportName);
 }
 
 const commands = { check: OnCheck, clear: OnClear, save: OnSave, help: OnHelp, about: ShowAbout };

@@ -3,6 +3,7 @@ import assert from 'node:assert/strict';
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { pathToFileURL } from 'node:url';
 import { after, before, test } from 'node:test';
 import {
   BoxText, CheckReport, CloseMessage, kSource, LaunchBrowser, MessageText, OpenPage, Paste,
@@ -197,18 +198,59 @@ test('更多检查 is kept from one visit to the next; 只看需修改 hides the
   assert.deepEqual(await rows(), all.filter((kind) => kind === 'row fix'));
 });
 
-test('保存报告 gives the box\'s text, or a page with the marks in red', async () => {
+test('the saved page prints on A4: no line runs past the paper, the table\'s head repeats', async () => {
+  const page = await OpenPage(browser);
+  // A formula with no place to break, and claims enough for the table to run onto a second page.
+  const claims = [kCup.trim(), `5.根据权利要求1所述的杯子，其中${'x'.repeat(400)}=1。`];
+  for (let n = 6; n < 60; ++n) claims.push(`${n}.根据权利要求1所述的杯子，其特征在于，所述杯柄为陶瓷`);
+  await Paste(page, claims.join('\n'));
+  await page.click('#check');
+  await page.click('#save');
+  const [download] = await Promise.all([page.waitForEvent('download'), page.click('#saveBox button[value="html"]')]);
+  // Opened from disk as a file named .html, as the drafter's colleague opens it.
+  const dir = mkdtempSync(join(tmpdir(), 'quillex-'));
+  const saved = join(dir, 'report.html');
+  writeFileSync(saved, readFileSync(await download.path()));
+  const context = await browser.newContext({ viewport: { width: 673, height: 900 } });
+  await context.setOffline(true);
+  const print = await context.newPage();
+  await print.goto(pathToFileURL(saved).href);
+  await print.emulateMedia({ media: 'print' });
+  const layout = await print.evaluate(() => ({
+    overflow: [document.documentElement, ...document.querySelectorAll('pre, table, td')]
+      .filter((e) => e.scrollWidth > e.clientWidth + 1).map((e) => e.tagName),
+    head: getComputedStyle(document.querySelector('thead')).display,
+    rows: document.querySelectorAll('tbody tr').length,
+  }));
+  assert.deepEqual(layout.overflow, []);
+  assert.equal(layout.head, 'table-header-group');
+  assert.ok(layout.rows > 50, `${layout.rows} rows`);
+  await context.close();
+  rmSync(dir, { recursive: true });
+});
+
+test('保存报告 gives the engine\'s report: the text under its count, or a page with its table and red marks', async () => {
   const page = await OpenPage(browser);
   await Paste(page, kCup);
   await page.click('#check');
-  const saved = {};
-  for (const format of ['txt', 'html']) {
+  const Save = async (format) => {
     await page.click('#save');
     const [download] = await Promise.all([page.waitForEvent('download'), page.click(`#saveBox button[value="${format}"]`)]);
     assert.equal(download.suggestedFilename(), `权利要求书检查报告.${format}`);
-    saved[format] = readFileSync(await download.path(), 'utf8');
-  }
-  assert.equal(saved.txt, await BoxText(page));
-  const red = [...saved.html.matchAll(/<span style="color:#FF0000">([^<]*)<\/span>/g)].map((m) => m[1]);
-  assert.deepEqual(red, [' ', '所述', '本权编号与前不连续|缺句号']);
+    return readFileSync(await download.path(), 'utf8');
+  };
+  const Red = (html) => [...html.matchAll(/<span class="mark" style="color: #ff0000">([^<]*)<\/span>/g)].map((m) => m[1]);
+  const kCount = '● 需修改 2 · ▲ 请复核 1 · ○ 提示 0';
+  assert.equal(await Save('txt'), `${kCount}\n\n${await BoxText(page)}`);
+  const html = await Save('html');
+  assert.match(html, /<title>权利要求书形式检查报告<\/title>/);
+  assert.match(html, new RegExp(`<p class="summary">${kCount}</p>`));
+  assert.equal([...html.matchAll(/<tr class="(\w+)">/g)].map((m) => m[1]).join(' '), 'review fix fix');
+  assert.deepEqual(Red(html), [' ', '所述', '本权编号与前不连续|缺句号']);
+  // An edited report is saved as it stands.
+  await page.focus('#box');
+  await page.keyboard.press('Control+End');
+  await page.keyboard.type('x');
+  assert.equal(await Save('txt'), await BoxText(page));
+  assert.doesNotMatch(await Save('html'), /<table>/);
 });

@@ -1,0 +1,132 @@
+// The saved report: the page a drafter sends on, and the text file under its count.
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "CheckCommand.h"
+#include "report/SavedReport.h"
+#include "support/TestText.h"
+
+namespace {
+
+const std::string kCup =
+    "1.一种杯子，其特征在于，包括杯体和杯盖。\r\n"
+    "2.根据权利要求1所述的杯子，其特征在于，所述手柄为陶瓷。\r\n"
+    "4.根据权利要求1或2所述的杯子，其特征在于，杯盖为圆形";
+
+// Every match of `pattern`'s first group in `text`.
+std::vector<std::string> Matches(const std::string& text, const std::string& pattern) {
+  std::vector<std::string> found;
+  const std::regex re(pattern);
+  for (auto it = std::sregex_iterator(text.begin(), text.end(), re); it != std::sregex_iterator();
+       ++it) {
+    found.push_back((*it)[1]);
+  }
+  return found;
+}
+
+struct Saved {
+  std::string html;  // UTF-8
+  std::string text;  // UTF-8
+};
+
+// Checks `box` (UTF-8) as the window does and saves it; `keepResult` false saves it as a box that
+// no longer holds the check's report.
+Saved CheckAndSave(const std::string& box, bool keepResult = true, bool review = false,
+                   const std::string& fileName = "") {
+  const CheckOutcome outcome = RunCheck(Gbk(box), {.review = review}, kPlacesNone);
+  const std::string name = Gbk(fileName);
+  const SavedReportSource source{.text = outcome.shownText,
+                                 .result = keepResult ? &outcome.result : nullptr,
+                                 .fileName = name,
+                                 .savedAt = 1'800'000'000,  // 2027-01-15
+                                 .version = "9.8"};
+  return {Utf8(SavedReportHtml(source)), Utf8(SavedReportText(source))};
+}
+
+TEST(SavedReport, WorkedExampleHasTheHeadTheCountsAndTheTable) {
+  const Saved saved = CheckAndSave(kCup, true, false, "claims.txt");
+  const std::string& html = saved.html;
+  EXPECT_EQ(Matches(html, "<title>([^<]*)</title>"),
+            std::vector<std::string>{"权利要求书形式检查报告"});
+  EXPECT_EQ(Matches(html, "<h1>([^<]*)</h1>"), std::vector<std::string>{"权利要求书形式检查报告"});
+  EXPECT_NE(html.find("文件：claims.txt"), std::string::npos);
+  EXPECT_EQ(Matches(html, "日期：(2027-01-1[456]) \\d\\d:\\d\\d").size(), 1U);
+  EXPECT_NE(html.find("程序：Quillex 9.8"), std::string::npos);
+  EXPECT_EQ(Matches(html, "<p class=\"summary\">([^<]*)</p>"),
+            std::vector<std::string>{"● 需修改 2 · ▲ 请复核 1 · ○ 提示 0"});
+  // One row per finding in the order of the claims: claim, severity, mark, explanation.
+  EXPECT_EQ(Matches(html, "<tr class=\"\\w+\">(.*)</tr>"),
+            (std::vector<std::string>{
+                "<td><a href=\"#claim-1\">2</a></td><td>▲ 请复核</td><td>所述</td>"
+                "<td>“手柄”缺乏引用基础</td>",
+                "<td><a href=\"#claim-2\">4</a></td><td>● 需修改</td><td>本权编号与前不连续</td>"
+                "<td>编号与前一条权利要求不连续</td>",
+                "<td><a href=\"#claim-2\">4</a></td><td>● 需修改</td><td>缺句号</td>"
+                "<td>缺少句号“。”</td>"}));
+  // Each link lands on its claim's head, the marks are red as in the box.
+  EXPECT_EQ(Matches(html, "<a id=\"claim-\\d\"></a>(.{11})"),
+            (std::vector<std::string>{"★[Err2-1]", "★[Err2-2]"}));
+  EXPECT_EQ(Matches(html, "<span class=\"mark\" style=\"color: #ff0000\">([^<]*)</span>"),
+            (std::vector<std::string>{" ", "所述", "本权编号与前不连续|缺句号"}));
+  EXPECT_NE(html.find("thead { display: table-header-group; }"), std::string::npos);
+  EXPECT_EQ(html.find('\r'), std::string::npos);
+}
+
+// Whatever the claims or the file's name hold, the page's structure stays the page's.
+TEST(SavedReport, EscapesEveryTextItShows) {
+  const Saved saved = CheckAndSave(
+      kCup + "\r\n5.根据权利要求1所述的杯子，其中x<5&y>\"2\"</pre><script>。", true, false,
+      "<b>&.txt");
+  EXPECT_NE(saved.html.find("x&lt;5&amp;y&gt;&quot;2&quot;&lt;/pre&gt;&lt;script&gt;"),
+            std::string::npos);
+  EXPECT_NE(saved.html.find("文件：&lt;b&gt;&amp;.txt"), std::string::npos);
+  EXPECT_EQ(saved.html.find("<script"), std::string::npos);
+  EXPECT_EQ(saved.html.find("<b>"), std::string::npos);
+  EXPECT_EQ(Matches(saved.html, "(</pre>)").size(), 1U);
+}
+
+struct BoxCase {
+  const char* name;
+  std::string box;
+  bool keepResult;
+  bool review;
+  std::string textTop;                  // the saved text's first line
+  std::vector<std::string> red;         // the page's red elements
+  std::vector<std::string> tableLines;  // what stands under 问题一览 ("" when no heading)
+};
+
+TEST(SavedReport, EachStateOfTheBox) {
+  const BoxCase cases[] = {
+      {"clean", "1.一种杯子，其特征在于，包括杯体。", true, false,
+       "● 需修改 0 · ▲ 请复核 0 · ○ 提示 0", {" "}, {"<p>未发现问题。</p>"}},
+      {"further checks", "1.一种杯子，其特征在于，杯体优选为陶瓷。", true, true,
+       "● 需修改 1 · ▲ 请复核 0 · ○ 提示 0", {" ", "用语不确定：优选"}, {"<table>"}},
+      // Edited or replaced: no count and no table, the brackets still red.
+      {"edited report", kCup, false, false, "分析完毕，找到1套、共3条权利要求",
+       {" ", "所述", "本权编号与前不连续|缺句号"}, {}},
+      {"no claim 1", "权利要求书\r\n一种杯子。", true, false, "权利要求书", {}, {}},
+  };
+  for (const BoxCase& c : cases) {
+    const Saved saved = CheckAndSave(c.box, c.keepResult, c.review);
+    EXPECT_EQ(saved.text.substr(0, saved.text.find('\n')), c.textTop) << c.name;
+    EXPECT_EQ(saved.text.find('\r'), std::string::npos) << c.name;
+    EXPECT_EQ(Matches(saved.html, "<span class=\"mark\" style=\"color: #ff0000\">([^<]*)</span>"), c.red) << c.name;
+    EXPECT_EQ(Matches(saved.html, "<h2>问题一览</h2>\n(.*)"), c.tableLines) << c.name;
+  }
+}
+
+// With a result, the text is the box's under the count, and nothing of the box is lost.
+TEST(SavedReport, TextKeepsTheReportUnderItsCount) {
+  const CheckOutcome outcome = RunCheck(Gbk(kCup), {}, kPlacesNone);
+  const std::string text =
+      Utf8(SavedReportText(
+      {.text = outcome.shownText, .result = &outcome.result, .fileName = "", .savedAt = 0, .version = ""}));
+  std::string report = Utf8(outcome.shownText);
+  for (size_t at; (at = report.find('\r')) != std::string::npos;) report.erase(at, 1);
+  EXPECT_EQ(text, "● 需修改 2 · ▲ 请复核 1 · ○ 提示 0\n\n" + report);
+}
+
+}  // namespace
