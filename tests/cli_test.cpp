@@ -194,40 +194,6 @@ QString CharacterAt(const QString& text, int line, int column) {
   return QString::fromUcs4(&c, 1);
 }
 
-// The texts as drafters paste them, each with the same text typed with ASCII blanks and digits
-// and "\n": the same report, messages and status, and in the lines format every finding at the
-// user's own character (the claim's first digit, in either width, or the "所" of "所述").
-TEST(QuillexCheck, PastedSpacesDigitsAndLineBreaksReadAsPlainOnes) {
-  const QByteArray one = "一种杯子，其特征在于，包括杯体。";
-  const QByteArray two = "根据权利要求1所述的杯子，其特征在于，所述手柄为陶瓷";
-  const std::pair<QByteArray, QByteArray> cases[] = {
-      {"　　1.　" + one + "\n　　2.　" + two + "\n", "  1. " + one + "\n  2. " + two + "\n"},
-      {"1.\u00a0" + one + "\n2.\u00a0" + two, "1. " + one + "\n2. " + two},
-      {"１．" + one + "\n２．" + QByteArray(two).replace("1", "１"), "1." + one + "\n2." + two},
-      {"1." + one + "\v2." + two, "1." + one + "\n2." + two},
-  };
-  for (const auto& [pasted, plain] : cases) {
-    SCOPED_TRACE(pasted.toStdString());
-    const ProcessResult expected = RunQuillexCheck({}, plain);
-    const ProcessResult run = RunQuillexCheck({}, pasted);
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.exitCode, expected.exitCode);
-    EXPECT_EQ(run.out, expected.out);
-    EXPECT_EQ(run.err, expected.err);
-    const ProcessResult lines = RunQuillexCheck({"--format", "lines"}, pasted);
-    const QString text = QString::fromUtf8(pasted);
-    const QStringList found = QString::fromUtf8(lines.out).split(u'\n', Qt::SkipEmptyParts);
-    EXPECT_EQ(found.size(), 2);  // claim 2's "所述" and its missing full stop
-    for (const QString& finding : found) {
-      const QStringList parts = finding.split(u':');
-      ASSERT_GE(parts.size(), 3) << finding.toStdString();
-      const QString at = CharacterAt(text, parts[1].toInt(), parts[2].toInt());
-      EXPECT_TRUE(at == u"所" || (!at.isEmpty() && at[0].digitValue() == 2))
-          << finding.toStdString();
-    }
-  }
-}
-
 TEST(QuillexCheck, ReviewAddsFurtherChecksAndItsOwnExitStatus) {
   const QByteArray slips =
       "1.一种杯子，其特征在于，包括杯体。\n2."

@@ -74,9 +74,12 @@ WordFound PhraseAt(std::string_view text, int pos) {
   return {};
 }
 
-// True for the bytes of a Chinese character, as IsHanziPair, without making a string of them.
+// True for the bytes of a Chinese character of GBK's two levels (lead 0xB0 to 0xF7, trail 0xA1 to
+// 0xFE), without making a string of them. Bytes no character has (0xFF) are never a word.
 bool IsHanziBytes(char lead, char trail) {
-  return static_cast<unsigned char>(lead) >= 0xB0 && static_cast<unsigned char>(trail) >= 0xA1;
+  const auto l = static_cast<unsigned char>(lead);
+  const auto t = static_cast<unsigned char>(trail);
+  return l >= 0xB0 && l <= 0xF7 && t >= 0xA1 && t <= 0xFE;
 }
 
 uint32_t TwoCharBytes(const char* at) {
