@@ -23,7 +23,8 @@ run_tests() {
 # page is built before they run, for the package's test carries it.
 quillex_build build -DQUILLEX_WERROR="$werror" -DQUILLEX_BUILD_BENCH=ON
 
-# The web page, and its tests in Chromium against the quillex-check just built.
+# The web page, and its tests in Chromium, Firefox ESR and WebKit against the quillex-check just
+# built.
 bash "$quillex_root/scripts/web.sh" -DQUILLEX_CHECK_PROGRAM="$quillex_root/build/cli/quillex-check"
 ctest --test-dir "$quillex_root/build-web" --output-on-failure
 

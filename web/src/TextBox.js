@@ -32,6 +32,13 @@ export function WalkBlock(block, emit) {
   });
 }
 
+// Whether nothing follows `node` in `block`.
+function EndsBlock(node, block) {
+  let at = node;
+  while (at !== block && !at.nextSibling) at = at.parentNode;
+  return at === block;
+}
+
 // The text of `block` and its marks, as Blocks takes them.
 function TextAndMarks(block) {
   let text = '';
@@ -282,12 +289,16 @@ export class TextBox {
     const pasted = text.replace(/\r\n|[\r\u2028\u2029]/g, '\n');
     const caret = head.toString().length + pasted.length;
     range.deleteContents();
-    range.insertNode(document.createTextNode(pasted));
+    const inserted = document.createTextNode(pasted);
+    range.insertNode(inserted);
     // What the selection left of the last block joins the first.
     if (last > first) {
       children[first].append(...children[last].childNodes);
       children[last].remove();
     }
+    // A line break that ends the paste and the block is kept: Firefox's "select all" takes the
+    // block's closing <br> too, and a line break that ends a block shows no line.
+    if (pasted.endsWith('\n') && EndsBlock(inserted, children[first])) inserted.after(document.createElement('br'));
     const joined = TextAndMarks(children[first]);
     const blocks = Blocks(joined.text, joined.marks);
     this.Put(first, 1, blocks);
