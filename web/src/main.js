@@ -123,7 +123,28 @@ async function OnSave() {
 const commands = {
   check: OnCheck, clear: OnClear, save: OnSave, help: OnHelp, about: ShowAbout,
   fix: () => OnFix(false), fixAll: () => OnFix(true),
+  menuFix: () => OnFix(false), menuFixAll: () => OnFix(true),
 };
+
+// A row's context menu: 修正 (for that row, when it has a fix) and 全部修正. A click anywhere,
+// or Escape, closes it.
+const rowMenu = document.getElementById('rowMenu');
+document.getElementById('problems').addEventListener('contextmenu', (event) => {
+  const row = event.target.closest('.row');
+  if (!row) return;
+  event.preventDefault();
+  list.Go(row.dataset.mark, row);
+  document.getElementById('menuFix').disabled = !row.querySelector('.correction').textContent;
+  rowMenu.style.left = `${event.clientX}px`;
+  rowMenu.style.top = `${event.clientY}px`;
+  rowMenu.hidden = false;
+});
+document.addEventListener('click', () => {
+  rowMenu.hidden = true;
+});
+document.addEventListener('keydown', (event) => {
+  if (event.key === 'Escape') rowMenu.hidden = true;
+});
 for (const [id, command] of Object.entries(commands)) {
   document.getElementById(id).addEventListener('click', command);
 }
@@ -157,8 +178,8 @@ document.addEventListener('keydown', (event) => {
 box.element.focus();
 // For the tests, and for anyone who waits: the engine is loaded.
 checker.then((engine) => {
-  document.getElementById('fix').textContent = engine.fixCommand;
-  document.getElementById('fixAll').textContent = engine.fixAllCommand;
+  for (const id of ['fix', 'menuFix']) document.getElementById(id).textContent = engine.fixCommand;
+  for (const id of ['fixAll', 'menuFixAll']) document.getElementById(id).textContent = engine.fixAllCommand;
   document.documentElement.dataset.ready = 'true';
 });
 // The box's text as the page reads it, for the tests.

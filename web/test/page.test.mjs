@@ -181,12 +181,14 @@ test('each command and each edit is one step of one history, wherever the focus 
   }
 });
 
-test('修正 (Ctrl+.) and 全部修正: the corrected text, then its report, one Ctrl+Z each', async () => {
+test('修正 (Ctrl+., a row\'s context menu) and 全部修正: the corrected text, then its report, one Ctrl+Z each', async () => {
   const one = '1.一种杯子，其特征在于，包括杯体。\n';
   const clean = '1套 · 2条权利要求 · 0条有问题 · 问题0处    需修改 0 · 请复核 0 · 提示 0';
   const cases = [
     { review: true, command: 'Control+.', text: `${one}2.据权利要求1所述的杯子，其特征在于，杯体为陶瓷。`,
       corrected: `${one}2.根据权利要求1所述的杯子，其特征在于，杯体为陶瓷。`, status: `已修正 1 处    ${clean}` },
+    { review: true, command: '#menuFix', text: `${one}2.根据权利要求1所述的杯子，其特征在于，所述所述杯体为陶瓷。`,
+      corrected: `${one}2.根据权利要求1所述的杯子，其特征在于，所述杯体为陶瓷。`, status: `已修正 1 处    ${clean}` },
     { review: false, command: '#fixAll', text: `${one}3.根据权利要求1所述的杯子，其特征在于，，杯体为陶瓷；`,
       corrected: `${one}2.根据权利要求1所述的杯子，其特征在于，杯体为陶瓷。`, status: `已修正 3 处    ${clean}` },
   ];
@@ -197,6 +199,7 @@ test('修正 (Ctrl+.) and 全部修正: the corrected text, then its report, one
     await Paste(page, text);
     await page.keyboard.press('Control+Enter');
     const before = await BoxText(page);
+    if (command === '#menuFix') await page.click('#problems .row', { button: 'right' });
     if (command.startsWith('#')) await page.click(command); else await page.keyboard.press(command);
     assert.equal(await MessageText(page), '恭喜 :-)\n\n未发现常见形式错误');
     await CloseMessage(page);
