@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -32,6 +33,7 @@
 #include "CheckCommand.h"
 #include "claims/ClaimRecord.h"
 #include "ClaimsCodec.h"
+#include "FixCommand.h"
 #include "text/GbkTexts.h"
 #include "MarkPainter.h"
 #include "MessageSink.h"
@@ -83,6 +85,8 @@ QTreeView* MakeProblemView(QWidget* parent, QAbstractItemModel* rows) {
                        metrics.horizontalAdvance(QStringLiteral("本权编号与")) + padding);
   view->setColumnWidth(ProblemListModel::kSeverityColumn,
                        metrics.horizontalAdvance(QStringLiteral("请复核")) + 2 * padding);
+  view->setColumnWidth(ProblemListModel::kFixColumn,
+                       metrics.horizontalAdvance(QStringLiteral("→改为“根据权利要求”")) + padding);
   return view;
 }
 
@@ -117,7 +121,7 @@ CClaimCheckDlg::CClaimCheckDlg(QWidget* parent)
   layout->addLayout(MakeButtonRow(tabOrder));
   layout->addWidget(MakeStatusBar());
   tabOrder.prepend(m_richEdit);
-  tabOrder << m_listSwitch << m_fixOnly << m_problemView;
+  tabOrder << m_listSwitch << m_fixOnly << m_fix << m_fixAll << m_problemView;
   for (qsizetype i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
   FollowTheDocument();
@@ -204,10 +208,23 @@ QWidget* CClaimCheckDlg::MakeProblemsPanel() {
   m_fixOnly = new QCheckBox(QStringLiteral("只看需修改"), m_problemsPanel);
   m_fixOnly->setToolTip(QStringLiteral("列表中不显示“请复核”和“提示”（报告中仍然标出）"));
   m_problemView = MakeProblemView(m_problemsPanel, m_shownProblems);
+  m_fix = new QPushButton(FromEngineText(kFixCommand), m_problemsPanel);
+  m_fix->setToolTip(QStringLiteral("Ctrl+."));
+  m_fixAll = new QPushButton(FromEngineText(kFixAllCommand), m_problemsPanel);
+  auto* top = new QHBoxLayout;
+  top->addWidget(m_fixOnly, 1);
+  top->addWidget(m_fix);
+  top->addWidget(m_fixAll);
   auto* layout = new QVBoxLayout(m_problemsPanel);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(m_fixOnly);
+  layout->addLayout(top);
   layout->addWidget(m_problemView, 1);
+
+  connect(m_fix, &QPushButton::clicked, this, &CClaimCheckDlg::OnFix);
+  connect(m_fixAll, &QPushButton::clicked, this, &CClaimCheckDlg::OnFixAll);
+  m_problemView->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(m_problemView, &QWidget::customContextMenuRequested, this,
+          &CClaimCheckDlg::ShowListMenu);
 
   connect(m_fixOnly, &QCheckBox::toggled, this, [this](bool on) {
     m_shownProblems->setFilterRegularExpression(on ? QStringLiteral("^fix$") : QString());
@@ -231,6 +248,8 @@ void CClaimCheckDlg::AddShortcuts() {
           &CClaimCheckDlg::OnNextProblem);
   connect(new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F8), this), &QShortcut::activated, this,
           &CClaimCheckDlg::OnPreviousProblem);
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Period), this), &QShortcut::activated,
+          this, &CClaimCheckDlg::OnFix);
   connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
           &CClaimCheckDlg::OnSave);
   // With the focus on a button, the box does not see Ctrl+Z; a command's undo must not depend
@@ -244,10 +263,17 @@ void CClaimCheckDlg::AddShortcuts() {
 void CClaimCheckDlg::OnCheck() {
   // The raw text, every character as pasted (toPlainText would make a no-break space a blank and
   // a line separator "\n"): what each becomes is the normalisation's to say, as in every front end.
-  // The report's places stay bytes, which the list turns into the box's.
-  CheckOutcome outcome = RunCheck(ToEngineText(m_richEdit->document()->toRawText()),
-                                  {.review = m_moreChecks->isChecked()}, kPlacesNone);
+  // The report's places stay bytes, which the list turns into the box's. The text is kept, as
+  // the fixes of its findings apply to it.
+  std::string text = ToEngineText(m_richEdit->document()->toRawText());
+  const AnalysisOptions options{.review = m_moreChecks->isChecked()};
+  CheckOutcome outcome = RunCheck(text, options, kPlacesNone);
+  const std::string status = StatusLine(outcome.result);
+  ShowOutcome(std::move(outcome), std::move(text), options, status);
+}
 
+void CClaimCheckDlg::ShowOutcome(CheckOutcome outcome, std::string checked,
+                                 const AnalysisOptions& options, const std::string& status) {
   QTextCursor step(m_richEdit->document());
   step.beginEditBlock();
   PutTextIntoBox(FromEngineText(outcome.shownText));
@@ -256,15 +282,65 @@ void CClaimCheckDlg::OnCheck() {
   // The report reads from its summary down, wherever the selection left the view.
   m_richEdit->verticalScrollBar()->setValue(0);
 
-  m_status = FromEngineText(StatusLine(outcome.result));
+  m_status = FromEngineText(status);
   if (outcome.checked) {
     m_problems->SetResult(std::move(outcome.result), outcome.shownText);
     m_report = std::move(outcome.shownText);
     m_reportUndoSteps = m_richEdit->document()->availableUndoSteps();
+    m_checkedText = std::move(checked);
+    m_checkedOptions = options;
   }
   FollowTheBox();
 
   if (outcome.congratulate) ShowMessage(std::string(gbk::kMessageCongratulation));
+}
+
+void CClaimCheckDlg::OnFix() {
+  if (!HoldsReport()) {
+    OnCheck();
+    return;
+  }
+  const int row = FixRow();
+  if (row < 0) return;
+  const int finding = m_shownProblems->mapToSource(m_shownProblems->index(row, 0)).row();
+  ShowFixed(FixFinding(m_checkedText, m_checkedOptions, finding));
+}
+
+void CClaimCheckDlg::OnFixAll() {
+  if (!HoldsReport()) OnCheck();
+  if (HoldsReport()) ShowFixed(FixAll(m_checkedText, m_checkedOptions));
+}
+
+void CClaimCheckDlg::ShowFixed(FixedText fixed) {
+  if (fixed.edits == 0) return;
+  PutTextIntoBox(FromEngineText(fixed.text));
+  const std::string status = FixedStatusLine(fixed.edits, fixed.outcome.result);
+  ShowOutcome(std::move(fixed.outcome), std::move(fixed.text), m_checkedOptions, status);
+}
+
+int CClaimCheckDlg::FixRow() const {
+  const int count = m_shownProblems->rowCount();
+  const QModelIndex current = m_problemView->currentIndex();
+  const int from = current.isValid()
+                       ? current.row()
+                       : RowAfter(*m_shownProblems, m_richEdit->textCursor().selectionStart());
+  for (int i = 0; i < count; ++i) {
+    const int row = (from + i) % count;
+    if (m_shownProblems->index(row, 0).data(ProblemListModel::kHasFixRole).toBool()) return row;
+  }
+  return -1;
+}
+
+void CClaimCheckDlg::ShowListMenu(const QPoint& at) {
+  const QModelIndex index = m_problemView->indexAt(at);
+  if (index.isValid()) m_problemView->setCurrentIndex(index);
+  QMenu menu(this);
+  QAction* fix = menu.addAction(FromEngineText(kFixCommand), this, &CClaimCheckDlg::OnFix);
+  fix->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Period));
+  fix->setEnabled(index.isValid() && index.data(ProblemListModel::kHasFixRole).toBool());
+  menu.addAction(FromEngineText(kFixAllCommand), this, &CClaimCheckDlg::OnFixAll)
+      ->setEnabled(m_problems->HasFixes());
+  menu.exec(m_problemView->viewport()->mapToGlobal(at));
 }
 
 void CClaimCheckDlg::OnClear() {
@@ -340,6 +416,8 @@ bool CClaimCheckDlg::HoldsReport() const {
 void CClaimCheckDlg::FollowTheBox() {
   const bool report = HoldsReport();
   m_problemsPanel->setVisible(report && m_listSwitch->isChecked());
+  m_fix->setEnabled(m_problems->HasFixes());
+  m_fixAll->setEnabled(m_problems->HasFixes());
   m_statusLine->setText(report ? m_status : QString());
 }
 

@@ -1,5 +1,5 @@
 // The main window: one large text box for the claims, beside it the problems list of the last
-// check, under them the buttons "开始检查", "清空", "保存报告…", "帮助" and "关于" with the check
+// check with the buttons "修正" and "全部修正", under them the buttons "开始检查", "清空", "保存报告…", "帮助" and "关于" with the check
 // box "更多检查", and under those the status line.
 #pragma once
 
@@ -9,12 +9,17 @@
 #include <string>
 #include <vector>
 
+#include "AnalyzeClaims.h"
 #include "report/BoxRanges.h"
+
+struct CheckOutcome;
+struct FixedText;
 
 class QCheckBox;
 class QHBoxLayout;
 class QLabel;
 class QPlainTextEdit;
+class QPushButton;
 class QSortFilterProxyModel;
 class QStatusBar;
 class QTextCharFormat;
@@ -48,6 +53,18 @@ class CClaimCheckDlg : public QDialog {
   // holds its report: an edit or an undo hides them, a redo that brings the report back shows
   // them again.
   void OnCheck();
+  // "修正" (its button, a row's context menu, Ctrl+.): applies the fix of the chosen finding to
+  // the text the last check was given: the list's current row, or when it has none or it has no
+  // fix, the first row with a fix from it (or from the box's selection) on, wrapping around. The
+  // box then holds that text corrected, as one step, and then its check, as another: one Ctrl+Z
+  // shows the corrected text, a second the report before the fix. The status line says how many
+  // places were corrected. While the box does not hold the report (it was edited since), the fix
+  // would not be the text's: the box's text is checked instead, and nothing is applied.
+  void OnFix();
+  // "全部修正": every fix of the check, as `quillex-check --fix` applies them (with the further
+  // checks only when the check ran them), in the same two steps. While the box does not hold the
+  // report, its text is checked first.
+  void OnFixAll();
   // Empties the box and the claims of the last check.
   void OnClear();
   // Puts the help text into the box.
@@ -76,6 +93,17 @@ class CClaimCheckDlg : public QDialog {
  private:
   static constexpr unsigned kAboutCommandId = 0x10;
 
+  // Shows a check of `checked` with `options` as one step: its report coloured, and, when it
+  // checked claims, its findings in the list and `status` in the status line.
+  void ShowOutcome(CheckOutcome outcome, std::string checked, const AnalysisOptions& options,
+                   const std::string& status);
+  // Puts the text of `fixed` into the box as one step and its check as another; nothing when no
+  // edit was applied.
+  void ShowFixed(FixedText fixed);
+  // The row of the shown list whose fix "修正" applies, or -1 when no row has one.
+  int FixRow() const;
+  // The list's context menu at `at`, a point of its viewport.
+  void ShowListMenu(const QPoint& at);
   // Replaces the box's whole text with `text`, in the normal format, as one edit block.
   void PutTextIntoBox(const QString& text);
   // Colours the ranges (the insides of the report's brackets, as the result records them) with
@@ -110,10 +138,16 @@ class CClaimCheckDlg : public QDialog {
   QSortFilterProxyModel* m_shownProblems;  // the list's rows; only fixes with 只看需修改
   QCheckBox* m_moreChecks;
   QCheckBox* m_fixOnly;
+  QPushButton* m_fix;
+  QPushButton* m_fixAll;
   QToolButton* m_listSwitch;  // in the status bar: whether the list shows beside a report
   QLabel* m_statusLine;
   QString m_status;  // the status line of the last check
   std::string m_report;  // the last check's report, GBK, while m_problems holds its result
+  // The text the last check that found claims was given, as the engine reads it, and its
+  // options: what a fix of its findings applies to.
+  std::string m_checkedText;
+  AnalysisOptions m_checkedOptions;
   // The undo steps the document had when the last check's report went in, or -1 once that step
   // is gone for good (an edit made before it, in its place).
   int m_reportUndoSteps = -1;

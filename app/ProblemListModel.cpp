@@ -8,6 +8,7 @@
 
 #include "ClaimsCodec.h"
 #include "report/FindingTexts.h"
+#include "result/Fix.h"
 
 namespace {
 
@@ -45,6 +46,7 @@ void ProblemListModel::SetResult(AnalysisResult result, std::string_view report)
   beginResetModel();
   m_result = std::move(result);
   const std::vector<BoxRange> ranges = FindingRangesInBox(m_result, report);
+  m_hasFixes = !FixesOf(m_result).empty();
   m_rows.clear();
   m_rows.reserve(ranges.size());
   for (int claim = 0; claim < static_cast<int>(m_result.claims.size()); ++claim) {
@@ -60,6 +62,7 @@ void ProblemListModel::Clear() {
   beginResetModel();
   m_result = {};
   m_rows.clear();
+  m_hasFixes = false;
   endResetModel();
 }
 
@@ -86,6 +89,8 @@ QVariant ProblemListModel::data(const QModelIndex& index, int role) const {
       return row.range.end;
     case kSeverityRole:
       return QString::fromLatin1(SeverityName(finding.severity));
+    case kHasFixRole:
+      return finding.fix != nullptr;
     case Qt::DecorationRole:
       return index.column() == kSeverityColumn ? SeverityIcon(finding.severity) : QVariant();
     case Qt::DisplayRole:
@@ -103,6 +108,8 @@ QVariant ProblemListModel::data(const QModelIndex& index, int role) const {
     }
     case kSeverityColumn:
       return FromEngineText(SeverityWord(finding.severity));
+    case kFixColumn:
+      return FromEngineText(FixLabel(finding));
     default:
       return FromEngineText(FindingExplanation(finding));
   }
@@ -111,7 +118,8 @@ QVariant ProblemListModel::data(const QModelIndex& index, int role) const {
 QVariant ProblemListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
   static const QStringList kTitles = {QStringLiteral("权项"), QStringLiteral("标记"),
-                                      QStringLiteral("级别"), QStringLiteral("说明")};
+                                      QStringLiteral("级别"), FromEngineText(kFixCommand),
+                                      QStringLiteral("说明")};
   return kTitles.value(section);
 }
 

@@ -13,11 +13,19 @@ class ProblemListModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  enum Column { kClaimColumn, kMarkColumn, kSeverityColumn, kExplanationColumn, kColumnCount };
+  enum Column {
+    kClaimColumn,
+    kMarkColumn,
+    kSeverityColumn,
+    kFixColumn,
+    kExplanationColumn,
+    kColumnCount
+  };
   enum Role {
     kRangeStartRole = Qt::UserRole,  // int: the first position of the row's range in the box
     kRangeEndRole,                   // int: the position after it
     kSeverityRole,                   // QString: "fix", "review" or "note"
+    kHasFixRole,                     // bool: the finding has a fix
   };
 
   using QAbstractTableModel::QAbstractTableModel;
@@ -28,11 +36,13 @@ class ProblemListModel : public QAbstractTableModel {
   // No rows.
   void Clear();
   const AnalysisResult& Result() const { return m_result; }
+  // True when a finding of the result has a fix.
+  bool HasFixes() const { return m_hasFixes; }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
-  // The claim's number; the mark without its brackets; the severity's icon and word; the
-  // explanation (the engine's texts). The roles above in every column.
+  // The claim's number; the mark without its brackets; the severity's icon and word; the fix's
+  // sign and title; the explanation (the engine's texts). The roles above in every column.
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
   QVariant headerData(int section, Qt::Orientation orientation,
                       int role = Qt::DisplayRole) const override;
@@ -47,6 +57,7 @@ class ProblemListModel : public QAbstractTableModel {
 
   AnalysisResult m_result;
   QList<Row> m_rows;
+  bool m_hasFixes = false;
 };
 
 // Going from finding to finding along the rows of `rows`: a ProblemListModel, or a filter of one

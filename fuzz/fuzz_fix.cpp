@@ -71,10 +71,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::vector<const FixEdit*> edits = SelectEdits(FixesOf(outcome.result));
   const std::string after = ApplyEdits(box, edits);
   CheckOutsideKept(box, after, edits);
-  // The findings whose fixes went in, and where they now stand.
+  // The findings whose fixes went in, and where they now stand; and one finding, chosen by the
+  // input's size, whose fix applied alone (as 修正 applies it) must be that fix and nothing else.
   std::vector<Fixed> fixed;
+  const Fix* chosenFix = nullptr;
+  int index = 0;
+  const int chosen = static_cast<int>(size % 7);
   for (const ClaimResult& claim : outcome.result.claims) {
     for (const Finding& f : claim.findings) {
+      if (index++ == chosen) chosenFix = f.fix.get();
       if (!f.fix || f.fix->edits.empty() ||
           std::find(edits.begin(), edits.end(), &f.fix->edits.front()) == edits.end()) {
         continue;
@@ -96,6 +101,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       }
     }
   }
+  const std::string alone =
+      chosenFix ? ApplyFixes(box, {chosenFix}) : std::string(box);
+  if (FixFinding(box, {.review = true}, chosen).text != alone) Fail("one fix not applied alone");
   const FixedText all = FixAll(box);
   if (FixAll(all.text).edits != 0) Fail("fixing the fixed text changed it");
   ResetAnalysis();

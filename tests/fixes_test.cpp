@@ -132,3 +132,26 @@ TEST(Fixes, EditsPlacedForAFrontEnd) {
 }
 
 }  // namespace
+
+TEST(Fixes, OneFindingsFixAlone) {
+  // Claim 2 has two slips, each its own finding and fix, after a finding of each claim that has
+  // none (no "其特征在于"); a front end names the finding by its place among all findings.
+  const std::string box =
+      GbkParagraphs({"1.一种装置，A。", "2.据权利要求1所述的装置，所述所述B。"});
+  const struct {
+    int finding;
+    int edits;
+    std::string text;
+  } cases[] = {
+      {2, 1, "2.根据权利要求1所述的装置，所述所述B。"},
+      {3, 1, "2.据权利要求1所述的装置，所述B。"},
+      {1, 0, "2.据权利要求1所述的装置，所述所述B。"},
+      {4, 0, "2.据权利要求1所述的装置，所述所述B。"},
+      {-1, 0, "2.据权利要求1所述的装置，所述所述B。"},
+  };
+  for (const auto& c : cases) {
+    const FixedText fixed = FixFinding(box, {.review = true}, c.finding);
+    EXPECT_EQ(fixed.edits, c.edits) << c.finding;
+    EXPECT_EQ(Utf8(fixed.text), Utf8(GbkParagraphs({"1.一种装置，A。", c.text}))) << c.finding;
+  }
+}

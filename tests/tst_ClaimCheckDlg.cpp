@@ -19,6 +19,7 @@
 #include "ClaimCheckDlg.h"
 #include "ClaimsCodec.h"
 #include "MessageSink.h"
+#include "ProblemListModel.h"
 #include "claims/ClaimRecord.h"
 
 using namespace Qt::StringLiterals;
@@ -109,7 +110,7 @@ class TestClaimCheckDlg : public QObject {
   }
 
   // The icon and the help text are built in; the box has the focus and takes what the window
-  // gains, and the buttons stay under it.
+  // gains, and the row of buttons stays under it.
   void window() {
     Open();
     QVERIFY(!m_dlg->windowIcon().isNull() && !HelpText().isEmpty());
@@ -118,7 +119,7 @@ class TestClaimCheckDlg : public QObject {
     const QSize box = Box()->size();
     m_dlg->resize(m_dlg->size() + QSize(600, 350));
     QTRY_COMPARE(Box()->size(), box + QSize(600, 350));
-    for (auto* button : m_dlg->findChildren<QPushButton*>()) {
+    for (auto* button : m_dlg->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
       QVERIFY(button->y() > Box()->geometry().bottom());
     }
   }
@@ -315,15 +316,15 @@ class TestClaimCheckDlg : public QObject {
     QStringList rows;
     for (int row = 0; row < list->model()->rowCount(); ++row) {
       QStringList cells;
-      for (int column = 0; column < 4; ++column) {
+      for (int column = 0; column < ProblemListModel::kColumnCount; ++column) {
         cells << list->model()->index(row, column).data().toString();
       }
       rows << cells.join(u" | ");
     }
     QCOMPARE(rows, (QStringList{
-                       u"2 | 所述 | 请复核 | “手柄”缺乏引用基础"_s,
-                       u"4 | 本权编号与前不连续 | 需修改 | 编号与前一条权利要求不连续"_s,
-                       u"4 | 缺句号 | 需修改 | 缺少句号“。”"_s,
+                       u"2 | 所述 | 请复核 |  | “手柄”缺乏引用基础"_s,
+                       u"4 | 本权编号与前不连续 | 需修改 | →按顺序重新编号为1至3 | 编号与前一条权利要求不连续"_s,
+                       u"4 | 缺句号 | 需修改 |  | 缺少句号“。”"_s,
                    }));
     const QString line =
         u"1套 · 3条权利要求 · 2条有问题 · 问题3处    需修改 2 · 请复核 1 · 提示 0"_s;
@@ -351,6 +352,55 @@ class TestClaimCheckDlg : public QObject {
     QTest::keyClick(Box(), Qt::Key_X);
     QTest::keySequence(Box(), QKeySequence::Undo);
     QVERIFY(shows(false) && list->model()->rowCount() == 0);
+  }
+
+  // 修正 and 全部修正 put the corrected text into the box, then its report; the first Ctrl+Z
+  // gives the corrected text back, the second the report before the fix. While the box holds
+  // anything but the report (here after an undo), 修正 checks its text and corrects nothing.
+  void fixes_data() {
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<bool>("review");
+    QTest::addColumn<QString>("command");   // a key, or a button's caption, after Ctrl+Return
+    QTest::addColumn<QString>("corrected");  // "" when nothing is applied
+    QTest::addColumn<QString>("status");
+    const QString one = u"1.一种杯子，其特征在于，包括杯体。\n"_s;
+    QTest::newRow("Ctrl+. corrects the one slip")
+        << one + u"2.据权利要求1所述的杯子，其特征在于，杯体为陶瓷。"_s << true << u"Ctrl+."_s
+        << one + u"2.根据权利要求1所述的杯子，其特征在于，杯体为陶瓷。"_s
+        << u"已修正 1 处    1套 · 2条权利要求 · 0条有问题 · 问题0处    需修改 0 · 请复核 0 · 提示 0"_s;
+    QTest::newRow("全部修正: renumbering, doubled and missing full stops")
+        << one + u"3.根据权利要求1所述的杯子，其特征在于，，杯体为陶瓷；"_s << false << u"全部修正"_s
+        << one + u"2.根据权利要求1所述的杯子，其特征在于，杯体为陶瓷。"_s
+        << u"已修正 3 处    1套 · 2条权利要求 · 0条有问题 · 问题0处    需修改 0 · 请复核 0 · 提示 0"_s;
+    QTest::newRow("after an undo, Ctrl+. checks again")
+        << one + u"2.据权利要求1所述的杯子，其特征在于，杯体为陶瓷。"_s << true << u"Ctrl+Z/Ctrl+."_s
+        << QString() << u"2套 · 2条权利要求 · 1条有问题 · 问题1处    需修改 1 · 请复核 0 · 提示 0"_s;
+  }
+  void fixes() {
+    QFETCH(QString, pasted);
+    QFETCH(bool, review);
+    QFETCH(QString, command);
+    QFETCH(QString, corrected);
+    QFETCH(QString, status);
+    Open();
+    Button(u"更多检查"_s)->setChecked(review);
+    Paste(pasted);
+    QTest::keySequence(Box(), QKeySequence(u"Ctrl+Return"_s));
+    const QString report = Box()->toPlainText();
+    for (const QString& step : command.split(u'/')) {
+      if (Button(step)) Button(step)->click();
+      if (!Button(step)) QTest::keySequence(QApplication::focusWidget(), QKeySequence(step));
+    }
+    Button(u"更多检查"_s)->setChecked(false);
+    const QString checked = corrected.isEmpty() ? pasted : corrected;
+    QCOMPARE(Box()->toPlainText(),
+             FromEngineText(RunCheck(ToEngineText(checked), {.review = review}).shownText));
+    QCOMPARE(m_dlg->findChild<QStatusBar*>()->findChild<QLabel*>()->text(), status);
+    if (corrected.isEmpty()) return;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Box()->toPlainText(), corrected);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(Box()->toPlainText(), report);
   }
 
   // "更多检查" starts off, adds the further checks to the next check and keeps its state for the

@@ -3,11 +3,12 @@
 // Check(bytes, review) takes the box's text as GB18030 bytes (line breaks "\r\n") and whether the
 // further checks run too ("更多检查"), and returns
 //   {shownText, messages, congratulation, checked, statusLine,
-//    findings: [{claim, severity, inside, explanation, start, end}], redRanges: [start, end, …]}
+//    findings: [{claim, severity, inside, explanation, fix, start, end}], redRanges: [start, end, …]}
 // with the text to show, the texts the check sent to the message sink, in order, the
 // congratulation to show once the text is on screen (null when none is due), whether a claim was
 // found and analysed, the status line, and every finding in report order: its claim's number, its
-// severity's name, the inside of its mark as the report shows it, its explanation, and the range
+// severity's name, the inside of its mark as the report shows it, its explanation, its fix's sign
+// and title (null when it has none), and the range
 // of that inside in shownText as the page holds it (UTF-16 offsets, each "\r\n" one "\n"; the
 // findings of a merged bracket share theirs), and the inside of every bracket the report writes,
 // the summary's "【 】" too, in the same offsets: what the page shows in red.
@@ -17,8 +18,15 @@
 // then not read), else the box's text `bytes` (GB18030, lines ending in "\r\n") saved as it
 // stands; as a web page when `html`, else as text; `savedAt` in seconds since the epoch.
 //
-// Texts() returns {severityWords: {fix, review, note}, reportName}: the words the page shows of a
-// severity, and the name a saved report is offered under, without its ending.
+// Fix(bytes, review, finding) applies the fix of the check's finding `finding` (its place in
+// `findings`) to the same text, FixAll(bytes, review) every fix as the command line's --fix does;
+// both return {text, edits, statusLine, check}: the corrected text, the edits applied (0, and the
+// text as given, when there was nothing to apply), the status line that says so, and Check of
+// the corrected text. The page hands over the text of the check whose findings it shows.
+//
+// Texts() returns {severityWords: {fix, review, note}, reportName, fixCommand, fixAllCommand}:
+// the words the page shows of a severity, the name a saved report is offered under, without its
+// ending, and the captions of 修正 and 全部修正.
 //
 // Every text is GB18030 bytes in a Uint8Array of its own, which the page decodes; severities are
 // ASCII names.
@@ -29,6 +37,7 @@
 #include <string_view>
 
 #include "CheckCommand.h"
+#include "FixCommand.h"
 #include "MessageSink.h"
 #include "report/BoxRanges.h"
 #include "report/FindingTexts.h"
@@ -63,6 +72,7 @@ val Findings(const AnalysisResult& result, std::string_view report) {
       entry.set("severity", Name(SeverityName(finding.severity)));
       entry.set("inside", Bytes(InsideOfMark(finding)));
       entry.set("explanation", Bytes(FindingExplanation(finding)));
+      entry.set("fix", finding.fix ? Bytes(FixLabel(finding)) : val::null());
       entry.set("start", range.start);
       entry.set("end", range.end);
       findings.call<void>("push", entry);
@@ -71,15 +81,18 @@ val Findings(const AnalysisResult& result, std::string_view report) {
   return findings;
 }
 
-val Check(const std::string& text, bool review) {
+// The messages the engine sends while `run` runs, in order.
+template <typename Run>
+val Messages(Run run) {
   val messages = val::array();
-  CheckOutcome outcome;
-  {
-    const ScopedMessageSink sink(
-        [&messages](const std::string& message) { messages.call<void>("push", Bytes(message)); });
-    // The report's places stay bytes, which the findings' ranges are counted from.
-    outcome = RunCheck(text, {.review = review}, kPlacesNone);
-  }
+  const ScopedMessageSink sink(
+      [&messages](const std::string& message) { messages.call<void>("push", Bytes(message)); });
+  run();
+  return messages;
+}
+
+// Also keeps the outcome as the last check, which SavedReport saves.
+val Checked(CheckOutcome outcome, val messages) {
   val checked = val::object();
   checked.set("shownText", Bytes(outcome.shownText));
   checked.set("messages", messages);
@@ -107,6 +120,33 @@ val SavedReport(const std::string& boxText, bool html, bool holdsReport, double 
   return Bytes(html ? SavedReportHtml(source) : SavedReportText(source));
 }
 
+val Check(const std::string& text, bool review) {
+  CheckOutcome outcome;
+  // The report's places stay bytes, which the findings' ranges are counted from.
+  val messages = Messages([&] { outcome = RunCheck(text, {.review = review}, kPlacesNone); });
+  return Checked(std::move(outcome), messages);
+}
+
+template <typename Apply>
+val Fixed(Apply apply) {
+  FixedText fixed;
+  val messages = Messages([&] { fixed = apply(); });
+  val result = val::object();
+  result.set("text", Bytes(fixed.text));
+  result.set("edits", fixed.edits);
+  result.set("statusLine", Bytes(FixedStatusLine(fixed.edits, fixed.outcome.result)));
+  result.set("check", Checked(std::move(fixed.outcome), messages));
+  return result;
+}
+
+val FixOneFinding(const std::string& text, bool review, int finding) {
+  return Fixed([&] { return FixFinding(text, {.review = review}, finding); });
+}
+
+val FixEverything(const std::string& text, bool review) {
+  return Fixed([&] { return FixAll(text, {.review = review}); });
+}
+
 val Texts() {
   val words = val::object();
   for (const Severity severity : {Severity::kFix, Severity::kReview, Severity::kNote}) {
@@ -115,6 +155,8 @@ val Texts() {
   val texts = val::object();
   texts.set("severityWords", words);
   texts.set("reportName", Bytes(kReportName));
+  texts.set("fixCommand", Bytes(kFixCommand));
+  texts.set("fixAllCommand", Bytes(kFixAllCommand));
   return texts;
 }
 
@@ -123,5 +165,7 @@ val Texts() {
 EMSCRIPTEN_BINDINGS(quillex) {
   emscripten::function("Check", &Check);
   emscripten::function("SavedReport", &SavedReport);
+  emscripten::function("Fix", &FixOneFinding);
+  emscripten::function("FixAll", &FixEverything);
   emscripten::function("Texts", &Texts);
 }

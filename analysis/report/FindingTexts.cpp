@@ -1,5 +1,7 @@
 #include "report/FindingTexts.h"
 
+#include <array>
+#include <string>
 
 namespace {
 
@@ -89,6 +91,8 @@ constexpr std::string_view kProblems = "\xCE\xCA\xCC\xE2";                      
 constexpr std::string_view kPlaces = "\xB4\xA6";                                // 处
 constexpr std::string_view kDot = " \xA1\xA4 ";                                 // " · "
 constexpr std::string_view kGap = "    ";
+constexpr std::string_view kFixSign = "\xA1\xFA";          // →
+constexpr std::string_view kFixed = "\xD2\xD1\xD0\xDE\xD5\xFD ";  // "已修正 "
 
 }  // namespace
 
@@ -164,5 +168,18 @@ std::string StatusLine(const AnalysisResult& result) {
   }
   line.append(kGap);
   AppendSeverityCounts(line, result, false);
+  return line;
+}
+
+std::string FixLabel(const Finding& finding) {
+  if (!finding.fix) return {};
+  return std::string(kFixSign).append(finding.fix->title);
+}
+
+std::string FixedStatusLine(int edits, const AnalysisResult& result) {
+  std::string line(kFixed);
+  line.append(std::to_string(edits)).append(" ").append(kPlaces);
+  const std::string status = StatusLine(result);
+  if (!status.empty()) line.append(kGap).append(status);
   return line;
 }

@@ -35,6 +35,19 @@ std::string SeveritySummary(const AnalysisResult& result);
 // no claim was checked.
 std::string StatusLine(const AnalysisResult& result);
 
+// The commands of the window and the page that apply fixes: "修正" the chosen finding's,
+// "全部修正" every one of the check.
+inline constexpr std::string_view kFixCommand = "\xD0\xDE\xD5\xFD";
+inline constexpr std::string_view kFixAllCommand = "\xC8\xAB\xB2\xBF\xD0\xDE\xD5\xFD";
+
+// What the problems list shows of a finding's fix: a sign and the fix's title
+// ("→改为“根据权利要求”"); "" for a finding without one.
+std::string FixLabel(const Finding& finding);
+
+// The status line once `edits` edits were applied and the text checked again: "已修正 5 处", then
+// the check's StatusLine.
+std::string FixedStatusLine(int edits, const AnalysisResult& result);
+
 // The name a saved report is offered under, without its ending: 权利要求书检查报告.
 inline constexpr std::string_view kReportName =
     "\xC8\xA8\xC0\xFB\xD2\xAA\xC7\xF3\xCA\xE9\xBC\xEC\xB2\xE9\xB1\xA8\xB8\xE6";

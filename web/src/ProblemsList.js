@@ -11,6 +11,7 @@ export class ProblemsList {
     this.rows = aside.querySelector('.rows');
     this.select = select;
     this.findings = [];
+    this.shown = [];  // the findings of the rows shown
     this.keys = new Set();  // the marks' keys of the rows shown
     this.rows.addEventListener('click', (event) => {
       const row = event.target.closest('.row');
@@ -28,6 +29,7 @@ export class ProblemsList {
   // Shows only the rows of severity "fix" when `fixOnly`, else every row.
   Filter(fixOnly) {
     const shown = fixOnly ? this.findings.filter((f) => f.severity === 'fix') : this.findings;
+    this.shown = shown;
     this.keys = new Set(shown.map((f) => f.key));
     const rows = document.createDocumentFragment();
     let group = null;
@@ -43,6 +45,21 @@ export class ProblemsList {
     this.rows.replaceChildren(rows);
   }
 
+  // The index of the finding whose fix 修正 applies: the selected row's; when it has none, or no
+  // row is selected, the first shown finding with a fix from that row (or from the first mark of
+  // `shown` after the box's caret) on, wrapping around; -1 when no row has a fix.
+  FixTarget(shown) {
+    const selected = this.rows.querySelector('.row[aria-selected="true"]');
+    const after = selected ? null : MarkAfterCaret(Array.from(shown).filter((e) => this.keys.has(e.dataset.mark)));
+    const from = selected ? this.shown.findIndex((f) => f.index === Number(selected.dataset.finding))
+      : this.shown.findIndex((f) => f.key === after?.dataset.mark);
+    for (let i = 0; i < this.shown.length; ++i) {
+      const finding = this.shown[(Math.max(from, 0) + i) % this.shown.length];
+      if (finding.fix) return finding.index;
+    }
+    return -1;
+  }
+
   // Shows the list when `visible` and it has a row, else hides it.
   Show(visible) {
     this.aside.hidden = !visible || this.rows.childElementCount === 0;
@@ -53,15 +70,11 @@ export class ProblemsList {
   Step(shown, direction) {
     const elements = Array.from(shown).filter((element) => this.keys.has(element.dataset.mark));
     if (elements.length === 0) return;
-    const selection = getSelection();
-    const range = selection.rangeCount > 0 ? selection.getRangeAt(0) : null;
     let target;
     if (direction > 0) {
-      const caret = range && range.cloneRange();
-      caret?.collapse(false);
-      target = elements.find((element) => caret && caret.comparePoint(element, 0) > 0) ?? elements[0];
+      target = MarkAfterCaret(elements) ?? elements[0];
     } else {
-      const caret = range && range.cloneRange();
+      const caret = SelectionRange();
       caret?.collapse(true);
       target = elements.findLast((element) =>
         caret && caret.comparePoint(element, element.childNodes.length) < 0) ?? elements.at(-1);
@@ -81,16 +94,29 @@ export class ProblemsList {
   }
 }
 
+function SelectionRange() {
+  const selection = getSelection();
+  return selection.rangeCount > 0 ? selection.getRangeAt(0).cloneRange() : null;
+}
+
+// The first of `elements` after the end of the selection, or undefined.
+function MarkAfterCaret(elements) {
+  const caret = SelectionRange();
+  caret?.collapse(false);
+  return elements.find((element) => caret && caret.comparePoint(element, 0) > 0);
+}
+
 // The row of a finding, with the window's columns: the claim's number, the mark's inside, the
-// severity and the explanation, which is also the row's tooltip.
+// severity, the fix's sign and title and the explanation, which is also the row's tooltip.
 function Row(finding) {
   const row = document.createElement('div');
   row.setAttribute('role', 'listitem');
   row.dataset.mark = finding.key;
+  row.dataset.finding = finding.index;
   row.className = `row ${finding.severity}`;
   row.title = finding.explanation;
   for (const [part, text] of [['claim', finding.claim], ['what', finding.inside],
-    ['severity', finding.severityWord], ['why', finding.explanation]]) {
+    ['severity', finding.severityWord], ['correction', finding.fix ?? ''], ['why', finding.explanation]]) {
     const cell = document.createElement('span');
     cell.className = part;
     cell.textContent = text;

@@ -19,9 +19,10 @@ export function FromEngineBytes(bytes) {
   return iconv.decode(bytes, 'gb18030', { stripBOM: false }).replaceAll('\r\n', '\n');
 }
 
-// The engine's findings with their texts decoded: { claim, severity, severityWord, inside,
-// explanation, start, end }, start and end UTF-16 offsets of the inside of the finding's bracket
-// in the shown text.
+// The engine's findings with their texts decoded: { index, claim, severity, severityWord, inside,
+// explanation, fix, start, end }: the finding's place among them, fix its fix's sign and title
+// (null when it has none), start and end UTF-16 offsets of the inside of the finding's bracket in
+// the shown text.
 function Findings(findings, severityWords) {
   // The same few texts come back again and again: each is decoded once.
   const decoded = new Map();
@@ -30,50 +31,66 @@ function Findings(findings, severityWords) {
     if (!decoded.has(key)) decoded.set(key, FromEngineBytes(bytes));
     return decoded.get(key);
   };
-  return findings.map((f) => ({
+  return findings.map((f, index) => ({
+    index,
     claim: f.claim,
     severity: f.severity,
     severityWord: severityWords[f.severity],
     inside: Decode(f.inside),
     explanation: Decode(f.explanation),
+    fix: f.fix && Decode(f.fix),
     start: f.start,
     end: f.end,
   }));
 }
 
-// Resolves to the checker: { check, savedReport, reportName }. check(text, review) checks
-// `text` as "开始检查" does (with the further checks of "更多检查" when `review` is true) and
-// returns { shownText, messages, congratulation, checked, statusLine, findings, redRanges }: the
-// text the box
-// is to show, the texts of the message boxes the check asked for, in order, the congratulation to
-// show once the text is on screen (null when none is due), whether a claim was found and
-// analysed, the status line, the findings in report order (see Findings), and the red ranges of
-// the shown text (start and end, in turn, UTF-16 offsets; the summary's "【 】" too).
-// savedReport(text, format, holdsReport) is the engine's saved report, 'html' or 'txt': of the
-// last check while the box holds its report, else of `text` as it stands. reportName is the name
-// a saved report is offered under, without its ending.
+// An outcome of the engine's Check with its texts decoded.
+function Outcome(outcome, severityWords) {
+  return {
+    shownText: FromEngineBytes(outcome.shownText),
+    messages: outcome.messages.map(FromEngineBytes),
+    congratulation: outcome.congratulation && FromEngineBytes(outcome.congratulation),
+    checked: outcome.checked,
+    statusLine: FromEngineBytes(outcome.statusLine),
+    findings: Findings(outcome.findings, severityWords),
+    redRanges: outcome.redRanges,
+  };
+}
+
+// Resolves to the checker: { check, fix, fixAll, savedReport, reportName, fixCommand,
+// fixAllCommand }.
+// check(text, review) checks `text` as "开始检查" does (with the further checks of "更多检查" when
+// `review` is true) and returns { shownText, messages, congratulation, checked, statusLine,
+// findings, redRanges }: the text the box is to show, the texts of the message boxes the check
+// asked for, in order, the congratulation to show once the text is on screen (null when none is
+// due), whether a claim was found and analysed, the status line, the findings in report order
+// (see Findings), and the red ranges of the shown text (start and end, in turn, UTF-16 offsets;
+// the summary's "【 】" too). fix(text, review, index) applies the fix of the finding `index` of
+// check(text, review), fixAll(text, review) every fix; both return { text, edits, statusLine,
+// check }: the corrected text, the edits applied (0 when none), the status line that says so and
+// the check of the corrected text. reportName is the name a saved report is offered under,
+// without its ending; fixCommand and fixAllCommand the captions of 修正 and 全部修正.
 export async function LoadChecker() {
   const engine = await LoadQuillexEngine();
   const texts = engine.Texts();
   const severityWords = Object.fromEntries(
     Object.entries(texts.severityWords).map(([severity, word]) => [severity, FromEngineBytes(word)]));
+  const Fixed = (fixed) => ({
+    text: FromEngineBytes(fixed.text),
+    edits: fixed.edits,
+    statusLine: FromEngineBytes(fixed.statusLine),
+    check: Outcome(fixed.check, severityWords),
+  });
   return {
-    check(text, review) {
-      const outcome = engine.Check(ToEngineBytes(text), review);
-      return {
-        shownText: FromEngineBytes(outcome.shownText),
-        messages: outcome.messages.map(FromEngineBytes),
-        congratulation: outcome.congratulation && FromEngineBytes(outcome.congratulation),
-        checked: outcome.checked,
-        statusLine: FromEngineBytes(outcome.statusLine),
-        findings: Findings(outcome.findings, severityWords),
-        redRanges: outcome.redRanges,
-      };
-    },
+    check: (text, review) => Outcome(engine.Check(ToEngineBytes(text), review), severityWords),
+    fix: (text, review, index) => Fixed(engine.Fix(ToEngineBytes(text), review, index)),
+    fixAll: (text, review) => Fixed(engine.FixAll(ToEngineBytes(text), review)),
     savedReport(text, format, holdsReport) {
       const bytes = holdsReport ? new Uint8Array() : ToEngineBytes(text);
       return FromEngineBytes(engine.SavedReport(bytes, format === 'html', holdsReport, Date.now() / 1000));
     },
     reportName: FromEngineBytes(texts.reportName),
+    fixCommand: FromEngineBytes(texts.fixCommand),
+    fixAllCommand: FromEngineBytes(texts.fixAllCommand),
   };
 }

@@ -10,6 +10,9 @@ import { TextBox } from './TextBox.js';
 const checker = LoadChecker();
 let checks = 0;
 let statusLine = '';  // the status line of the last report put into the box
+// The text the last check that found claims was given, and whether it ran the further checks:
+// what the fixes of its findings apply to.
+let checked = null;
 
 const status = document.getElementById('status');
 const review = document.getElementById('review');
@@ -56,25 +59,51 @@ function Marks(findings, redRanges) {
   return marks;
 }
 
-async function OnCheck() {
-  let outcome;
-  try {
-    outcome = (await checker).check(box.Text(), review.checked);
-  } catch (error) {
-    // A browser without WebAssembly, or a text too large for the memory the browser grants.
-    await ShowMessage(`未能检查：${error.message ?? error}`);
-    return;
-  }
+// Puts the report of `outcome`, the check of `text`, into the box as one step and, when it
+// checked claims, its findings into the list and `line` into the status line.
+async function ShowOutcome(outcome, text, withReview, line) {
   ++checks;
   const marks = Marks(outcome.findings, outcome.redRanges);
   if (outcome.checked) {
     list.Fill(outcome.findings, fixOnly.checked);
-    statusLine = outcome.statusLine;
+    statusLine = line;
+    checked = { text, review: withReview };
   }
   box.Replace(outcome.shownText, marks, outcome.checked);
   for (const message of outcome.messages) await ShowMessage(message);
   if (outcome.congratulation) await ShowMessage(outcome.congratulation);
   box.element.focus();
+}
+
+async function OnCheck() {
+  const text = box.Text();
+  let outcome;
+  try {
+    outcome = (await checker).check(text, review.checked);
+  } catch (error) {
+    // A browser without WebAssembly, or a text too large for the memory the browser grants.
+    await ShowMessage(`未能检查：${error.message ?? error}`);
+    return;
+  }
+  await ShowOutcome(outcome, text, review.checked, outcome.statusLine);
+}
+
+// 修正 (`all` false) and 全部修正 (true), as in the window: the corrected text goes into the box as
+// one step and its report as another. A fix applies only to the text of the check that found
+// it: while the box holds anything else, its text is checked first, and 修正 then stops there.
+async function OnFix(all) {
+  if (!box.HoldsReport()) {
+    await OnCheck();
+    if (!all || !box.HoldsReport()) return;
+  }
+  const engine = await checker;
+  const index = all ? -1 : list.FixTarget(box.MarkElements());
+  if (!all && index < 0) return;
+  const fixed = all ? engine.fixAll(checked.text, checked.review)
+    : engine.fix(checked.text, checked.review, index);
+  if (fixed.edits === 0) return;
+  box.Replace(fixed.text, []);
+  await ShowOutcome(fixed.check, fixed.text, checked.review, fixed.statusLine);
 }
 
 function OnClear() {
@@ -93,7 +122,31 @@ async function OnSave() {
   Download(savedReport(box.Text(), format, box.HoldsReport()), format, reportName);
 }
 
-const commands = { check: OnCheck, clear: OnClear, save: OnSave, help: OnHelp, about: ShowAbout };
+const commands = {
+  check: OnCheck, clear: OnClear, save: OnSave, help: OnHelp, about: ShowAbout,
+  fix: () => OnFix(false), fixAll: () => OnFix(true),
+  menuFix: () => OnFix(false), menuFixAll: () => OnFix(true),
+};
+
+// A row's context menu: 修正 (for that row, when it has a fix) and 全部修正. A click anywhere,
+// or Escape, closes it.
+const rowMenu = document.getElementById('rowMenu');
+document.getElementById('problems').addEventListener('contextmenu', (event) => {
+  const row = event.target.closest('.row');
+  if (!row) return;
+  event.preventDefault();
+  list.Go(row.dataset.mark, row);
+  document.getElementById('menuFix').disabled = !row.querySelector('.correction').textContent;
+  rowMenu.style.left = `${event.clientX}px`;
+  rowMenu.style.top = `${event.clientY}px`;
+  rowMenu.hidden = false;
+});
+document.addEventListener('click', () => {
+  rowMenu.hidden = true;
+});
+document.addEventListener('keydown', (event) => {
+  if (event.key === 'Escape') rowMenu.hidden = true;
+});
 for (const [id, command] of Object.entries(commands)) {
   document.getElementById(id).addEventListener('click', command);
 }
@@ -108,6 +161,7 @@ function KeyCommand(event) {
   const ctrl = event.ctrlKey || event.metaKey;
   const key = event.key.toLowerCase();
   if (ctrl && key === 'enter') return OnCheck;
+  if (ctrl && event.key === '.') return () => OnFix(false);
   if (event.key === 'F1') return OnHelp;
   if (event.key === 'F8') return () => StepFindings(event.shiftKey ? -1 : 1);
   if (ctrl && !event.altKey && key === 'z') return event.shiftKey ? () => box.Redo() : () => box.Undo();
@@ -125,7 +179,9 @@ document.addEventListener('keydown', (event) => {
 
 box.element.focus();
 // For the tests, and for anyone who waits: the engine is loaded.
-checker.then(() => {
+checker.then((engine) => {
+  for (const id of ['fix', 'menuFix']) document.getElementById(id).textContent = engine.fixCommand;
+  for (const id of ['fixAll', 'menuFixAll']) document.getElementById(id).textContent = engine.fixAllCommand;
   document.documentElement.dataset.ready = 'true';
 });
 // The box's text as the page reads it, for the tests.

@@ -52,9 +52,9 @@ test('the cup example: the report, its red marks, the list, F8 and a click', asy
 
   // The window's rows and status line, word for word.
   assert.deepEqual(await Rows(page), [
-    '2 | 所述 | 请复核 | “手柄”缺乏引用基础',
-    '4 | 本权编号与前不连续 | 需修改 | 编号与前一条权利要求不连续',
-    '4 | 缺句号 | 需修改 | 缺少句号“。”',
+    '2 | 所述 | 请复核 |  | “手柄”缺乏引用基础',
+    '4 | 本权编号与前不连续 | 需修改 | →按顺序重新编号为1至3 | 编号与前一条权利要求不连续',
+    '4 | 缺句号 | 需修改 |  | 缺少句号“。”',
   ]);
   assert.equal(await TextOf(page, '#status'), kCupStatus);
 
@@ -175,6 +175,43 @@ test('each command and each edit is one step of one history, wherever the focus 
     assert.equal(await BoxText(page), expected);
     assert.equal(await ShowsTheReport(page), expected === report, expected);
   }
+});
+
+test('修正 (Ctrl+., a row\'s context menu) and 全部修正: the corrected text, then its report, one Ctrl+Z each', async () => {
+  const one = '1.一种杯子，其特征在于，包括杯体。\n';
+  const clean = '1套 · 2条权利要求 · 0条有问题 · 问题0处    需修改 0 · 请复核 0 · 提示 0';
+  const cases = [
+    { review: true, command: 'Control+.', text: `${one}2.据权利要求1所述的杯子，其特征在于，杯体为陶瓷。`,
+      corrected: `${one}2.根据权利要求1所述的杯子，其特征在于，杯体为陶瓷。`, status: `已修正 1 处    ${clean}` },
+    { review: true, command: '#menuFix', text: `${one}2.根据权利要求1所述的杯子，其特征在于，所述所述杯体为陶瓷。`,
+      corrected: `${one}2.根据权利要求1所述的杯子，其特征在于，所述杯体为陶瓷。`, status: `已修正 1 处    ${clean}` },
+    { review: false, command: '#fixAll', text: `${one}3.根据权利要求1所述的杯子，其特征在于，，杯体为陶瓷；`,
+      corrected: `${one}2.根据权利要求1所述的杯子，其特征在于，杯体为陶瓷。`, status: `已修正 3 处    ${clean}` },
+  ];
+  const dir = mkdtempSync(join(tmpdir(), 'quillex-fix-'));
+  const page = await OpenPage(browser);
+  for (const { review, command, text, corrected, status } of cases) {
+    if (await page.evaluate(() => document.getElementById('review').checked) !== review) await page.click('#review');
+    await Paste(page, text);
+    await page.press('Control+Enter');
+    const before = await BoxText(page);
+    if (command === '#menuFix') {
+      await page.evaluate(() => document.querySelector('#problems .row')
+        .dispatchEvent(new MouseEvent('contextmenu', { bubbles: true, cancelable: true, button: 2 })));
+    }
+    if (command.startsWith('#')) await page.click(command); else await page.press(command);
+    assert.equal(await MessageText(page), '恭喜 :-)\n\n未发现常见形式错误');
+    await CloseMessage(page);
+    writeFileSync(join(dir, 'fixed.txt'), corrected);
+    assert.equal(await BoxText(page), CheckReport(join(dir, 'fixed.txt'), review ? ['--review'] : []).report);
+    assert.equal(await TextOf(page, '#status'), status);
+    await page.press('Control+z');
+    assert.equal(await BoxText(page), corrected);
+    await page.press('Control+z');
+    assert.equal(await BoxText(page), before);
+  }
+  rmSync(dir, { recursive: true });
+  assert.deepEqual((await Troubles(page)).errors, []);
 });
 
 test('更多检查 is kept from one visit to the next; 只看需修改 hides the other rows', async () => {
