@@ -2,7 +2,7 @@
 # Each package is looked up first, so that a second run installs nothing and needs no network.
 
 quillex_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev xvfb xauth)
+  clang libclang-rt-14-dev xvfb xauth libzip-dev pkg-config libreoffice-writer-nogui)
 
 quillex_install_missing() {
   local missing=()
