@@ -60,12 +60,21 @@ class CClaimCheckDlg : public QDialog {
   void OnPreviousProblem();
   // Asks for a file, then saves the box's text to it as SaveReport does.
   void OnSave();
+  // Asks for a Word document or a text file, then opens it as OpenFile does.
+  void OnOpen();
+  // Puts the claims of `path` into the box, as one undoable step like a paste, and checks them:
+  // a Word document (known by its content) gives its claims section, a text file its text
+  // (UTF-8, else GB18030). A file that cannot be read gets a message naming it and why, and the
+  // box stays as it was. Returns whether the file was opened.
+  bool OpenFile(const QString& path);
   // Writes the box's text as it stands to `path`: as a web page with the marks in red when the
   // name ends in ".html" or ".htm", else as UTF-8 text. On failure the user is told why and
   // false is returned; an existing file is replaced only by a complete one.
   bool SaveReport(const QString& path);
 
  protected:
+  // A file dropped onto the box is opened as OpenFile opens it.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 #ifdef Q_OS_WIN
   bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 #endif
