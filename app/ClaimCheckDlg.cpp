@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QDateTime>
 #include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -33,6 +35,7 @@
 #include "CheckCommand.h"
 #include "claims/ClaimRecord.h"
 #include "ClaimsCodec.h"
+#include "DocxReader.h"
 #include "FixCommand.h"
 #include "text/GbkTexts.h"
 #include "MarkPainter.h"
@@ -161,13 +164,15 @@ QHBoxLayout* CClaimCheckDlg::MakeButtonRow(QWidgetList& tabOrder) {
   row->addWidget(m_moreChecks);
   QPushButton* clear = AddButton(this, row, QStringLiteral("清空"), 70);
   row->addStretch(72);
+  QPushButton* open = AddButton(this, row, QStringLiteral("打开…"), 70);
   QPushButton* save = AddButton(this, row, QStringLiteral("保存报告…"), 70);
   QPushButton* help = AddButton(this, row, QStringLiteral("帮助"), 52);
   QPushButton* about = AddButton(this, row, QStringLiteral("关于"), 52);
-  tabOrder << check << m_moreChecks << clear << save << help << about;
+  tabOrder << check << m_moreChecks << clear << open << save << help << about;
 
   connect(check, &QPushButton::clicked, this, &CClaimCheckDlg::OnCheck);
   connect(clear, &QPushButton::clicked, this, &CClaimCheckDlg::OnClear);
+  connect(open, &QPushButton::clicked, this, &CClaimCheckDlg::OnOpen);
   connect(save, &QPushButton::clicked, this, &CClaimCheckDlg::OnSave);
   connect(help, &QPushButton::clicked, this, &CClaimCheckDlg::OnHelp);
   connect(about, &QPushButton::clicked, this, &CClaimCheckDlg::OnAbout);
@@ -252,6 +257,9 @@ void CClaimCheckDlg::AddShortcuts() {
           this, &CClaimCheckDlg::OnFix);
   connect(new QShortcut(QKeySequence::Save, this), &QShortcut::activated, this,
           &CClaimCheckDlg::OnSave);
+  connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this,
+          &CClaimCheckDlg::OnOpen);
+  m_richEdit->viewport()->installEventFilter(this);
   // With the focus on a button, the box does not see Ctrl+Z; a command's undo must not depend
   // on where the focus went. The box handles these keys itself while it has the focus.
   connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, m_richEdit,
@@ -382,6 +390,52 @@ void CClaimCheckDlg::OnSave() {
     path += filter == html ? QStringLiteral(".html") : QStringLiteral(".txt");
   }
   SaveReport(path);
+}
+
+void CClaimCheckDlg::OnOpen() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  const QString path = QFileDialog::getOpenFileName(
+      this, QStringLiteral("打开"), documents,
+      QStringLiteral("权利要求书 (*.docx *.txt);;Word 文档 (*.docx);;文本文件 (*.txt);;所有文件 (*)"));
+  if (!path.isEmpty()) OpenFile(path);
+}
+
+bool CClaimCheckDlg::OpenFile(const QString& path) {
+  QFile file(path);
+  QString error;
+  QString text;
+  if (!file.open(QIODevice::ReadOnly)) {
+    error = file.errorString();
+  } else if (const QByteArray bytes = file.readAll(); KindOf(bytes) != FileKind::Text) {
+    DocxDocument document = ReadDocx(bytes, path);
+    error = document.error;
+    text = std::move(document.claimsText);
+  } else {
+    EngineTextResult engine = FileToEngineText(bytes, FileEncoding::Utf8);
+    if (engine.errorOffset) engine = FileToEngineText(bytes, FileEncoding::Gb18030);
+    if (engine.errorOffset) error = QStringLiteral("既不是 UTF-8 也不是 GB18030 文本");
+    text = FromEngineText(engine.bytes);
+  }
+  if (!error.isEmpty()) {
+    ShowMessage(ToEngineText(
+        QStringLiteral("无法打开 %1：\n%2").arg(QDir::toNativeSeparators(path), error)));
+    return false;
+  }
+  PutTextIntoBox(text);
+  OnCheck();
+  return true;
+}
+
+bool CClaimCheckDlg::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::DragEnter && event->type() != QEvent::Drop) {
+    return QDialog::eventFilter(watched, event);
+  }
+  auto* drop = static_cast<QDropEvent*>(event);
+  const QList<QUrl> urls = drop->mimeData()->urls();
+  if (urls.size() != 1 || !urls[0].isLocalFile()) return QDialog::eventFilter(watched, event);
+  drop->acceptProposedAction();
+  if (event->type() == QEvent::Drop) OpenFile(urls[0].toLocalFile());
+  return true;
 }
 
 bool CClaimCheckDlg::SaveReport(const QString& path) {

@@ -78,6 +78,13 @@ class CClaimCheckDlg : public QDialog {
   void OnPreviousProblem();
   // Asks for a file, then saves the box's text to it as SaveReport does.
   void OnSave();
+  // Asks for a Word document or a text file, then opens it as OpenFile does.
+  void OnOpen();
+  // Puts the claims of `path` into the box, as one undoable step like a paste, and checks them:
+  // a Word document (known by its content) gives its claims section, a text file its text
+  // (UTF-8, else GB18030). A file that cannot be read gets a message naming it and why, and the
+  // box stays as it was. Returns whether the file was opened.
+  bool OpenFile(const QString& path);
   // Writes the saved report of the box to `path`: as a web page (title, date, version, the count
   // by severity, the table of problems and the claims with the marks in red) when the name ends
   // in ".html" or ".htm", else as UTF-8 text under the count by severity. A box that no longer
@@ -86,6 +93,8 @@ class CClaimCheckDlg : public QDialog {
   bool SaveReport(const QString& path);
 
  protected:
+  // A file dropped onto the box is opened as OpenFile opens it.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 #ifdef Q_OS_WIN
   bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 #endif

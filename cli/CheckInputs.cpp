@@ -13,6 +13,7 @@
 #include "CheckCommand.h"
 #include "FindingOutputs.h"
 #include "FixCommand.h"
+#include "DocxReader.h"
 #include "FixFiles.h"
 #include "text/GbkTexts.h"
 #include "InputFile.h"
@@ -110,9 +111,11 @@ QString DecodeError(qsizetype offset, FileEncoding encoding) {
 }
 
 // The engine's text for one input, or an empty optional once the error has been told.
-// With `raw`, the input's bytes are kept there.
+// With `raw`, the input's bytes are kept there. A Word document (known by its content) gives
+// its claims section, and `document` what was read of it; with `document` null it is refused.
 std::optional<std::string> EngineTextOf(const QString& path, FileEncoding encoding,
-                                        Output& output, QByteArray* raw = nullptr) {
+                                        Output& output, QByteArray* raw = nullptr,
+                                        DocxDocument* document = nullptr) {
   const QString name = InputDisplayName(path);
   EngineTextResult converted;
   {
@@ -120,6 +123,19 @@ std::optional<std::string> EngineTextOf(const QString& path, FileEncoding encodi
     if (!input.error.isEmpty()) {
       output.Error(name, input.error);
       return std::nullopt;
+    }
+    if (KindOf(input.bytes) != FileKind::Text) {
+      if (!document) {
+        output.Error(name, QStringLiteral("--fix and --diff rewrite text files; a Word document "
+                                          "is reviewed with --annotate"));
+        return std::nullopt;
+      }
+      *document = ReadDocx(input.bytes, path);
+      if (!document->error.isEmpty()) {
+        output.Error(name, document->error);
+        return std::nullopt;
+      }
+      return ToEngineText(document->claimsText);
     }
     converted = FileToEngineText(input.bytes, encoding);
     if (raw) *raw = std::move(input.bytes);
@@ -238,10 +254,12 @@ int FixOne(const QString& path, const CheckOptions& options, Output& output) {
 int CheckOne(const QString& path, bool withHeader, const CheckOptions& options, Output& output,
              QJsonObject& file) {
   if (options.fix != FixMode::None) return FixOne(path, options, output);
-  std::optional<std::string> engineText = EngineTextOf(path, options.encoding, output);
+  DocxDocument document;
+  std::optional<std::string> engineText =
+      EngineTextOf(path, options.encoding, output, nullptr, &document);
   if (!engineText) return kExitNotChecked;
   // The report shows no places; the findings as data stand where the user's text has them.
-  const CheckOutcome outcome =
+  CheckOutcome outcome =
       RunCheck(std::move(*engineText), {.review = options.review, .keepRecords = false},
                options.format == OutputFormat::Report || options.format == OutputFormat::Html
                    ? kPlacesNone
@@ -250,6 +268,7 @@ int CheckOne(const QString& path, bool withHeader, const CheckOptions& options, 
   // The records went before the report was written; the analysed text goes before the output is
   // made, since nothing here reads it again.
   ResetAnalysis();
+  if (!document.lines.empty()) PlaceInDocument(outcome.result, document);
   const int status = StatusOf(outcome.result, options);
   // What the JSON says is what the exit status says: a review that leaves nothing of severity fix
   // or review is clean, though its summary counts every mark.

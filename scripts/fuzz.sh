@@ -6,7 +6,7 @@
 # build-fuzz/findings/.
 #
 #   FUZZ_SECONDS   seconds per target (default 60)
-#   FUZZ_TARGETS   targets to run (default "check fix codec")
+#   FUZZ_TARGETS   targets to run (default "check fix codec docx")
 #   FUZZ_MAX_LEN   longest input tried, in bytes (default 4096: short inputs run many times faster,
 #                  and every rule of the check shows within a few claims)
 set -euo pipefail
@@ -24,7 +24,7 @@ quillex_build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DQUILLEX_BUILD_FUZZ=ON \
 # The check reads the engine's GB18030 bytes; the conversion reads files as they are (UTF-8).
 seeds=$build/seeds
 rm -rf "$seeds"
-mkdir -p "$seeds/check" "$seeds/fix" "$seeds/codec" "$build/findings"
+mkdir -p "$seeds/check" "$seeds/fix" "$seeds/codec" "$seeds/docx" "$build/findings"
 for file in "$quillex_root"/fuzz/seeds/*.txt "$corpus"/*.txt; do
   [ -f "$file" ] || continue
   name=$(basename "$(dirname "$file")")-$(basename "$file")
@@ -34,9 +34,11 @@ done
 cp "$quillex_root"/fuzz/regressions/* "$seeds/check/"
 # The fixes read what the check reads.
 cp "$seeds"/check/* "$seeds/fix/"
+# The Word documents' reader is mutated from the shared fixtures, good and bad.
+cp "$quillex_root"/tests/data/docx/*.docx "$quillex_root"/tests/data/docx/*.doc "$seeds/docx/"
 
 total=0
-for target in ${FUZZ_TARGETS:-check fix codec}; do
+for target in ${FUZZ_TARGETS:-check fix codec docx}; do
   mkdir -p "$build/corpus/$target"
   log=$build/fuzz_$target.log
   echo "fuzz_$target: ${seconds}s"

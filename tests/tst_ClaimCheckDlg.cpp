@@ -484,6 +484,41 @@ class TestClaimCheckDlg : public QObject {
     QCOMPARE(page.toPlainText().contains(u"需修改"_s), !edited);
     QCOMPARE(RedRuns(page, false), RedRuns(*Box()->document()));
   }
+
+  // A Word document or a text file opened: its claims go into the box and are checked at once,
+  // one undo bringing back the claims as opened and another what the box held before; a file
+  // that cannot be opened leaves the box as it was, with one message naming it.
+  void opensFiles_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("text");  // the fixture's text, "" for a file refused
+    QTest::newRow("word numbering") << u"numbering.docx"_s << u"numbering.txt"_s;
+    QTest::newRow("word revisions") << u"revisions.docx"_s << u"revisions.txt"_s;
+    QTest::newRow("text") << u"table.txt"_s << u"table.txt"_s;
+    QTest::newRow("word 97") << u"word97.doc"_s << QString();
+  }
+  void opensFiles() {
+    QFETCH(QString, file);
+    QFETCH(QString, text);
+    const QString data = QStringLiteral(QUILLEX_TEST_DATA_DIR "/docx/");
+    Open();
+    Paste(u"before"_s);
+    QCOMPARE(m_dlg->OpenFile(data + file), !text.isEmpty());
+    if (text.isEmpty()) {
+      QCOMPARE(m_messages.size(), 1);
+      QVERIFY(m_messages[0].contains(u"是 Word 97-2003 文档"_s));
+      QCOMPARE(Box()->toPlainText(), u"before"_s);
+      return;
+    }
+    QFile expected(data + text);
+    QVERIFY(expected.open(QIODevice::ReadOnly));
+    const QString claims = QString::fromUtf8(expected.readAll());
+    const CheckOutcome outcome = RunCheck(ToEngineText(claims), {}, kPlacesNone);
+    QCOMPARE(Box()->toPlainText(), FromEngineText(outcome.shownText));
+    Box()->undo();
+    QCOMPARE(Box()->toPlainText(), claims);
+    Box()->undo();
+    QCOMPARE(Box()->toPlainText(), u"before"_s);
+  }
 };
 
 // The low four bits of a system command are the system's own.

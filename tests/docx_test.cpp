@@ -1,0 +1,125 @@
+// Word documents read as their claims text: the shared fixtures, the places of the findings in
+// the document, and every kind of bad input refused with one line.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+#include "DocxReader.h"
+
+namespace {
+
+const QString kData = QStringLiteral(QUILLEX_TEST_DATA_DIR "/docx/");
+
+QByteArray Contents(const QString& name) {
+  QFile file(kData + name);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+  return file.readAll();
+}
+
+struct Checked {
+  int exitCode = -1;
+  QByteArray out, err;
+};
+
+Checked Check(const QStringList& args) {
+  QProcess process;
+  process.setWorkingDirectory(kData);
+  process.start(QStringLiteral(QUILLEX_CHECK_PATH), args);
+  EXPECT_TRUE(process.waitForFinished(60000));
+  return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+// Every fixture that has a text beside it.
+QStringList Fixtures() {
+  QStringList names;
+  for (const QString& text : QDir(kData).entryList({QStringLiteral("*.txt")})) {
+    names << text.chopped(4);
+  }
+  return names;
+}
+
+TEST(DocxReader, EveryFixtureGivesItsText) {
+  ASSERT_GE(Fixtures().size(), 6);
+  for (const QString& name : Fixtures()) {
+    const DocxDocument document = ReadDocx(Contents(name + ".docx"), name + ".docx");
+    ASSERT_TRUE(document.error.isEmpty()) << document.error.toStdString();
+    EXPECT_EQ(document.claimsText.toStdString(), QString::fromUtf8(Contents(name + ".txt")).toStdString())
+        << name.toStdString();
+  }
+}
+
+TEST(DocxCheck, EveryFixtureGetsTheReportOfItsText) {
+  for (const QString& name : Fixtures()) {
+    for (const QStringList& options : {QStringList(), QStringList{QStringLiteral("--review")}}) {
+      const Checked fromWord = Check(options + QStringList{name + ".docx"});
+      const Checked fromText = Check(options + QStringList{name + ".txt"});
+      EXPECT_EQ(fromWord.exitCode, fromText.exitCode) << name.toStdString();
+      EXPECT_EQ(fromWord.out, fromText.out) << name.toStdString();
+      EXPECT_EQ(fromWord.err, fromText.err) << name.toStdString();
+    }
+  }
+}
+
+// A finding's line is the paragraph's number in the whole document, its column the character in
+// that paragraph as Word shows it, the automatic number and its tab included.
+TEST(DocxCheck, FindingsStandWhereWordShowsThem) {
+  const struct {
+    const char* file;
+    const char* line;
+  } kCases[] = {
+      {"five_parts.docx", "five_parts.docx:7:21: warning: 权利要求2：“笔帽”缺乏引用基础"},
+      {"numbering.docx", "numbering.docx:4:23: warning: 权利要求3：“手柄”缺乏引用基础"},
+      {"table.docx", "table.docx:3:1: error: 权利要求3：编号与前一条权利要求不连续"},
+      {"revisions.docx", "revisions.docx:3:1: error: 权利要求3：权利要求中有多个句号"},
+      {"no_heading.docx", "no_heading.docx:2:1: note: 权利要求2："},
+  };
+  for (const auto& test : kCases) {
+    const Checked run = Check({QStringLiteral("--format"), QStringLiteral("lines"),
+                           QString::fromUtf8(test.file)});
+    EXPECT_TRUE(run.out.contains(test.line)) << test.file << "\n" << run.out.toStdString();
+  }
+}
+
+TEST(DocxCheck, LineBreakInsideAParagraphKeepsItsParagraph) {
+  // "所述刷头" stands after the Shift+Enter of the second paragraph; Word shows it at character
+  // 24 of that paragraph (the break counts as one).
+  const DocxDocument document = ReadDocx(Contents("revisions.docx"), "revisions.docx");
+  const LineOrigin origin = OriginOf(document, 3, 1);
+  EXPECT_EQ(origin.paragraph, 1);
+  EXPECT_EQ(document.body.paragraphs[1].text.mid(origin.column, 4), QStringLiteral("所述刷头"));
+}
+
+TEST(DocxCheck, BadInputGetsOneLineAndStatusTwo) {
+  const struct {
+    const char* file;
+    const char* reason;
+  } kCases[] = {
+      {"word97.doc", "是 Word 97-2003 文档，请另存为 .docx 后再检查"},
+      {"bad_encrypted.docx", "受密码保护"},
+      {"bad_odt.docx", "是 OpenDocument 文本"},
+      {"bad_xml.docx", "“word/document.xml”不是格式正确的 XML"},
+      {"bad_bomb.docx", "解压后过大"},
+      {"bad_path.docx", "“../evil.xml”"},
+      {"bad_zip.docx", "压缩包已损坏"},
+  };
+  for (const auto& test : kCases) {
+    const Checked run = Check({QString::fromUtf8(test.file)});
+    EXPECT_EQ(run.exitCode, 2) << test.file;
+    EXPECT_TRUE(run.out.isEmpty()) << test.file;
+    EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.startsWith(QByteArray("quillex-check: ") + test.file + ": ")) << test.file;
+    EXPECT_TRUE(run.err.contains(test.reason)) << run.err.toStdString();
+  }
+}
+
+TEST(DocxCheck, FixRefusesAWordDocumentAndLeavesItAlone) {
+  const QByteArray before = Contents("numbering.docx");
+  const Checked run = Check({QStringLiteral("--fix"), QStringLiteral("numbering.docx")});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_TRUE(run.err.contains("--annotate")) << run.err.toStdString();
+  EXPECT_EQ(Contents("numbering.docx"), before);
+}
+
+}  // namespace
