@@ -44,9 +44,13 @@ std::string CorrectedReference(std::string_view typo, std::string_view after) {
     return Joined(Joined(typo.substr(0, typo.size() - gbk::kSaidTail.size()), gbk::kSoChar),
                   gbk::kSaidTail);
   }
-  if (StartsWith(typo, gbk::kClaimWordHeadless)) return Joined(gbk::kRightHead, typo);
-  if (StartsWith(typo, gbk::kClaimWordShort)) {
-    return Joined(gbk::kClaimWord, typo.substr(gbk::kClaimWordShort.size()));
+  if (StartsWith(typo, gbk::kClaimWordHeadless) || StartsWith(typo, gbk::kClaimWordShort)) {
+    const std::string word =
+        StartsWith(typo, gbk::kClaimWordHeadless)
+            ? Joined(gbk::kRightHead, typo)
+            : Joined(gbk::kClaimWord, typo.substr(gbk::kClaimWordShort.size()));
+    // "利要求1述": the word whole, then "所述" whole as well.
+    return EndsWith(word, gbk::kSaidTail) ? CorrectedReference(word, after) : word;
   }
   const std::string_view digits = NumberInsideClaimWord(typo);
   if (digits.empty()) return {};

@@ -39,8 +39,11 @@ int TypoOfClaimWord(std::string_view text, int pos) {
 // "权利要求书" cut short is no reference.
 int CutBeforeDigits(std::string_view text, int pos, std::string_view cut) {
   if (!WordAt(text, pos, cut)) return 0;
-  const int end = DigitRunEnd(text, pos + Size(cut));
-  return end > pos + Size(cut) ? end - pos : 0;
+  int end = DigitRunEnd(text, pos + Size(cut));
+  if (end == pos + Size(cut)) return 0;
+  // "利要求1述": the "所" of "所述" lost too, one slip with the word's, corrected with it.
+  if (WordAt(text, end, gbk::kSaidTail)) end += Size(gbk::kSaidTail);
+  return end - pos;
 }
 
 // The length of `phrase` written twice at `pos`, or 0.
