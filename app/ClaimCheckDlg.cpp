@@ -41,6 +41,7 @@
 #include "MarkPainter.h"
 #include "MessageSink.h"
 #include "ProblemListModel.h"
+#include "report/DocumentTexts.h"
 #include "report/FindingTexts.h"
 #include "report/SavedReport.h"
 
@@ -413,12 +414,12 @@ bool CClaimCheckDlg::OpenFile(const QString& path) {
   } else {
     EngineTextResult engine = FileToEngineText(bytes, FileEncoding::Utf8);
     if (engine.errorOffset) engine = FileToEngineText(bytes, FileEncoding::Gb18030);
-    if (engine.errorOffset) error = QStringLiteral("既不是 UTF-8 也不是 GB18030 文本");
+    if (engine.errorOffset) error = FromEngineText(kRefusedNotText);
     text = FromEngineText(engine.bytes);
   }
   if (!error.isEmpty()) {
-    ShowMessage(ToEngineText(
-        QStringLiteral("无法打开 %1：\n%2").arg(QDir::toNativeSeparators(path), error)));
+    const QString shown = QDir::toNativeSeparators(path);
+    ShowMessage(ToEngineText(FromEngineText(kCannotOpen).arg(shown, error)));
     return false;
   }
   PutTextIntoBox(text);

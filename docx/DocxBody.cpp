@@ -43,7 +43,7 @@ class BodyReader {
       if (token == QXmlStreamReader::StartElement) Start();
       if (token == QXmlStreamReader::EndElement) End();
     }
-    if (m_reader.hasError()) m_body.error = docx::XmlError(part, m_reader);
+    if (m_reader.hasError()) m_body.error = docx::XmlError(part);
     return std::move(m_body);
   }
 

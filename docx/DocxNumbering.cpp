@@ -118,7 +118,7 @@ QString DocxNumbering::ReadNumbering(const QByteArray& xml) {
       level->hidden = docx::ToggleIsOn(reader);
     }
   }
-  if (reader.hasError()) return docx::XmlError(QStringLiteral("word/numbering.xml"), reader);
+  if (reader.hasError()) return docx::XmlError(QStringLiteral("word/numbering.xml"));
   return {};
 }
 
@@ -142,7 +142,7 @@ QString DocxNumbering::ReadStyles(const QByteArray& xml) {
       style->place.level = IntAttribute(reader, u"val");
     }
   }
-  if (reader.hasError()) return docx::XmlError(QStringLiteral("word/styles.xml"), reader);
+  if (reader.hasError()) return docx::XmlError(QStringLiteral("word/styles.xml"));
   return {};
 }
 

@@ -5,6 +5,9 @@
 
 #include <memory>
 
+#include "ClaimsCodec.h"
+#include "report/DocumentTexts.h"
+
 namespace {
 
 constexpr char kZipSignature[] = "PK\x03\x04";
@@ -29,13 +32,11 @@ bool HoldsStream(QByteArrayView bytes, QStringView name) {
 }
 
 QString CompoundFileError(QByteArrayView bytes, const QString& fileName) {
-  if (HoldsStream(bytes, u"EncryptedPackage")) {
-    return QStringLiteral("是受密码保护的文档，请去掉密码（另存为不加密的 .docx）后再检查");
-  }
+  if (HoldsStream(bytes, u"EncryptedPackage")) return FromEngineText(kRefusedPassword);
   if (fileName.endsWith(QLatin1String(".wps"), Qt::CaseInsensitive)) {
-    return QStringLiteral("是 WPS 文字文档（.wps），请另存为 .docx 后再检查");
+    return FromEngineText(kRefusedWps);
   }
-  return QStringLiteral("是 Word 97-2003 文档，请另存为 .docx 后再检查");
+  return FromEngineText(kRefusedWord97);
 }
 
 // A name that, unpacked, would land outside the package's folder.
@@ -47,10 +48,9 @@ bool LeavesPackage(const QString& name) {
   return steps.contains(QStringLiteral(".."));
 }
 
-QString ZipError(zip_error_t* error) {
-  return QStringLiteral("不是完好的 .docx：压缩包已损坏（%1）")
-      .arg(QString::fromUtf8(zip_error_strerror(error)));
-}
+// libzip's own words on the damage are left out: the page, whose unzipper words it otherwise,
+// says the same line.
+QString ZipError() { return FromEngineText(kRefusedDamagedZip); }
 
 // Checks every entry's name, encryption and size before any is unpacked.
 QString CheckEntries(zip_t* archive, qint64 packedSize) {
@@ -58,17 +58,17 @@ QString CheckEntries(zip_t* archive, qint64 packedSize) {
   qint64 unpacked = 0;
   for (zip_int64_t i = 0; i < count; ++i) {
     zip_stat_t stat;
-    if (zip_stat_index(archive, i, 0, &stat) != 0) return ZipError(zip_get_error(archive));
+    if (zip_stat_index(archive, i, 0, &stat) != 0) return ZipError();
     const QString name = QString::fromUtf8(stat.name);
     if (LeavesPackage(name)) {
-      return QStringLiteral("含有路径指向包外的条目“%1”，不予读取").arg(name);
+      return FromEngineText(kRefusedLeavesPackage).arg(name);
     }
     if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE) {
-      return QStringLiteral("是受密码保护的文档，请去掉密码后再检查");
+      return FromEngineText(kRefusedPasswordEntry);
     }
     unpacked += static_cast<qint64>(stat.size);
     if (unpacked > kMaxUnpackedBytes || unpacked > kMaxUnpackRatio * packedSize) {
-      return QStringLiteral("解压后过大（超过 256 MiB 或超过压缩后大小的 100 倍），不予读取");
+      return FromEngineText(kRefusedTooLarge);
     }
   }
   return {};
@@ -76,16 +76,16 @@ QString CheckEntries(zip_t* archive, qint64 packedSize) {
 
 QString ReadEntry(zip_t* archive, zip_int64_t index, DocxEntry& entry) {
   zip_stat_t stat;
-  if (zip_stat_index(archive, index, 0, &stat) != 0) return ZipError(zip_get_error(archive));
+  if (zip_stat_index(archive, index, 0, &stat) != 0) return ZipError();
   entry.name = QString::fromUtf8(stat.name);
   entry.modified = stat.mtime;
   std::unique_ptr<zip_file_t, FileCloser> file(zip_fopen_index(archive, index, 0));
-  if (!file) return ZipError(zip_get_error(archive));
+  if (!file) return ZipError();
   entry.data.resize(static_cast<qsizetype>(stat.size));
   const zip_int64_t got = zip_fread(file.get(), entry.data.data(), stat.size);
   char extra;
   if (got != static_cast<zip_int64_t>(stat.size) || zip_fread(file.get(), &extra, 1) != 0) {
-    return ZipError(zip_file_get_error(file.get()));
+    return ZipError();
   }
   return {};
 }
@@ -93,11 +93,11 @@ QString ReadEntry(zip_t* archive, zip_int64_t index, DocxEntry& entry) {
 QString PackageError(const DocxPackage& package) {
   if (const DocxEntry* mimetype = package.Find(QStringLiteral("mimetype"))) {
     if (mimetype->data.startsWith("application/vnd.oasis.opendocument.text")) {
-      return QStringLiteral("是 OpenDocument 文本（.odt），请另存为 .docx 后再检查");
+      return FromEngineText(kRefusedOpenDocument);
     }
   }
   if (!package.Find(QStringLiteral("[Content_Types].xml"))) {
-    return QStringLiteral("是压缩包，但不是 Word 文档（没有 [Content_Types].xml）");
+    return FromEngineText(kRefusedNotWord);
   }
   return {};
 }
@@ -128,13 +128,11 @@ PackageReading ReadPackage(QByteArrayView bytes, const QString& fileName) {
   zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
   Archive archive(source ? zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error)
                          : nullptr);
+  zip_error_fini(&error);
   if (!archive) {
     if (source) zip_source_free(source);
-    const QString message = ZipError(&error);
-    zip_error_fini(&error);
-    return {{}, message};
+    return {{}, ZipError()};
   }
-  zip_error_fini(&error);
   PackageReading reading;
   reading.error = CheckEntries(archive.get(), bytes.size());
   const zip_int64_t count = zip_get_num_entries(archive.get(), 0);

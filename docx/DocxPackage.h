@@ -8,11 +8,6 @@
 #include <ctime>
 #include <vector>
 
-// The most a package may unpack to, and how many times its packed size: beyond either it is
-// taken for a zip bomb and refused before anything is unpacked.
-inline constexpr qint64 kMaxUnpackedBytes = qint64{256} << 20;
-inline constexpr qint64 kMaxUnpackRatio = 100;
-
 // What a file is by its first bytes, whatever its name.
 enum class FileKind {
   Text,      // anything else: read as claims text
@@ -44,7 +39,8 @@ struct PackageReading {
 // name). Refused with its reason: an OLE compound file (a .doc, a .wps, a password-protected
 // document), a damaged zip, an OpenDocument text, a zip that is not a Word document (no
 // "[Content_Types].xml"), an entry whose path leaves the package, an encrypted entry, and a zip
-// that would unpack to more than kMaxUnpackedBytes or kMaxUnpackRatio times its size.
+// that would unpack to more than kMaxUnpackedBytes or kMaxUnpackRatio times its size (those of
+// report/DocumentTexts.h, with every reason's words).
 PackageReading ReadPackage(QByteArrayView bytes, const QString& fileName);
 
 // The zip of `package`'s entries in order, each deflated; "" and `error` set on failure.

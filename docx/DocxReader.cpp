@@ -4,15 +4,13 @@
 #include <set>
 
 #include "DocxNumbering.h"
+#include "ClaimsCodec.h"
 #include "DocxXml.h"
+#include "report/DocumentTexts.h"
 #include "result/AnalysisResult.h"
 
 namespace {
 
-constexpr QStringView kClaimsHeading = u"权利要求书";
-// The headings of the parts that may follow the claims.
-constexpr QStringView kOtherHeadings[] = {u"说明书", u"说明书摘要", u"摘要", u"说明书附图",
-                                          u"摘要附图"};
 
 // The main document part, as the package's relationships name it.
 QString MainPartOf(const DocxPackage& package) {
@@ -41,23 +39,28 @@ QString WithoutBlanks(const QString& text) {
   return bare;
 }
 
-// The claims section: after the last "权利要求书" heading that has paragraphs after it, up to
-// the next part's heading; without such a heading, the whole body.
+// Whether the paragraph `bare` (without its blanks) is the heading of a part after the claims.
+bool EndsClaims(const QString& bare) {
+  static const QStringList headings = [] {
+    QStringList all;
+    for (std::string_view heading : kOtherPartHeadings) all << FromEngineText(heading);
+    return all;
+  }();
+  return headings.contains(bare);
+}
+
+// The claims section: after the first "权利要求书" heading, up to the next part's heading;
+// without such a heading, the whole body.
 void FindClaimsSection(DocxDocument& document) {
   const std::vector<DocxParagraph>& paragraphs = document.body.paragraphs;
   const int count = static_cast<int>(paragraphs.size());
   document.firstParagraph = 0;
   document.endParagraph = count;
+  const QString claimsHeading = FromEngineText(kClaimsHeading);
   for (int i = 0; i < count; ++i) {
-    if (WithoutBlanks(paragraphs[i].text) != kClaimsHeading) continue;
+    if (WithoutBlanks(paragraphs[i].text) != claimsHeading) continue;
     int end = i + 1;
-    for (; end < count; ++end) {
-      const QString bare = WithoutBlanks(paragraphs[end].text);
-      if (std::find(std::begin(kOtherHeadings), std::end(kOtherHeadings), bare) !=
-          std::end(kOtherHeadings)) {
-        break;
-      }
-    }
+    while (end < count && !EndsClaims(WithoutBlanks(paragraphs[end].text))) ++end;
     document.firstParagraph = i + 1;
     document.endParagraph = end;
     return;
@@ -97,7 +100,7 @@ DocxDocument ReadDocx(QByteArrayView bytes, const QString& fileName) {
   document.mainPart = MainPartOf(document.package);
   const DocxEntry* main = document.package.Find(document.mainPart);
   if (!main) {
-    document.error = QStringLiteral("是压缩包，但没有 Word 文档的正文（%1）").arg(document.mainPart);
+    document.error = FromEngineText(kRefusedNoBody).arg(document.mainPart);
     return document;
   }
   const QString folder = document.mainPart.left(document.mainPart.lastIndexOf(u'/') + 1);

@@ -6,6 +6,9 @@
 #include <QStringView>
 #include <QXmlStreamReader>
 
+#include "ClaimsCodec.h"
+#include "report/DocumentTexts.h"
+
 namespace docx {
 
 // The main namespace, in its transitional and its strict spelling.
@@ -35,11 +38,8 @@ inline bool ToggleIsOn(const QXmlStreamReader& reader) {
   return value != u"0" && value != u"false" && value != u"off";
 }
 
-inline QString XmlError(const QString& part, const QXmlStreamReader& reader) {
-  return QStringLiteral("其中的“%1”不是格式正确的 XML（第 %2 行：%3）")
-      .arg(part)
-      .arg(reader.lineNumber())
-      .arg(reader.errorString());
-}
+// The parser's own words on the fault are left out: the page, whose parser words it otherwise,
+// says the same line.
+inline QString XmlError(const QString& part) { return FromEngineText(kRefusedNotXml).arg(part); }
 
 }  // namespace docx

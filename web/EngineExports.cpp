@@ -24,9 +24,13 @@
 // text as given, when there was nothing to apply), the status line that says so, and Check of
 // the corrected text. The page hands over the text of the check whose findings it shows.
 //
-// Texts() returns {severityWords: {fix, review, note}, reportName, fixCommand, fixAllCommand}:
-// the words the page shows of a severity, the name a saved report is offered under, without its
-// ending, and the captions of 修正 and 全部修正.
+// Texts() returns {severityWords: {fix, review, note}, reportName, fixCommand, fixAllCommand,
+// document}: the words the page shows of a severity, the name a saved report is offered under,
+// without its ending, the captions of 修正 and 全部修正, and what the page's reader of Word
+// documents goes by and says (report/DocumentTexts.h): {claimsHeading, otherPartHeadings: […],
+// maxUnpackedBytes, maxUnpackRatio, cannotOpen, refused: {password, passwordEntry, wps, word97,
+// damagedZip, leavesPackage, tooLarge, openDocument, notWord, noBody, notXml, notText}}, the
+// limits as numbers.
 //
 // Every text is GB18030 bytes in a Uint8Array of its own, which the page decodes; severities are
 // ASCII names.
@@ -40,6 +44,7 @@
 #include "FixCommand.h"
 #include "MessageSink.h"
 #include "report/BoxRanges.h"
+#include "report/DocumentTexts.h"
 #include "report/FindingTexts.h"
 #include "report/SavedReport.h"
 #include "text/GbkTexts.h"
@@ -147,6 +152,34 @@ val FixEverything(const std::string& text, bool review) {
   return Fixed([&] { return FixAll(text, {.review = review}); });
 }
 
+val DocumentTexts() {
+  val headings = val::array();
+  for (std::string_view heading : kOtherPartHeadings) headings.call<void>("push", Bytes(heading));
+  val refused = val::object();
+  for (const auto& [name, text] : {std::pair{"password", kRefusedPassword},
+                                   {"passwordEntry", kRefusedPasswordEntry},
+                                   {"wps", kRefusedWps},
+                                   {"word97", kRefusedWord97},
+                                   {"damagedZip", kRefusedDamagedZip},
+                                   {"leavesPackage", kRefusedLeavesPackage},
+                                   {"tooLarge", kRefusedTooLarge},
+                                   {"openDocument", kRefusedOpenDocument},
+                                   {"notWord", kRefusedNotWord},
+                                   {"noBody", kRefusedNoBody},
+                                   {"notXml", kRefusedNotXml},
+                                   {"notText", kRefusedNotText}}) {
+    refused.set(name, Bytes(text));
+  }
+  val document = val::object();
+  document.set("claimsHeading", Bytes(kClaimsHeading));
+  document.set("otherPartHeadings", headings);
+  document.set("maxUnpackedBytes", static_cast<double>(kMaxUnpackedBytes));
+  document.set("maxUnpackRatio", static_cast<double>(kMaxUnpackRatio));
+  document.set("cannotOpen", Bytes(kCannotOpen));
+  document.set("refused", refused);
+  return document;
+}
+
 val Texts() {
   val words = val::object();
   for (const Severity severity : {Severity::kFix, Severity::kReview, Severity::kNote}) {
@@ -157,6 +190,7 @@ val Texts() {
   texts.set("reportName", Bytes(kReportName));
   texts.set("fixCommand", Bytes(kFixCommand));
   texts.set("fixAllCommand", Bytes(kFixAllCommand));
+  texts.set("document", DocumentTexts());
   return texts;
 }
 

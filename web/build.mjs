@@ -1,5 +1,5 @@
-// Bundles the page into one HTML file: the page's script with iconv-lite, the engine (its
-// WebAssembly already inlined), the window's help text and icon, and the style sheet.
+// Bundles the page into one HTML file: the page's script with iconv-lite and fflate, the engine
+// (its WebAssembly already inlined), the window's help text and icon, and the style sheet.
 //   node build.mjs --engine quillex_engine.js --version 1.0.0 --out quillex.html
 import { readFile, writeFile } from 'node:fs/promises';
 import { fileURLToPath } from 'node:url';

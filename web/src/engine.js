@@ -57,8 +57,34 @@ function Outcome(outcome, severityWords) {
   };
 }
 
+// The text of a text file a drafter opens, as the window reads one: UTF-8, else GB18030, a
+// byte-order mark at the start not part of it; null when the bytes are neither.
+export function TextFileText(bytes) {
+  try {
+    return new TextDecoder('utf-8', { fatal: true }).decode(bytes);
+  } catch {
+    // iconv-lite puts U+FFFD where bytes are not GB18030: they are GB18030 only when their text
+    // gives them back.
+    const text = iconv.decode(bytes, 'gb18030', { stripBOM: false });
+    const again = iconv.encode(text, 'gb18030');
+    if (again.length !== bytes.length || again.some((byte, i) => byte !== bytes[i])) return null;
+    return text.replace(/^\uFEFF/, '');
+  }
+}
+
+// The engine's words on documents (see EngineExports.cpp), decoded.
+function DocumentTexts(texts) {
+  return {
+    ...texts,
+    claimsHeading: FromEngineBytes(texts.claimsHeading),
+    otherPartHeadings: texts.otherPartHeadings.map(FromEngineBytes),
+    cannotOpen: FromEngineBytes(texts.cannotOpen),
+    refused: Object.fromEntries(Object.entries(texts.refused).map(([name, text]) => [name, FromEngineBytes(text)])),
+  };
+}
+
 // Resolves to the checker: { check, fix, fixAll, savedReport, reportName, fixCommand,
-// fixAllCommand }.
+// fixAllCommand, documentTexts }.
 // check(text, review) checks `text` as "开始检查" does (with the further checks of "更多检查" when
 // `review` is true) and returns { shownText, messages, congratulation, checked, statusLine,
 // findings, redRanges }: the text the box is to show, the texts of the message boxes the check
@@ -69,7 +95,8 @@ function Outcome(outcome, severityWords) {
 // check(text, review), fixAll(text, review) every fix; both return { text, edits, statusLine,
 // check }: the corrected text, the edits applied (0 when none), the status line that says so and
 // the check of the corrected text. reportName is the name a saved report is offered under,
-// without its ending; fixCommand and fixAllCommand the captions of 修正 and 全部修正.
+// without its ending; fixCommand and fixAllCommand the captions of 修正 and 全部修正;
+// documentTexts what the reader of Word documents goes by and says (see docx.js).
 export async function LoadChecker() {
   const engine = await LoadQuillexEngine();
   const texts = engine.Texts();
@@ -92,5 +119,6 @@ export async function LoadChecker() {
     reportName: FromEngineBytes(texts.reportName),
     fixCommand: FromEngineBytes(texts.fixCommand),
     fixAllCommand: FromEngineBytes(texts.fixAllCommand),
+    documentTexts: DocumentTexts(texts.document),
   };
 }

@@ -2,7 +2,8 @@
 // status line under the buttons.
 import helpText from '../../app/res/help.txt';
 import { ShowAbout, ShowMessage, AskSaveFormat } from './dialogs.js';
-import { FromEngineBytes, LoadChecker, ToEngineBytes } from './engine.js';
+import { KindOf, ReadDocx, Say } from './docx.js';
+import { FromEngineBytes, LoadChecker, TextFileText, ToEngineBytes } from './engine.js';
 import { ProblemsList } from './ProblemsList.js';
 import { Download } from './save.js';
 import { TextBox } from './TextBox.js';
@@ -122,8 +123,57 @@ async function OnSave() {
   Download(savedReport(box.Text(), format, box.HoldsReport()), format, reportName);
 }
 
+// The claims of `bytes`, a file named `name`: a Word document's claims section or a text file's
+// text ({ text }), or why it cannot be opened ({ error }).
+function ClaimsOfFile(bytes, name, texts) {
+  if (KindOf(bytes) !== 'text') return ReadDocx(bytes, name, texts);
+  const text = TextFileText(bytes);
+  return text === null ? { error: texts.refused.notText } : { text };
+}
+
+// 打开… and a file dropped onto the box, as in the window: the claims go into the box as one
+// step, as a paste does, and are checked at once; a file that cannot be opened gets one line
+// naming it and why, and the box stays as it was.
+async function OpenFile(file) {
+  const { documentTexts: texts } = await checker;
+  let opened;
+  try {
+    opened = ClaimsOfFile(new Uint8Array(await file.arrayBuffer()), file.name, texts);
+  } catch (error) {
+    // A file the browser could not read.
+    opened = { error: error.message ?? String(error) };
+  }
+  if (opened.error !== undefined) {
+    await ShowMessage(Say(texts.cannotOpen, file.name, opened.error));
+    return;
+  }
+  box.Replace(opened.text, []);
+  await OnCheck();
+}
+
+const openFile = document.getElementById('openFile');
+openFile.addEventListener('change', () => {
+  const [file] = openFile.files;
+  // Cleared, so that choosing the same file again opens it again.
+  openFile.value = '';
+  if (file) OpenFile(file);
+});
+function OnOpen() {
+  openFile.click();
+}
+box.element.addEventListener('drop', (event) => {
+  const [file] = event.dataTransfer?.files ?? [];
+  if (file) OpenFile(file);
+});
+// A file dropped anywhere else would take the browser away from the page.
+for (const type of ['dragover', 'drop']) {
+  document.addEventListener(type, (event) => {
+    if (event.dataTransfer?.types.includes('Files')) event.preventDefault();
+  });
+}
+
 const commands = {
-  check: OnCheck, clear: OnClear, save: OnSave, help: OnHelp, about: ShowAbout,
+  check: OnCheck, clear: OnClear, open: OnOpen, save: OnSave, help: OnHelp, about: ShowAbout,
   fix: () => OnFix(false), fixAll: () => OnFix(true),
   menuFix: () => OnFix(false), menuFixAll: () => OnFix(true),
 };
@@ -162,6 +212,7 @@ function KeyCommand(event) {
   const key = event.key.toLowerCase();
   if (ctrl && key === 'enter') return OnCheck;
   if (ctrl && event.key === '.') return () => OnFix(false);
+  if (ctrl && !event.altKey && key === 'o') return OnOpen;
   if (event.key === 'F1') return OnHelp;
   if (event.key === 'F8') return () => StepFindings(event.shiftKey ? -1 : 1);
   if (ctrl && !event.altKey && key === 'z') return event.shiftKey ? () => box.Redo() : () => box.Undo();
