@@ -72,37 +72,45 @@ function CheckEntries(entries, packedSize, texts) {
   }
 }
 
-// The package's entries: a Map of their bytes by name.
-function ReadPackage(bytes, fileName, texts) {
-  const { refused } = texts;
-  if (KindOf(bytes) === 'compound') throw new Refusal(CompoundFileReason(bytes, fileName, refused));
-  const Unzip = (options) => {
-    try {
-      return unzipSync(bytes, options);
-    } catch {
-      throw new Refusal(refused.damagedZip);
-    }
-  };
-  const listed = [];
-  Unzip({
-    filter: (entry) => {
+// A Word package: every entry's name and size checked before any is unpacked, and a part unpacked
+// only when it is read, so that a document's figures never are.
+class Package {
+  constructor(bytes, fileName, texts) {
+    const { refused } = texts;
+    if (KindOf(bytes) === 'compound') throw new Refusal(CompoundFileReason(bytes, fileName, refused));
+    this.bytes = bytes;
+    this.refused = refused;
+    const listed = [];
+    this.Unzip((entry) => {
       listed.push(entry);
       return false;
-    },
-  });
-  CheckEntries(listed, bytes.length, texts);
-  const entries = new Map(Object.entries(Unzip()));
-  // An entry that unpacks to fewer bytes than the zip says it holds is damaged; fflate unpacks
-  // none to more.
-  if (listed.some((entry) => entries.get(entry.name)?.length !== entry.originalSize)) {
-    throw new Refusal(refused.damagedZip);
+    });
+    CheckEntries(listed, bytes.length, texts);
+    this.sizes = new Map(listed.map((entry) => [entry.name, entry.originalSize]));
+    const mimetype = this.Part('mimetype');
+    if (mimetype && Latin1(mimetype.subarray(0, 64)).startsWith('application/vnd.oasis.opendocument.text')) {
+      throw new Refusal(refused.openDocument);
+    }
+    if (!this.sizes.has('[Content_Types].xml')) throw new Refusal(refused.notWord);
   }
-  const mimetype = entries.get('mimetype');
-  if (mimetype && Latin1(mimetype.subarray(0, 64)).startsWith('application/vnd.oasis.opendocument.text')) {
-    throw new Refusal(refused.openDocument);
+
+  // The entries `filter` takes, unpacked, by name.
+  Unzip(filter) {
+    try {
+      return unzipSync(this.bytes, { filter });
+    } catch {
+      throw new Refusal(this.refused.damagedZip);
+    }
   }
-  if (!entries.has('[Content_Types].xml')) throw new Refusal(refused.notWord);
-  return entries;
+
+  // The bytes of the entry `name`, or null when the package has none. One that unpacks to fewer
+  // bytes than the zip says it holds is damaged; fflate unpacks none to more.
+  Part(name) {
+    if (!this.sizes.has(name)) return null;
+    const part = this.Unzip((entry) => entry.name === name)[name];
+    if (part?.length !== this.sizes.get(name)) throw new Refusal(this.refused.damagedZip);
+    return part;
+  }
 }
 
 function Latin1(bytes) {
@@ -128,9 +136,9 @@ function ParsePart(bytes, name, texts) {
 }
 
 // The main document part, as the package's relationships name it.
-function MainPartOf(entries, texts) {
+function MainPartOf(wordPackage, texts) {
   let main = 'word/document.xml';
-  const rels = entries.get('_rels/.rels');
+  const rels = wordPackage.Part('_rels/.rels');
   if (!rels) return main;
   let relationships;
   try {
@@ -469,17 +477,18 @@ function ClaimsSection(paragraphs, texts) {
 // that is not XML).
 export function ReadDocx(bytes, fileName, texts) {
   try {
-    const entries = ReadPackage(bytes, fileName, texts);
-    const main = MainPartOf(entries, texts);
-    if (!entries.has(main)) throw new Refusal(Say(texts.refused.noBody, main));
+    const wordPackage = new Package(bytes, fileName, texts);
+    const main = MainPartOf(wordPackage, texts);
+    const body = wordPackage.Part(main);
+    if (!body) throw new Refusal(Say(texts.refused.noBody, main));
     const folder = main.slice(0, main.lastIndexOf('/') + 1);
     const numbering = new Numbering();
     for (const [name, Read] of [['numbering.xml', 'ReadNumbering'], ['styles.xml', 'ReadStyles']]) {
-      const part = entries.get(folder + name);
+      const part = wordPackage.Part(folder + name);
       if (part?.length) numbering[Read](ParsePart(part, `word/${name}`, texts));
     }
     const reader = new BodyReader(numbering);
-    reader.Read(ParsePart(entries.get(main), main, texts).documentElement, false);
+    reader.Read(ParsePart(body, main, texts).documentElement, false);
     return { text: ClaimsSection(reader.paragraphs, texts).map((text) => `${text}\n`).join('') };
   } catch (error) {
     if (error instanceof Refusal) return { error: error.message };

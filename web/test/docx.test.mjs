@@ -2,8 +2,11 @@
 // documents is held to: each fixture's claims in the box, checked at once, undone as a paste is,
 // and each bad input refused with quillex-check's own reason.
 import assert from 'node:assert/strict';
-import { readdirSync, readFileSync } from 'node:fs';
+import { mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { after, before, test } from 'node:test';
+import { strFromU8, strToU8, unzipSync, zipSync } from 'fflate';
 import iconv from 'iconv-lite';
 import {
   BoxText, CheckReport, CloseMessage, kSource, LaunchBrowser, MessageText, OpenPage, Paste, Troubles,
@@ -39,13 +42,17 @@ function GiveFile(tab, name, bytes, how) {
   }, { name, data: Buffer.from(bytes).toString('base64'), how });
 }
 
-// Waits until the box holds `text`, closing the message boxes the check opens after it.
-async function AwaitBox(tab, text) {
-  for (let tries = 0; tries < 500 && (await BoxText(tab)) !== text; ++tries) {
+// The box's text once the check of an opened file is done (its status line shown, or a message
+// box open), with the message boxes it opened closed.
+async function CheckedText(tab) {
+  const Done = () => tab.evaluate(() => document.getElementById('status').textContent !== '' ||
+    document.querySelector('dialog[open]') !== null);
+  for (let tries = 0; tries < 500 && !(await Done()); ++tries) {
     await new Promise((resolve) => setTimeout(resolve, 20));
   }
-  assert.equal(await BoxText(tab), text);
+  const text = await BoxText(tab);
   while (await tab.evaluate(() => document.querySelector('dialog[open]') !== null)) await CloseMessage(tab);
+  return text;
 }
 
 // Opens `bytes` as `name` over "before" and checks that the report of `claims` comes into the box,
@@ -53,7 +60,7 @@ async function AwaitBox(tab, text) {
 async function OpensAs(page, name, bytes, how, claims, report) {
   await Paste(page, 'before');
   await GiveFile(page, name, bytes, how);
-  await AwaitBox(page, report);
+  assert.equal(await CheckedText(page), report, name);
   await page.press('Control+z');
   assert.equal(await BoxText(page), claims, name);
   await page.press('Control+z');
@@ -108,4 +115,58 @@ test('each bad input gets quillex-check\'s reason in one line naming it, and the
   // script's error.
   const errors = (await Troubles(page)).errors.filter((error) => !error.startsWith('XML Parsing Error:'));
   assert.deepEqual(errors, []);
+});
+
+// Small seeded changes of what Word writes, each keeping the XML well-formed: other lists, levels,
+// formats, starts and restarts, styles, hidden runs, deleted and inserted runs, breaks, tabs,
+// fields (some left open) and headings.
+const kChanges = [
+  (xml, pick) => xml.replace(/(<w:numId w:val=")\d+/g, (all, head) => (pick(3) ? all : head + pick(6))),
+  (xml, pick) => xml.replace(/(<w:ilvl w:val=")\d+/g, (all, head) => (pick(3) ? all : head + pick(3))),
+  (xml, pick) => xml.replace(/(<w:lvlText w:val=")[^"]*/g, (all, head) =>
+    head + ['%1.', '%1、', '（%1）', '第%1条', '%1.%2', '%2', ''][pick(7)]),
+  (xml, pick) => xml.replace(/(<w:numFmt w:val=")[^"]*/g, (all, head) => head + ['decimal', 'chineseCounting',
+    'upperRoman', 'lowerLetter', 'decimalEnclosedCircle', 'none', 'decimalFullWidth', 'decimalZero'][pick(8)]),
+  (xml, pick) => xml.replace(/(<w:start w:val=")\d+/g, (all, head) => head + pick(30)),
+  (xml, pick) => xml.replace(/<\/w:num>/g, (all) => (pick(2) ? all
+    : `<w:lvlOverride w:ilvl="0"><w:startOverride w:val="${pick(5)}"/></w:lvlOverride>${all}`)),
+  (xml, pick) => xml.replace(/<w:suff w:val="nothing"\/>/g, () => ['', '<w:suff w:val="space"/>'][pick(2)]),
+  (xml, pick) => xml.replace(/(<w:pStyle w:val=")[^"]*/g, (all, head) => head + ['Claim', 'Normal', 'None'][pick(3)]),
+  (xml, pick) => xml.replace(/<w:r>(?!<w:rPr>)/g, (all) => (pick(4) ? all : '<w:r><w:rPr><w:vanish/></w:rPr>')),
+  (xml, pick) => xml.replace(/<w:r>.*?<\/w:r>/g, (run) => [run, run, run, `<w:del w:id="90">${run}</w:del>`,
+    `<w:ins w:id="91">${run}</w:ins>`, `<w:r><w:br/></w:r>${run}`, `<w:r><w:tab/></w:r>${run}`][pick(7)]),
+  (xml, pick) => xml.replace(/<w:r>.*?<\/w:r>/g, (run) => (pick(5) ? run
+    : '<w:r><w:fldChar w:fldCharType="begin"/></w:r><w:r><w:instrText>SEQ</w:instrText></w:r>' +
+      `${pick(2) ? '<w:r><w:fldChar w:fldCharType="separate"/></w:r>' : ''}${run}` +
+      `${pick(3) ? '<w:r><w:fldChar w:fldCharType="end"/></w:r>' : ''}`)),
+  (xml, pick) => xml.replace(/<\/w:p>/g, (all) => (pick(6) ? all
+    : `${all}<w:p><w:r><w:t>${['说明书', ' 权利要求书 ', '摘要', '1.'][pick(4)]}</w:t></w:r></w:p>`)),
+];
+
+test('the page reads changed documents as quillex-check reads them', async () => {
+  const dir = mkdtempSync(join(tmpdir(), 'quillex-docx-'));
+  // A seeded generator: the same documents on every run.
+  let seed = 20;
+  const pick = (n) => {
+    seed = (seed * 1103515245 + 12345) % 2147483648;
+    return Math.floor((seed / 2147483648) * n);
+  };
+  const page = await OpenPage(browser);
+  for (let i = 0; i < 40; ++i) {
+    const base = kFixtures[i % kFixtures.length];
+    const entries = unzipSync(readFileSync(`${kData}/${base}.docx`));
+    const changes = [pick(kChanges.length), pick(kChanges.length), pick(kChanges.length)];
+    for (const name of ['word/document.xml', 'word/numbering.xml', 'word/styles.xml'].filter((n) => entries[n])) {
+      let xml = strFromU8(entries[name]);
+      for (const change of changes) xml = kChanges[change](xml, pick);
+      entries[name] = strToU8(xml);
+    }
+    const file = join(dir, `${i}-${base}.docx`);
+    const bytes = zipSync(entries);
+    writeFileSync(file, bytes);
+    await Paste(page, 'before');
+    await GiveFile(page, `${i}.docx`, bytes, 'drop');
+    assert.equal(await CheckedText(page), CheckReport(file).report, `${base} changed by ${changes}`);
+  }
+  rmSync(dir, { recursive: true });
 });
