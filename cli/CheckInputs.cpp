@@ -15,6 +15,7 @@
 #include "FixCommand.h"
 #include "DocxReader.h"
 #include "FixFiles.h"
+#include "ReviewedCopy.h"
 #include "text/GbkTexts.h"
 #include "InputFile.h"
 #include "MessageSink.h"
@@ -185,6 +186,12 @@ int StatusOf(const AnalysisResult& result, const CheckOptions& options) {
   return kExitNotChecked;
 }
 
+// The status of a check that ran the further checks, whether or not --review asked for them.
+int ReviewStatusOf(const AnalysisResult& result, CheckOptions options) {
+  options.review = true;
+  return StatusOf(result, options);
+}
+
 // Writes what the chosen format shows of one checked input; JSON goes into its entry.
 void Render(const QString& path, bool withHeader, const CheckOutcome& outcome,
             const CheckOptions& options, Output& output, QJsonObject& file) {
@@ -227,8 +234,7 @@ int FixOne(const QString& path, const CheckOptions& options, Output& output) {
     output.Err(QStringLiteral("%1: %2: no text to check\n").arg(QLatin1String(kProgram), name));
     return kExitNotChecked;
   }
-  const int status = StatusOf(fixed.outcome.result, {options.encoding, options.format, true,
-                                                     options.minSeverity});
+  const int status = ReviewStatusOf(fixed.outcome.result, options);
   FixedFile after{raw, {}};
   if (fixed.edits > 0) after = FixedFileBytes(raw, *engineText, fixed.text, options.encoding);
   if (!after.error.isEmpty()) {
@@ -251,9 +257,51 @@ int FixOne(const QString& path, const CheckOptions& options, Output& output) {
   return status;
 }
 
+// --annotate on one input.
+int AnnotateOne(const QString& path, const CheckOptions& options, Output& output) {
+  const QString name = InputDisplayName(path);
+  const QString target = options.output.isEmpty() ? ReviewedCopyPath(path) : options.output;
+  if (path == QLatin1String("-") && options.output.isEmpty()) {
+    output.Error(name, QStringLiteral("--annotate writes a copy beside the document: give "
+                                      "--output for standard input"));
+    return kExitNotChecked;
+  }
+  if (QFileInfo(target).canonicalFilePath() == QFileInfo(path).canonicalFilePath() &&
+      QFileInfo::exists(target)) {
+    output.Error(name, QStringLiteral("the reviewed copy would overwrite the document itself"));
+    return kExitNotChecked;
+  }
+  InputBytes input = ReadInput(path);
+  if (input.error.isEmpty() && KindOf(input.bytes) == FileKind::Text) {
+    input.error = QStringLiteral("not a Word document: --annotate writes the reviewed copy of a .docx");
+  }
+  if (!input.error.isEmpty()) {
+    output.Error(name, input.error);
+    return kExitNotChecked;
+  }
+  const DocxDocument document = ReadDocx(input.bytes, path);
+  input = {};
+  ReviewedCopy copy;
+  if (document.error.isEmpty()) {
+    copy = ReviewDocument(document, options.review, QDateTime::currentDateTimeUtc());
+  }
+  if (copy.error.isEmpty() && document.error.isEmpty()) copy.error = SaveReviewedCopy(target, copy.bytes);
+  const QString error = document.error.isEmpty() ? copy.error : document.error;
+  if (!error.isEmpty()) {
+    output.Error(name, error);
+    return kExitNotChecked;
+  }
+  output.Err(QStringLiteral("%1: %2: wrote %3 (%4 comments, %5 tracked changes)\n")
+                 .arg(QLatin1String(kProgram), name, target)
+                 .arg(copy.comments)
+                 .arg(copy.changes));
+  return ReviewStatusOf(copy.result, options);
+}
+
 int CheckOne(const QString& path, bool withHeader, const CheckOptions& options, Output& output,
              QJsonObject& file) {
   if (options.fix != FixMode::None) return FixOne(path, options, output);
+  if (options.annotate) return AnnotateOne(path, options, output);
   DocxDocument document;
   std::optional<std::string> engineText =
       EngineTextOf(path, options.encoding, output, nullptr, &document);

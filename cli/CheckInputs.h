@@ -33,6 +33,8 @@ struct CheckOptions {
   bool review = false;                     // also run the further checks
   Severity minSeverity = Severity::kNote;  // the least severe finding that json and lines show
   FixMode fix = FixMode::None;  // with Apply or Diff, the format is not used
+  bool annotate = false;  // write each Word document's reviewed copy instead of a report
+  QString output;         // with `annotate` and one input: the copy's path, else beside it
 };
 
 // Checks every input of `paths` in order ("-" is standard input). In the report format the shown
@@ -51,5 +53,11 @@ struct CheckOptions {
 // that of the fixed text, as with `review`. Apply replaces a file that changed (ReplaceFile) and
 // tells on `err` how many edits it made; a file that cannot be written gets one line naming it and
 // is left as it was. Diff writes each changed file's unified diff to `out`.
+//
+// With `annotate`, each input must be a Word document: its reviewed copy (ReviewDocument, with
+// the further checks' comments when `review`) is written to `output` or ReviewedCopyPath beside
+// it, never over the input, and `err` says where and what it holds; the status is that of the
+// check, as with `review`. An input that is not a Word document, has no claim 1 or whose copy
+// cannot be written gets one line and kExitNotChecked, and nothing is written.
 int CheckInputs(const QStringList& paths, const CheckOptions& options, std::FILE* out,
                 std::FILE* err);

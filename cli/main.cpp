@@ -1,5 +1,5 @@
 // quillex-check [--encoding utf-8|gb18030] [--format report|json|lines|html] [--review]
-// [--min-severity fix|review|note] [--fix | --diff] [FILE...]: checks claims texts from the
+// [--min-severity fix|review|note] [--fix | --diff | --annotate [--output PATH]] [FILE...]: checks claims texts from the
 // command line, and applies their certain corrections.
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -41,7 +41,9 @@ constexpr char kHelpEnd[] =
     "  quillex-check --diff claims.txt | less\n"
     "           what --fix would change\n"
     "  quillex-check --fix drafts/*.txt\n"
-    "           every certain correction made in place\n";
+    "           every certain correction made in place\n"
+    "  quillex-check --annotate --review claims.docx\n"
+    "           claims.quillex.docx: comments and tracked changes to review in Word\n";
 
 int UsageError(const QString& what) {
   std::fprintf(stderr, "quillex-check: %s\nTry 'quillex-check --help' for more information.\n",
@@ -141,6 +143,18 @@ int main(int argc, char* argv[]) {
       QStringLiteral("diff"),
       QStringLiteral("Change nothing; write the unified diff of what --fix would do."));
   parser.addOption(diffOption);
+  const QCommandLineOption annotateOption(
+      QStringLiteral("annotate"),
+      QStringLiteral("Write each Word document's reviewed copy, FILE.quillex.docx beside it: a "
+                     "comment at every finding of severity fix or review (with --review also the "
+                     "further checks'), every certain correction as a tracked change. The "
+                     "document itself is never written."));
+  parser.addOption(annotateOption);
+  const QCommandLineOption outputOption(
+      QStringLiteral("output"),
+      QStringLiteral("With --annotate and one FILE: where the reviewed copy goes."),
+      QStringLiteral("path"));
+  parser.addOption(outputOption);
   parser.addPositionalArgument(QStringLiteral("FILE"),
                                QStringLiteral("Claims text to check; none or - reads standard "
                                               "input."),
@@ -167,11 +181,21 @@ int main(int argc, char* argv[]) {
   if (fix != FixMode::None && parser.isSet(formatOption)) {
     return UsageError(QStringLiteral("--fix and --diff write no report: leave out --format"));
   }
+  const bool annotate = parser.isSet(annotateOption);
+  if (annotate && (fix != FixMode::None || parser.isSet(formatOption))) {
+    return UsageError(QStringLiteral("--annotate writes a reviewed copy: leave out --fix, --diff "
+                                     "and --format"));
+  }
   QStringList paths = parser.positionalArguments();
+  if (parser.isSet(outputOption) && (!annotate || paths.size() != 1)) {
+    return UsageError(QStringLiteral("--output goes with --annotate and one FILE"));
+  }
   if (paths.isEmpty()) paths.append(QStringLiteral("-"));
   if (*format == OutputFormat::Html && paths.size() > 1) {
     return UsageError(QStringLiteral("--format html writes one page: give one FILE"));
   }
-  return CheckInputs(paths, {*encoding, *format, parser.isSet(reviewOption), *minSeverity, fix},
+  return CheckInputs(paths,
+                     {*encoding, *format, parser.isSet(reviewOption), *minSeverity, fix, annotate,
+                      parser.value(outputOption)},
                      stdout, stderr);
 }

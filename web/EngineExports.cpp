@@ -24,6 +24,13 @@
 // text as given, when there was nothing to apply), the status line that says so, and Check of
 // the corrected text. The page hands over the text of the check whose findings it shows.
 //
+// ReviewPlan(bytes, review) returns what the reviewed Word copy of the box's text `bytes` holds:
+//   {comments: [{line, column, length, text}], changes: [{line, column, length, text}]}
+// each comment on `length` characters from `line` and `column` (from 1, in code points of the
+// text as given, as findings' places count), its text the severity's word and the explanation;
+// each change the `length` characters there replaced by `text`. The further checks always run
+// for the changes; `review` also gives their findings comments (ReviewPlan.h).
+//
 // Texts() returns {severityWords: {fix, review, note}, reportName, fixCommand, fixAllCommand,
 // document}: the words the page shows of a severity, the name a saved report is offered under,
 // without its ending, the captions of 修正 and 全部修正, and what the page's reader of Word
@@ -46,6 +53,7 @@
 #include "report/BoxRanges.h"
 #include "report/DocumentTexts.h"
 #include "report/FindingTexts.h"
+#include "report/ReviewPlan.h"
 #include "report/SavedReport.h"
 #include "text/GbkTexts.h"
 
@@ -180,6 +188,30 @@ val DocumentTexts() {
   return document;
 }
 
+template <typename Item>
+val Placed(const std::vector<Item>& items) {
+  val placed = val::array();
+  for (const Item& item : items) {
+    val entry = val::object();
+    entry.set("line", item.place.line);
+    entry.set("column", item.place.column);
+    entry.set("length", item.length);
+    entry.set("text", Bytes(item.text));
+    placed.call<void>("push", entry);
+  }
+  return placed;
+}
+
+val PlanOfReview(const std::string& text, bool review) {
+  ReviewPlan plan;
+  // The messages are the check's, which the page has shown already.
+  Messages([&] { plan = PlanReviewOfText(text, review); });
+  val result = val::object();
+  result.set("comments", Placed(plan.comments));
+  result.set("changes", Placed(plan.changes));
+  return result;
+}
+
 val Texts() {
   val words = val::object();
   for (const Severity severity : {Severity::kFix, Severity::kReview, Severity::kNote}) {
@@ -201,5 +233,6 @@ EMSCRIPTEN_BINDINGS(quillex) {
   emscripten::function("SavedReport", &SavedReport);
   emscripten::function("Fix", &FixOneFinding);
   emscripten::function("FixAll", &FixEverything);
+  emscripten::function("ReviewPlan", &PlanOfReview);
   emscripten::function("Texts", &Texts);
 }

@@ -38,6 +38,9 @@ enum class FindingCode : uint8_t {
 // The stable name of a code in every output: "numbering-gap", "antecedent", …
 std::string_view FindingCodeName(FindingCode code);
 
+// Whether findings of `code` come from the further checks, run only when asked for.
+inline bool IsFurtherCheck(FindingCode code) { return code >= FindingCode::kReferenceWording; }
+
 // How much a finding asks of the drafter, most first.
 enum class Severity : uint8_t {
   kFix,     // a defect an examiner would object to

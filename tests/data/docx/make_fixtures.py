@@ -19,6 +19,13 @@ RELS = HEAD + (
     '</Relationships>')
 
 
+def entry(name, deflated=True):
+    """A zip entry dated alike on every run, so that the fixtures change only with this script."""
+    info = zipfile.ZipInfo(name, date_time=(2024, 1, 1, 0, 0, 0))
+    info.compress_type = zipfile.ZIP_DEFLATED if deflated else zipfile.ZIP_STORED
+    return info
+
+
 def t(text, rpr=""):
     return f'<w:r>{rpr}<w:t xml:space="preserve">{text}</w:t></w:r>'
 
@@ -40,11 +47,11 @@ def document(*paragraphs):
 def package(body, extra_parts=None, types_extra=""):
     out = io.BytesIO()
     with zipfile.ZipFile(out, "w", zipfile.ZIP_DEFLATED) as z:
-        z.writestr("[Content_Types].xml", TYPES.format(extra=types_extra))
-        z.writestr("_rels/.rels", RELS)
-        z.writestr("word/document.xml", body)
+        z.writestr(entry("[Content_Types].xml"), TYPES.format(extra=types_extra))
+        z.writestr(entry("_rels/.rels"), RELS)
+        z.writestr(entry("word/document.xml"), body)
         for name, data in (extra_parts or {}).items():
-            z.writestr(name, data)
+            z.writestr(entry(name), data)
     return out.getvalue()
 
 
@@ -147,6 +154,35 @@ write("commented", package(document(
     '<Override PartName="/word/comments.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.comments+xml"/>'),
     "1.一种椅子，包括椅面。\n2.根据权利要求1所述的椅子，其特征在于，所述椅腿为木质。\n")
 
+# The slips the certain corrections mend, for the reviewed copy: "据权利要求" cut across two
+# runs, a doubled word and doubled punctuation inside a bold run (split, both halves bold), a
+# character outside GBK beside them, a final "；".
+BOLD = '<w:rPr><w:b/></w:rPr>'
+write("slips", package(document(
+    p(t("权利要求书")),
+    p(t("1.一种杯子，其特征在于，包括杯体和手柄。")),
+    p(t("2.据权利"), t("要求1所述的杯子，其特征在于，"), t("所述所述手柄为𠀀塑料，，且为圆形。", BOLD)),
+    p(t("3.根据权利要求2所述的杯子，其特征在于，所述杯体为圆形；")),
+)), "1.一种杯子，其特征在于，包括杯体和手柄。\n2.据权利要求1所述的杯子，其特征在于，所述所述手柄为𠀀塑料，，且为圆形。\n"
+    "3.根据权利要求2所述的杯子，其特征在于，所述杯体为圆形；\n")
+
+# Claims Word numbers itself, with a gap: the fourth claim's list starts at 5. The renumbering
+# changes the reference, never Word's numbers, which only the drafter's list can mend.
+GAP_NUMBERING = NUMBERING.replace('</w:numbering>',
+    '<w:num w:numId="5"><w:abstractNumId w:val="0"/><w:lvlOverride w:ilvl="0">'
+    '<w:startOverride w:val="5"/></w:lvlOverride></w:num></w:numbering>')
+write("numbered_gap", package(document(
+    p(t("权利要求书")),
+    p(t("一种门锁，其特征在于，包括锁体。"), ppr=num(1)),
+    p(t("根据权利要求1所述的门锁，其特征在于，所述锁体为钢制。"), ppr=num(1)),
+    p(t("根据权利要求1所述的门锁，其特征在于，包括锁舌。"), ppr=num(1)),
+    p(t("根据权利要求3所述的门锁，其特征在于，所述锁舌为铜制。"), ppr=num(5)),
+    p(t("根据权利要求5所述的门锁，其特征在于，所述锁舌为圆柱形。"), ppr=num(5)),
+), {"word/numbering.xml": GAP_NUMBERING, "word/styles.xml": STYLES}, NUMBERED_TYPES),
+    "1.\t一种门锁，其特征在于，包括锁体。\n2.\t根据权利要求1所述的门锁，其特征在于，所述锁体为钢制。\n"
+    "3.\t根据权利要求1所述的门锁，其特征在于，包括锁舌。\n5.\t根据权利要求3所述的门锁，其特征在于，所述锁舌为铜制。\n"
+    "6.\t根据权利要求5所述的门锁，其特征在于，所述锁舌为圆柱形。\n")
+
 # What must be refused.
 with open("word97.doc", "wb") as f:
     f.write(b"\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1" + b"\0" * 504 + "WordDocument".encode("utf-16-le"))
@@ -154,18 +190,18 @@ with open("bad_encrypted.docx", "wb") as f:
     f.write(b"\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1" + b"\0" * 504 + "EncryptedPackage".encode("utf-16-le"))
 odt = io.BytesIO()
 with zipfile.ZipFile(odt, "w") as z:
-    z.writestr("mimetype", "application/vnd.oasis.opendocument.text")
-    z.writestr("content.xml", "<office:document-content/>")
+    z.writestr(entry("mimetype", False), "application/vnd.oasis.opendocument.text")
+    z.writestr(entry("content.xml", False), "<office:document-content/>")
 write("bad_odt", odt.getvalue())
 write("bad_xml", package(document(p(t("1.一种杯子。"))).replace("</w:body>", "</w:bod>")))
 bomb = io.BytesIO()
 with zipfile.ZipFile(bomb, "w", zipfile.ZIP_DEFLATED) as z:
-    z.writestr("[Content_Types].xml", TYPES.format(extra=""))
-    z.writestr("word/document.xml", b" " * (8 << 20))
+    z.writestr(entry("[Content_Types].xml"), TYPES.format(extra=""))
+    z.writestr(entry("word/document.xml"), b" " * (8 << 20))
 write("bad_bomb", bomb.getvalue())
 climb = io.BytesIO()
 with zipfile.ZipFile(climb, "w") as z:
-    z.writestr("[Content_Types].xml", TYPES.format(extra=""))
-    z.writestr("../evil.xml", "<x/>")
+    z.writestr(entry("[Content_Types].xml"), TYPES.format(extra=""))
+    z.writestr(entry("../evil.xml", False), "<x/>")
 write("bad_path", climb.getvalue())
 write("bad_zip", package(document(p(t("1.一种杯子。"))))[:200])

@@ -1,0 +1,154 @@
+// The reviewed Word copy: for every shared fixture the comments and changes its table lists, the
+// original's text once our changes are rejected, the other parts untouched; a split run's
+// formatting; and quillex-check --annotate with every bad input refused before anything is written.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "ReviewedCopy.h"
+#include "support/ReviewedCopyReading.h"
+
+namespace {
+
+const QString kData = QStringLiteral(QUILLEX_TEST_DATA_DIR "/docx/");
+const QDateTime kDate(QDate(2024, 1, 2), QTime(3, 4, 5), Qt::UTC);
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The rows of NAME.review.tsv, "#" lines left out.
+std::vector<ReviewEntry> Table(const QString& name) {
+  std::vector<ReviewEntry> rows;
+  for (const QString& line : QString::fromUtf8(Contents(kData + name + ".review.tsv")).split(u'\n')) {
+    if (line.isEmpty() || line.startsWith(u'#')) continue;
+    const QStringList cells = line.split(u'\t');
+    EXPECT_EQ(cells.size(), 3) << line.toStdString();
+    if (cells.size() == 3) rows.push_back({cells[0], cells[1], cells[2]});
+  }
+  return rows;
+}
+
+std::string Listed(const std::vector<ReviewEntry>& entries) {
+  QString text;
+  for (const ReviewEntry& e : entries) text += e.kind + u'\t' + e.first + u'\t' + e.second + u'\n';
+  return text.toStdString();
+}
+
+QStringList Fixtures() {
+  QStringList names;
+  for (const QString& table : QDir(kData).entryList({QStringLiteral("*.review.tsv")})) {
+    names << table.chopped(11);
+  }
+  return names;
+}
+
+TEST(ReviewedCopy, EveryFixtureHoldsWhatItsTableLists) {
+  ASSERT_GE(Fixtures().size(), 8);
+  for (const QString& name : Fixtures()) {
+    const DocxDocument original = ReadDocx(Contents(kData + name + ".docx"), name);
+    ASSERT_TRUE(original.error.isEmpty()) << name.toStdString();
+    const ReviewedCopy copy = ReviewDocument(original, true, kDate);
+    ASSERT_TRUE(copy.error.isEmpty()) << copy.error.toStdString();
+    const ReviewReading reading = ReadReviewedCopy(copy.bytes);
+    ASSERT_TRUE(reading.error.isEmpty()) << reading.error.toStdString();
+    EXPECT_EQ(Listed(reading.entries), Listed(Table(name))) << name.toStdString();
+    EXPECT_EQ(reading.rejectedText, original.claimsText) << name.toStdString();
+    EXPECT_EQ(reading.otherComments, name == u"commented" ? 1 : 0) << name.toStdString();
+    // Every part but those that hold or name our marks is as it was.
+    const DocxDocument reread = ReadDocx(copy.bytes, name);
+    for (const DocxEntry& entry : original.package.entries) {
+      const DocxEntry* kept = reread.package.Find(entry.name);
+      ASSERT_TRUE(kept) << entry.name.toStdString();
+      static const QStringList kChanged = {"word/document.xml", "word/comments.xml",
+                                           "[Content_Types].xml", "word/_rels/document.xml.rels"};
+      if (!kChanged.contains(entry.name)) {
+        EXPECT_EQ(kept->data, entry.data) << entry.name.toStdString();
+      }
+    }
+  }
+}
+
+TEST(ReviewedCopy, ARunSplitKeepsItsFormattingInEveryPiece) {
+  // "所述所述手柄为𠀀塑料，，且为圆形。" is one bold run: a change at each end of it and a comment
+  // cut it, and every piece shown, the insertions' too, stays bold.
+  const DocxDocument original = ReadDocx(Contents(kData + "slips.docx"), "slips.docx");
+  const DocxDocument copy = ReadDocx(ReviewDocument(original, true, kDate).bytes, "copy.docx");
+  const QString bold = QStringLiteral("所述手柄为𠀀塑料，且为圆形。");
+  int pieces = 0;
+  for (const DocxRun& run : copy.body.runs) {
+    const QString text = copy.body.paragraphs[run.paragraph].text.mid(run.column, run.length);
+    if (run.paragraph != 2 || !bold.contains(text) || text == u"，") continue;
+    EXPECT_EQ(run.properties, QStringLiteral("<w:rPr><w:b/></w:rPr>")) << text.toStdString();
+    ++pieces;
+  }
+  EXPECT_EQ(pieces, 3);
+}
+
+struct Annotated {
+  int exitCode = -1;
+  QByteArray err;
+};
+
+Annotated Annotate(const QString& folder, const QStringList& args) {
+  QProcess process;
+  process.setWorkingDirectory(folder);
+  process.start(QStringLiteral(QUILLEX_CHECK_PATH), QStringList{QStringLiteral("--annotate")} + args);
+  EXPECT_TRUE(process.waitForFinished(60000));
+  return {process.exitCode(), process.readAllStandardError()};
+}
+
+TEST(ReviewedCopy, AnnotateWritesTheCopyBesideTheDocumentAndNeverTheDocument) {
+  QTemporaryDir folder;
+  QFile::copy(kData + "slips.docx", folder.filePath("slips.docx"));
+  const QByteArray before = Contents(folder.filePath("slips.docx"));
+  const Annotated run = Annotate(folder.path(), {QStringLiteral("--review"), QStringLiteral("slips.docx")});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, "quillex-check: slips.docx: wrote slips.quillex.docx (5 comments, 4 tracked changes)\n");
+  EXPECT_EQ(Contents(folder.filePath("slips.docx")), before);
+  EXPECT_EQ(ReadReviewedCopy(Contents(folder.filePath("slips.quillex.docx"))).entries.size(), 9u);
+}
+
+TEST(ReviewedCopy, BadInputGetsOneLineStatusTwoAndNothingWritten) {
+  QTemporaryDir folder;
+  for (const char* name : {"numbering.docx", "word97.doc", "bad_xml.docx", "bad_bomb.docx"}) {
+    QFile::copy(kData + name, folder.filePath(name));
+  }
+  QFile text(folder.filePath("claims.txt"));
+  ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+  text.write("1.一种杯子。\n");
+  text.close();
+  QFile empty(folder.filePath("empty.docx"));
+  ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+  empty.write(Contents(kData + "bad_path.docx"));
+  empty.close();
+  const struct {
+    QStringList args;
+    const char* reason;
+  } kCases[] = {
+      {{"claims.txt"}, "claims.txt: not a Word document"},
+      {{"word97.doc"}, "word97.doc: 是 Word 97-2003 文档"},
+      {{"bad_xml.docx"}, "bad_xml.docx: 其中的“word/document.xml”不是格式正确的 XML"},
+      {{"bad_bomb.docx"}, "bad_bomb.docx: 解压后过大"},
+      {{"--output", "numbering.docx", "numbering.docx"}, "would overwrite the document itself"},
+      {{"--output", "missing/copy.docx", "numbering.docx"}, "numbering.docx: 无法写入“missing/copy.docx”"},
+      {{"-"}, "give --output for standard input"},
+  };
+  const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+  for (const auto& test : kCases) {
+    const Annotated run = Annotate(folder.path(), test.args);
+    EXPECT_EQ(run.exitCode, 2) << test.reason;
+    EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.startsWith("quillex-check: ")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(test.reason)) << run.err.toStdString();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before)
+        << test.reason;
+  }
+  EXPECT_EQ(Contents(folder.filePath("numbering.docx")), Contents(kData + "numbering.docx"));
+}
+
+}  // namespace
