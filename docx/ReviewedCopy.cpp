@@ -11,6 +11,7 @@
 #include "ClaimsCodec.h"
 #include "DocxXml.h"
 #include "PartSplice.h"
+#include "report/DocumentTexts.h"
 
 using namespace Qt::StringLiterals;
 
@@ -592,7 +593,7 @@ ReviewedCopy ReviewDocument(const DocxDocument& document, bool further, const QD
       RunCheck(ToEngineText(document.claimsText), {.review = true}, kPlacesInUserText);
   if (!outcome.checked) {
     ReviewedCopy copy;
-    copy.error = QStringLiteral("未找到权利要求 1，没有可批注的内容");
+    copy.error = FromEngineText(kNothingToReview);
     return copy;
   }
   ReviewedCopy copy = WriteReviewedCopy(document, PlanReview(outcome.result, further), date);

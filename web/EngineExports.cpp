@@ -35,9 +35,9 @@
 // document}: the words the page shows of a severity, the name a saved report is offered under,
 // without its ending, the captions of 修正 and 全部修正, and what the page's reader of Word
 // documents goes by and says (report/DocumentTexts.h): {claimsHeading, otherPartHeadings: […],
-// maxUnpackedBytes, maxUnpackRatio, cannotOpen, refused: {password, passwordEntry, wps, word97,
-// damagedZip, leavesPackage, tooLarge, openDocument, notWord, noBody, notXml, notText}}, the
-// limits as numbers.
+// maxUnpackedBytes, maxUnpackRatio, cannotOpen, cannotReview, nothingToReview, refused:
+// {password, passwordEntry, wps, word97, damagedZip, leavesPackage, tooLarge, openDocument,
+// notWord, noBody, notXml, notText}}, the limits as numbers.
 //
 // Every text is GB18030 bytes in a Uint8Array of its own, which the page decodes; severities are
 // ASCII names.
@@ -184,6 +184,8 @@ val DocumentTexts() {
   document.set("maxUnpackedBytes", static_cast<double>(kMaxUnpackedBytes));
   document.set("maxUnpackRatio", static_cast<double>(kMaxUnpackRatio));
   document.set("cannotOpen", Bytes(kCannotOpen));
+  document.set("cannotReview", Bytes(kCannotReview));
+  document.set("nothingToReview", Bytes(kNothingToReview));
   document.set("refused", refused);
   return document;
 }

@@ -1,7 +1,8 @@
 // What is read and said of a document a drafter opens: the headings that bound its claims
 // section, the limits a Word package is held to, and the reason every front end gives for a file
-// it cannot open. GBK, like every text of the engine, so that the command line, the window and the
-// page's own reader of Word documents say the same words; "%1" stands for what a reason names.
+// it cannot open or a reviewed copy it cannot make. GBK, like every text of the engine, so that the command line, the window and the
+// page's own reader and writer of Word documents say the same words; "%1" stands for what a
+// reason names.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +21,14 @@ inline constexpr std::string_view kOtherPartHeadings[] = {
 inline constexpr int64_t kMaxUnpackedBytes = int64_t{256} << 20;
 inline constexpr int64_t kMaxUnpackRatio = 100;
 
+// 无法保存 %1 的批注版：%2, the one line of a reviewed copy that cannot be made: the document's
+// name, then why.
+inline constexpr std::string_view kCannotReview =
+    "\xCE\xDE\xB7\xA8\xB1\xA3\xB4\xE6 %1 \xB5\xC4\xC5\xFA\xD7\xA2\xB0\xE6\xA3\xBA%2";
+// 未找到权利要求 1，没有可批注的内容: a document without claims has nothing to review.
+inline constexpr std::string_view kNothingToReview =
+    "\xCE\xB4\xD5\xD2\xB5\xBD\xC8\xA8\xC0\xFB\xD2\xAA\xC7\xF3 1\xA3\xAC\xC3\xBB\xD3\xD0"
+    "\xBF\xC9\xC5\xFA\xD7\xA2\xB5\xC4\xC4\xDA\xC8\xDD";
 // 无法打开 %1：%2, the one line of a file that cannot be opened: its name, then why.
 inline constexpr std::string_view kCannotOpen = "\xCE\xDE\xB7\xA8\xB4\xF2\xBF\xAA %1\xA3\xBA%2";
 // 是受密码保护的文档，请去掉密码（另存为不加密的 .docx）后再检查: an Office document

@@ -29,7 +29,7 @@ export function KindOf(bytes) {
 }
 
 // Thrown with the reason a file is refused, one of the engine's.
-class Refusal extends Error {}
+export class Refusal extends Error {}
 
 // The engine's `text` with what it names in place of its "%1", "%2", …, in one pass, as Qt's
 // QString::arg does it.
@@ -87,6 +87,7 @@ class Package {
     });
     CheckEntries(listed, bytes.length, texts);
     this.sizes = new Map(listed.map((entry) => [entry.name, entry.originalSize]));
+    this.names = [...this.sizes.keys()];
     const mimetype = this.Part('mimetype');
     if (mimetype && Latin1(mimetype.subarray(0, 64)).startsWith('application/vnd.oasis.opendocument.text')) {
       throw new Refusal(refused.openDocument);
@@ -101,6 +102,15 @@ class Package {
     } catch {
       throw new Refusal(this.refused.damagedZip);
     }
+  }
+
+  // Every entry unpacked, in the zip's order: [[name, bytes], …].
+  Entries() {
+    const all = this.Unzip(() => true);
+    return this.names.map((name) => {
+      if (all[name]?.length !== this.sizes.get(name)) throw new Refusal(this.refused.damagedZip);
+      return [name, all[name]];
+    });
   }
 
   // The bytes of the entry `name`, or null when the package has none. One that unpacks to fewer
@@ -119,7 +129,7 @@ function Latin1(bytes) {
 
 // The part `bytes` (named `name`) as a DOM document: UTF-16 when it starts with a byte-order mark
 // that says so, else UTF-8.
-function ParsePart(bytes, name, texts) {
+export function ParsePart(bytes, name, texts) {
   const encoding = bytes[0] === 0xFF && bytes[1] === 0xFE ? 'utf-16le'
     : bytes[0] === 0xFE && bytes[1] === 0xFF ? 'utf-16be' : 'utf-8';
   const NotXml = () => new Refusal(Say(texts.refused.notXml, name));
@@ -156,16 +166,20 @@ function MainPartOf(wordPackage, texts) {
 
 // --- WordprocessingML --------------------------------------------------------------------------
 
-function IsWord(element) {
+export function IsWordNamespace(uri) {
+  return kWordNamespaces.has(uri);
+}
+
+export function IsWord(element) {
   return kWordNamespaces.has(element.namespaceURI);
 }
 
-function IsElement(element, name) {
+export function IsElement(element, name) {
   return element.localName === name && IsWord(element);
 }
 
 // The value of the element's w:`name` attribute, '' when it has none.
-function Attribute(element, name) {
+export function Attribute(element, name) {
   for (const uri of kWordNamespaces) {
     const value = element.getAttributeNS(uri, name);
     if (value !== null) return value;
@@ -174,7 +188,7 @@ function Attribute(element, name) {
 }
 
 // An attribute read as a number as Qt reads one: `fallback` unless it is all digits.
-function IntAttribute(element, name, fallback = 0) {
+export function IntAttribute(element, name, fallback = 0) {
   const value = Attribute(element, name).trim();
   return /^[+-]?\d+$/.test(value) && Math.abs(Number(value)) < 2 ** 31 ? Number(value) : fallback;
 }
@@ -188,7 +202,7 @@ function ToggleIsOn(element) {
 // drawings and text boxes, the old properties of a tracked formatting change.
 const kLeftOut = new Set(['del', 'moveFrom', 'drawing', 'pict', 'object', 'txbxContent', 'pPrChange',
   'rPrChange', 'sectPr']);
-function IsLeftOut(element) {
+export function IsLeftOut(element) {
   if (element.namespaceURI === kCompatibilityNamespace) return element.localName === 'AlternateContent';
   return IsWord(element) && kLeftOut.has(element.localName);
 }
@@ -374,12 +388,27 @@ class Numbering {
 
 // --- The body ----------------------------------------------------------------------------------
 
-// Reads the body's paragraphs' text, numbering them as Word does.
+// Where a w:del or w:ins of ours may stand beside a run, and the elements inside which it may not.
+const kTakesChanges = new Set(['p', 'hyperlink', 'smartTag']);
+const kChanges = new Set(['ins', 'moveTo', 'fldSimple']);
+
+// Reads the body's paragraphs, numbering them as Word does:
+//   paragraphs: [{ text, numberLength }], the text as Word shows it, the automatic number (and
+//     what follows it) first, which stands in no run;
+//   runs: the runs that show characters, in document order, each { element, paragraph (its
+//     index), column and length (its characters in the paragraph's text), properties (its w:rPr,
+//     or null), children, editable }, children its elements but w:rPr, each { element, text (what
+//     it shows: a w:t's text, "\t", "\n", or ''), isText (a w:t), column }, and editable whether a
+//     tracked change may be made in it: not in a field, a tracked change of the document's own or
+//     another container where a w:del or w:ins may not stand.
 class BodyReader {
   constructor(numbering) {
     this.numbering = numbering;
-    this.paragraphs = [];  // the text of each, as Word shows it
-    this.fields = [];      // the complex fields open, true once past their instruction
+    this.paragraphs = [];
+    this.runs = [];
+    this.paragraph = null;  // the paragraph being read
+    this.fields = [];       // the complex fields open, true once past their instruction
+    this.insideChange = 0;
   }
 
   // The element `element`, inside the body when `inBody`.
@@ -407,30 +436,46 @@ class BodyReader {
         if (IsElement(property, 'ilvl')) direct.level = IntAttribute(property, 'val');
       }
     }
-    this.text = this.numbering.NextNumber(this.numbering.PlaceOf(direct, style));
+    const number = this.numbering.NextNumber(this.numbering.PlaceOf(direct, style));
+    this.paragraph = { text: number, numberLength: number.length };
+    this.paragraphs.push(this.paragraph);
     for (; child; child = child.nextElementSibling) this.Content(child);
-    this.paragraphs.push(this.text);
+    this.paragraph = null;
   }
 
   Content(element) {
     if (IsLeftOut(element)) return;
     if (IsElement(element, 'r')) {
-      this.Run(element);
+      if (this.paragraph) this.Run(element);
       return;
     }
     if (IsElement(element, 'p')) {
       this.Paragraph(element);
       return;
     }
+    const change = IsWord(element) && kChanges.has(element.localName);
+    this.insideChange += change;
     for (let child = element.firstElementChild; child; child = child.nextElementSibling) this.Content(child);
+    this.insideChange -= change;
   }
 
-  Run(run) {
+  Run(element) {
+    const paragraph = this.paragraph;
+    const run = {
+      element,
+      paragraph: this.paragraphs.length - 1,
+      column: paragraph.text.length,
+      properties: null,
+      children: [],
+      editable: kTakesChanges.has(element.parentNode.localName) && this.fields.length === 0 &&
+        this.insideChange === 0,
+    };
     let hidden = false;
-    for (let child = run.firstElementChild; child; child = child.nextElementSibling) {
+    for (let child = element.firstElementChild; child; child = child.nextElementSibling) {
       if (IsLeftOut(child) || !IsWord(child)) continue;
       const name = child.localName;
       if (name === 'rPr') {
+        run.properties = child;
         for (const property of Shown(child)) {
           if (IsElement(property, 'vanish')) hidden = ToggleIsOn(property);
         }
@@ -442,8 +487,12 @@ class BodyReader {
       if (name === 'br' || name === 'cr') text = '\n';
       if (name === 'noBreakHyphen') text = '-';
       if (name === 'fldChar') this.FieldChar(Attribute(child, 'fldCharType'));
-      if (!hidden && this.fields.every((result) => result)) this.text += text;
+      if (hidden || !this.fields.every((result) => result)) text = '';
+      run.children.push({ element: child, text, isText: name === 't', column: paragraph.text.length });
+      paragraph.text += text;
     }
+    run.length = paragraph.text.length - run.column;
+    if (run.length > 0) this.runs.push(run);
   }
 
   FieldChar(type) {
@@ -459,23 +508,26 @@ function WithoutBlanks(text) {
   return text.replace(/[\s\u0085]/g, '');
 }
 
-// The paragraphs after the first "权利要求书" heading up to the next part's heading; without such a
-// heading, all of them.
+// The claims section, [first, end) of the paragraphs: after the first "权利要求书" heading up to the
+// next part's heading; without such a heading, all of them.
 function ClaimsSection(paragraphs, texts) {
-  const bare = paragraphs.map(WithoutBlanks);
+  const bare = paragraphs.map((paragraph) => WithoutBlanks(paragraph.text));
   const heading = bare.indexOf(texts.claimsHeading);
-  if (heading < 0) return paragraphs;
+  if (heading < 0) return { first: 0, end: paragraphs.length };
   let end = heading + 1;
   while (end < paragraphs.length && !texts.otherPartHeadings.includes(bare[end])) ++end;
-  return paragraphs.slice(heading + 1, end);
+  return { first: heading + 1, end };
 }
 
 // Reads the Word document `bytes`, a file named `fileName` (for the reason that names a .wps),
-// with `texts`, the engine's documentTexts. Returns { text } with the claims section, each
-// paragraph ending in "\n", or { error } with the one reason it is refused (a .doc, a .wps, a
-// password, an OpenDocument text, a damaged zip, a zip bomb, an entry leaving the package, a part
-// that is not XML).
-export function ReadDocx(bytes, fileName, texts) {
+// with `texts`, the engine's documentTexts. Returns { error } with the one reason it is refused
+// (a .doc, a .wps, a password, an OpenDocument text, a damaged zip, a zip bomb, an entry leaving
+// the package, a part that is not XML), or the document:
+//   { wordPackage, main (the main part's name), part (its DOM), body (BodyReader's paragraphs
+//     and runs), claimsText (the claims section, each paragraph ending in "\n", a line break in
+//     one also ending a line), lines (where each line of claimsText starts: { paragraph,
+//     column }, a UTF-16 offset in the paragraph's text) }.
+export function ReadDocument(bytes, fileName, texts) {
   try {
     const wordPackage = new Package(bytes, fileName, texts);
     const main = MainPartOf(wordPackage, texts);
@@ -488,10 +540,27 @@ export function ReadDocx(bytes, fileName, texts) {
       if (part?.length) numbering[Read](ParsePart(part, `word/${name}`, texts));
     }
     const reader = new BodyReader(numbering);
-    reader.Read(ParsePart(body, main, texts).documentElement, false);
-    return { text: ClaimsSection(reader.paragraphs, texts).map((text) => `${text}\n`).join('') };
+    const part = ParsePart(body, main, texts);
+    reader.Read(part.documentElement, false);
+    const { first, end } = ClaimsSection(reader.paragraphs, texts);
+    const lines = [];
+    let claimsText = '';
+    for (let i = first; i < end; ++i) {
+      const { text } = reader.paragraphs[i];
+      lines.push({ paragraph: i, column: 0 });
+      for (let at = text.indexOf('\n'); at >= 0; at = text.indexOf('\n', at + 1)) lines.push({ paragraph: i, column: at + 1 });
+      claimsText += `${text}\n`;
+    }
+    return { wordPackage, main, part, body: reader, claimsText, lines };
   } catch (error) {
     if (error instanceof Refusal) return { error: error.message };
     throw error;
   }
+}
+
+// The claims text of the Word document `bytes` ({ text }), or why it is refused ({ error }); see
+// ReadDocument.
+export function ReadDocx(bytes, fileName, texts) {
+  const document = ReadDocument(bytes, fileName, texts);
+  return document.error === undefined ? { text: document.claimsText } : { error: document.error };
 }

@@ -72,18 +72,15 @@ export function TextFileText(bytes) {
   }
 }
 
-// The engine's words on documents (see EngineExports.cpp), decoded.
-function DocumentTexts(texts) {
-  return {
-    ...texts,
-    claimsHeading: FromEngineBytes(texts.claimsHeading),
-    otherPartHeadings: texts.otherPartHeadings.map(FromEngineBytes),
-    cannotOpen: FromEngineBytes(texts.cannotOpen),
-    refused: Object.fromEntries(Object.entries(texts.refused).map(([name, text]) => [name, FromEngineBytes(text)])),
-  };
+// The engine's texts of `value` decoded, wherever they stand in it; its numbers as they are.
+function Decoded(value) {
+  if (value instanceof Uint8Array) return FromEngineBytes(value);
+  if (Array.isArray(value)) return value.map(Decoded);
+  if (typeof value !== 'object' || value === null) return value;
+  return Object.fromEntries(Object.entries(value).map(([name, inner]) => [name, Decoded(inner)]));
 }
 
-// Resolves to the checker: { check, fix, fixAll, savedReport, reportName, fixCommand,
+// Resolves to the checker: { check, fix, fixAll, savedReport, reviewPlan, reportName, fixCommand,
 // fixAllCommand, documentTexts }.
 // check(text, review) checks `text` as "开始检查" does (with the further checks of "更多检查" when
 // `review` is true) and returns { shownText, messages, congratulation, checked, statusLine,
@@ -95,8 +92,10 @@ function DocumentTexts(texts) {
 // check(text, review), fixAll(text, review) every fix; both return { text, edits, statusLine,
 // check }: the corrected text, the edits applied (0 when none), the status line that says so and
 // the check of the corrected text. reportName is the name a saved report is offered under,
-// without its ending; fixCommand and fixAllCommand the captions of 修正 and 全部修正;
-// documentTexts what the reader of Word documents goes by and says (see docx.js).
+// without its ending; fixCommand and fixAllCommand the captions of 修正 and 全部修正.
+// reviewPlan(text, review) is what the reviewed Word copy of `text` holds: { comments, changes },
+// each { line, column, length, text } in code points of `text` (see ReviewedCopy.js).
+// documentTexts is what the reader and the writer of Word documents go by and say (docx.js).
 export async function LoadChecker() {
   const engine = await LoadQuillexEngine();
   const texts = engine.Texts();
@@ -119,6 +118,7 @@ export async function LoadChecker() {
     reportName: FromEngineBytes(texts.reportName),
     fixCommand: FromEngineBytes(texts.fixCommand),
     fixAllCommand: FromEngineBytes(texts.fixAllCommand),
-    documentTexts: DocumentTexts(texts.document),
+    reviewPlan: (text, review) => Decoded(engine.ReviewPlan(ToEngineBytes(text), review)),
+    documentTexts: Decoded(texts.document),
   };
 }

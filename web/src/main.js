@@ -5,7 +5,8 @@ import { ShowAbout, ShowMessage, AskSaveFormat } from './dialogs.js';
 import { KindOf, ReadDocx, Say } from './docx.js';
 import { FromEngineBytes, LoadChecker, TextFileText, ToEngineBytes } from './engine.js';
 import { ProblemsList } from './ProblemsList.js';
-import { Download } from './save.js';
+import { ReviewedCopyName, WriteReviewedCopy } from './ReviewedCopy.js';
+import { Download, Offer } from './save.js';
 import { TextBox } from './TextBox.js';
 
 const checker = LoadChecker();
@@ -14,6 +15,9 @@ let statusLine = '';  // the status line of the last report put into the box
 // The text the last check that found claims was given, and whether it ran the further checks:
 // what the fixes of its findings apply to.
 let checked = null;
+// The last Word document opened: { bytes, name, text (its claims), hasClaims }, what
+// "保存批注版…" reviews.
+let opened = null;
 
 const status = document.getElementById('status');
 const review = document.getElementById('review');
@@ -76,6 +80,7 @@ async function ShowOutcome(outcome, text, withReview, line) {
   box.element.focus();
 }
 
+// Resolves to the check's outcome, null when it could not run.
 async function OnCheck() {
   const text = box.Text();
   let outcome;
@@ -84,9 +89,10 @@ async function OnCheck() {
   } catch (error) {
     // A browser without WebAssembly, or a text too large for the memory the browser grants.
     await ShowMessage(`未能检查：${error.message ?? error}`);
-    return;
+    return null;
   }
   await ShowOutcome(outcome, text, review.checked, outcome.statusLine);
+  return outcome;
 }
 
 // 修正 (`all` false) and 全部修正 (true), as in the window: the corrected text goes into the box as
@@ -136,19 +142,48 @@ function ClaimsOfFile(bytes, name, texts) {
 // naming it and why, and the box stays as it was.
 async function OpenFile(file) {
   const { documentTexts: texts } = await checker;
-  let opened;
+  let bytes = null;
+  let read;
   try {
-    opened = ClaimsOfFile(new Uint8Array(await file.arrayBuffer()), file.name, texts);
+    bytes = new Uint8Array(await file.arrayBuffer());
+    read = ClaimsOfFile(bytes, file.name, texts);
   } catch (error) {
     // A file the browser could not read.
-    opened = { error: error.message ?? String(error) };
+    read = { error: error.message ?? String(error) };
   }
-  if (opened.error !== undefined) {
-    await ShowMessage(Say(texts.cannotOpen, file.name, opened.error));
+  if (read.error !== undefined) {
+    await ShowMessage(Say(texts.cannotOpen, file.name, read.error));
     return;
   }
-  box.Replace(opened.text, []);
-  await OnCheck();
+  const word = KindOf(bytes) === 'zip' ? { bytes, name: file.name, text: read.text } : null;
+  box.Replace(read.text, []);
+  // A Word document is the one "保存批注版…" reviews once its claims are on screen.
+  const outcome = await OnCheck();
+  opened = word && { ...word, hasClaims: outcome?.checked === true };
+  saveReviewed.disabled = opened === null;
+}
+
+const saveReviewed = document.getElementById('saveReviewed');
+// "保存批注版…": the reviewed copy of the Word document last opened, as the command line's
+// --annotate writes it, with the further checks' comments when 更多检查 is ticked; downloaded as
+// NAME.quillex.docx. The document's claims as opened are reviewed, whatever the box holds since.
+async function OnSaveReviewed() {
+  if (!opened) return;
+  const { documentTexts: texts, reviewPlan } = await checker;
+  let copy = { error: texts.nothingToReview };
+  try {
+    if (opened.hasClaims) {
+      copy = WriteReviewedCopy(opened.bytes, opened.name, reviewPlan(opened.text, review.checked), new Date(), texts);
+    }
+  } catch (error) {
+    copy = { error: error.message ?? String(error) };
+  }
+  if (copy.error !== undefined) {
+    await ShowMessage(Say(texts.cannotReview, opened.name, copy.error));
+    return;
+  }
+  Offer(new Blob([copy.bytes], { type: 'application/vnd.openxmlformats-officedocument.wordprocessingml.document' }),
+    ReviewedCopyName(opened.name));
 }
 
 const openFile = document.getElementById('openFile');
@@ -173,7 +208,8 @@ for (const type of ['dragover', 'drop']) {
 }
 
 const commands = {
-  check: OnCheck, clear: OnClear, open: OnOpen, save: OnSave, help: OnHelp, about: ShowAbout,
+  check: OnCheck, clear: OnClear, open: OnOpen, save: OnSave, saveReviewed: OnSaveReviewed, help: OnHelp,
+  about: ShowAbout,
   fix: () => OnFix(false), fixAll: () => OnFix(true),
   menuFix: () => OnFix(false), menuFixAll: () => OnFix(true),
 };

@@ -9,7 +9,7 @@ import { after, before, test } from 'node:test';
 import { strFromU8, strToU8, unzipSync, zipSync } from 'fflate';
 import iconv from 'iconv-lite';
 import {
-  BoxText, CheckReport, CloseMessage, kSource, LaunchBrowser, MessageText, OpenPage, Paste, Troubles,
+  BoxText, CheckReport, CloseMessage, Download, kSource, LaunchBrowser, MessageText, OpenPage, Paste, Troubles,
 } from './support.mjs';
 
 const kData = `${kSource}/tests/data/docx`;
@@ -41,6 +41,11 @@ function GiveFile(tab, name, bytes, how) {
     document.getElementById('box').dispatchEvent(event);
   }, { name, data: Buffer.from(bytes).toString('base64'), how });
 }
+
+// `text` as quillex-check prints a report: ending in a line break, one added when it has none;
+// CheckReport gives the output without its last one.
+const Printed = (text) => (text.endsWith('\n') ? text : `${text}\n`);
+const PrintedReport = (file, options) => `${CheckReport(file, options).report}\n`;
 
 // The box's text once the check of an opened file is done (its status line shown, or a message
 // box open), with the message boxes it opened closed.
@@ -166,7 +171,135 @@ test('the page reads changed documents as quillex-check reads them', async () =>
     writeFileSync(file, bytes);
     await Paste(page, 'before');
     await GiveFile(page, `${i}.docx`, bytes, 'drop');
-    assert.equal(await CheckedText(page), CheckReport(file).report, `${base} changed by ${changes}`);
+    assert.equal(Printed(await CheckedText(page)), PrintedReport(file), `${base} changed by ${changes}`);
   }
   rmSync(dir, { recursive: true });
+});
+
+// A reviewed copy's main part and comments part read in the page as a drafter sees them in Word's
+// 审阅: { rows, others, rejected }, the rows of our comments (in the comments part's order, with
+// the words they are on as before any change) and then of our changes (in the document's order),
+// as the fixtures' NAME.review.tsv lists them; how many comments of others it keeps; and the main
+// part with our changes rejected.
+function ReadReview(tab, documentXml, commentsXml) {
+  return tab.evaluate(({ documentXml, commentsXml }) => {
+    const W = 'http://schemas.openxmlformats.org/wordprocessingml/2006/main';
+    const Parse = (xml) => new DOMParser().parseFromString(xml, 'application/xml');
+    const Ours = (element) => element.getAttributeNS(W, 'author') === 'Quillex';
+    const ours = [];
+    let others = 0;
+    for (const comment of commentsXml ? Parse(commentsXml).getElementsByTagNameNS(W, 'comment') : []) {
+      if (Ours(comment)) ours.push({ id: comment.getAttributeNS(W, 'id'), text: comment.textContent });
+      else ++others;
+    }
+    const body = Parse(documentXml);
+    const words = new Map();
+    const open = new Set();
+    const changes = [];
+    let deletion = null;
+    const Walk = (element) => {
+      for (let node = element.firstChild; node; node = node.nextSibling) {
+        if (node.nodeType !== Node.ELEMENT_NODE) continue;
+        const id = node.getAttributeNS(W, 'id');
+        if (node.localName === 'commentRangeStart' && ours.some((c) => c.id === id)) open.add(id);
+        if (node.localName === 'commentRangeEnd') open.delete(id);
+        if (node.localName === 'ins' && Ours(node)) {
+          const last = changes.at(-1);
+          if (last?.justDeleted) last.inserted = node.textContent;
+          else changes.push({ deleted: '', inserted: node.textContent });
+          if (last) last.justDeleted = false;
+          continue;
+        }
+        if (changes.length) changes.at(-1).justDeleted = false;
+        if (node.localName === 'del' && Ours(node)) {
+          deletion = { deleted: '', inserted: '' };
+          changes.push(deletion);
+          Walk(node);
+          deletion.justDeleted = true;
+          deletion = null;
+          continue;
+        }
+        if (node.localName === (deletion ? 'delText' : 't')) {
+          for (const at of open) words.set(at, (words.get(at) ?? '') + node.textContent);
+          if (deletion) deletion.deleted += node.textContent;
+        }
+        Walk(node);
+      }
+    };
+    Walk(body.documentElement);
+    // Rejected: our insertions gone, our deletions unwrapped, their w:delText made w:t.
+    for (const inserted of [...body.getElementsByTagNameNS(W, 'ins')].filter(Ours)) inserted.remove();
+    for (const deleted of [...body.getElementsByTagNameNS(W, 'del')].filter(Ours)) {
+      for (const text of [...deleted.getElementsByTagNameNS(W, 'delText')]) {
+        const kept = body.createElementNS(W, text.prefix ? `${text.prefix}:t` : 't');
+        for (const attribute of text.attributes) kept.setAttributeNode(attribute.cloneNode());
+        kept.textContent = text.textContent;
+        text.replaceWith(kept);
+      }
+      deleted.replaceWith(...deleted.childNodes);
+    }
+    return {
+      rows: [...ours.map((c) => `comment\t${words.get(c.id) ?? ''}\t${c.text}`),
+        ...changes.map((c) => `change\t${c.deleted}\t${c.inserted}`)],
+      others,
+      rejected: new XMLSerializer().serializeToString(body),
+    };
+  }, { documentXml, commentsXml });
+}
+
+test('保存批注版… downloads the copy each fixture\'s table lists, which rejected is the original', async () => {
+  const tables = readdirSync(kData).filter((name) => name.endsWith('.review.tsv')).map((name) => name.slice(0, -11));
+  assert.ok(tables.length >= 8, tables.join(' '));
+  const dir = mkdtempSync(join(tmpdir(), 'quillex-review-'));
+  const page = await OpenPage(browser);
+  assert.equal(await page.evaluate(() => document.getElementById('saveReviewed').disabled), true);
+  // The tables list the copies of quillex-check --annotate --review.
+  await page.click('#review');
+  for (const name of tables) {
+    const original = readFileSync(`${kData}/${name}.docx`);
+    await Paste(page, 'before');
+    await GiveFile(page, `${name}.docx`, original, 'drop');
+    await CheckedText(page);
+    const { name: offered, bytes } = await Download(page, '#saveReviewed', true);
+    assert.equal(offered, `${name}.quillex.docx`);
+    const before = unzipSync(original);
+    const copy = unzipSync(bytes);
+    const comments = copy['word/comments.xml'] && strFromU8(copy['word/comments.xml']);
+    const { rows, others, rejected } = await ReadReview(page, strFromU8(copy['word/document.xml']), comments);
+    const table = readFileSync(`${kData}/${name}.review.tsv`, 'utf8').split('\n').filter((line) => line && !line.startsWith('#'));
+    assert.deepEqual(rows, table, name);
+    assert.equal(others, name === 'commented' ? 1 : 0, name);
+    if (name === 'slips') {
+      // "所述所述手柄为𠀀塑料，，且为圆形。" is one bold run, cut by two changes and a comment: every
+      // piece of it, deleted, kept or inserted, stays bold.
+      const bold = await page.evaluate((xml) => {
+        const W = 'http://schemas.openxmlformats.org/wordprocessingml/2006/main';
+        const paragraph = new DOMParser().parseFromString(xml, 'application/xml').getElementsByTagNameNS(W, 'p')[2];
+        return Array.from(paragraph.getElementsByTagNameNS(W, 'r'), (run) => ({
+          text: Array.from(run.children, (child) => (/^(t|delText)$/.test(child.localName) ? child.textContent : '')).join(''),
+          bold: run.getElementsByTagNameNS(W, 'b').length === 1,
+        })).filter(({ text }) => text !== '' && text !== '，' && '所述所述手柄为𠀀塑料，，且为圆形。'.includes(text));
+      }, strFromU8(copy['word/document.xml']));
+      assert.ok(bold.length >= 4, JSON.stringify(bold));
+      assert.deepEqual(bold.filter((piece) => !piece.bold), []);
+    }
+    // Every entry but those that hold or name our marks is as it was.
+    const kChanged = ['word/document.xml', 'word/comments.xml', '[Content_Types].xml', 'word/_rels/document.xml.rels'];
+    for (const [entry, data] of Object.entries(before)) {
+      assert.ok(copy[entry], `${name}: ${entry}`);
+      if (!kChanged.includes(entry)) assert.deepEqual(copy[entry], data, `${name}: ${entry}`);
+    }
+    // quillex-check reads the copy as Word shows it, our changes accepted, as it reads its own
+    // copy; and with our changes rejected, as it reads the original.
+    const pageCopy = join(dir, `${name}.page.docx`);
+    const nativeCopy = join(dir, `${name}.native.docx`);
+    const rejectedCopy = join(dir, `${name}.rejected.docx`);
+    writeFileSync(pageCopy, bytes);
+    CheckReport(`${kData}/${name}.docx`, ['--annotate', '--review', '--output', nativeCopy]);
+    writeFileSync(rejectedCopy, zipSync({ ...copy, 'word/document.xml': strToU8(rejected) }));
+    assert.equal(CheckReport(pageCopy).report, CheckReport(nativeCopy).report, name);
+    assert.equal(CheckReport(rejectedCopy).report, CheckReport(`${kData}/${name}.docx`).report, name);
+  }
+  rmSync(dir, { recursive: true });
+  assert.deepEqual((await Troubles(page)).errors, []);
 });

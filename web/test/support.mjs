@@ -289,10 +289,11 @@ export function CloseMessage(tab) {
   return tab.click('#message[open] button');
 }
 
-// What the page offers for download when `selector` is clicked: { name, text }. The page's link is
-// caught before the browser saves it, the same way in every engine.
-export async function Download(tab, selector) {
-  await tab.evaluate(() => {
+// What the page offers for download when `selector` is clicked: { name, text }, or with `binary`
+// { name, bytes } (a Buffer). The page's link is caught before the browser saves it, the same way
+// in every engine.
+export async function Download(tab, selector, binary = false) {
+  await tab.evaluate((binary) => {
     const blobs = new Map();
     const made = URL.createObjectURL;
     URL.createObjectURL = (blob) => {
@@ -300,14 +301,21 @@ export async function Download(tab, selector) {
       blobs.set(url, blob);
       return url;
     };
+    const Base64 = (buffer) => {
+      let bytes = '';
+      for (const byte of new Uint8Array(buffer)) bytes += String.fromCharCode(byte);
+      return btoa(bytes);
+    };
     window.QuillexTestDownload = new Promise((resolve) => {
       HTMLAnchorElement.prototype.click = function catchDownload() {
-        blobs.get(this.href).text().then((text) => resolve({ name: this.download, text }));
+        const blob = blobs.get(this.href);
+        (binary ? blob.arrayBuffer().then(Base64) : blob.text()).then((contents) => resolve({ name: this.download, contents }));
       };
     });
-  });
+  }, binary);
   await tab.click(selector);
-  return tab.evaluate(() => window.QuillexTestDownload);
+  const { name, contents } = await tab.evaluate(() => window.QuillexTestDownload);
+  return binary ? { name, bytes: Buffer.from(contents, 'base64') } : { name, text: contents };
 }
 
 // quillex-check's report of `file` (UTF-8, "\n" line breaks) without the line break it ends its
