@@ -4,7 +4,7 @@
 // accepted, rejected or deleted in Word's 审阅. The parts are changed in their DOM (DOMParser and
 // XMLSerializer) and the package written again with fflate; every other entry is copied as it was.
 import { strFromU8, strToU8, zipSync } from 'fflate';
-import { IntAttribute, IsLeftOut, IsWordNamespace, ParsePart, ReadDocument, Refusal } from './docx.js';
+import { IntAttribute, IsLeftOut, IsWordNamespace, ParsePart, Refusal } from './docx.js';
 
 // The author of every comment and change of ours.
 const kAuthor = 'Quillex';
@@ -473,10 +473,11 @@ class CommentsPart {
   }
 }
 
-// The reviewed copy of the Word document `bytes` (a file named `fileName`) with `plan`, the
+// The reviewed copy of `document`, a Word document as ReadDocument read it, with `plan`, the
 // engine's reviewPlan of its claims text ({ comments, changes }, places in code points of that
 // text), dated `date`; `texts` the engine's documentTexts. Returns { bytes, comments, changes }
-// (the copy and how many comments and tracked changes of ours it holds) or { error }.
+// (the copy and how many comments and tracked changes of ours it holds) or { error }. The
+// document's main part is marked in its DOM: a document is written once.
 //
 // Comments are anchored on their characters, a run split where one starts or ends (both halves
 // keep the run's formatting); comments the document had are kept, ours numbered after every id
@@ -485,9 +486,7 @@ class CommentsPart {
 // BodyMarker.AddChange). Every entry but the main document, the comments part, the content types
 // and the document's relationships is copied as it was; with our changes rejected and our comments
 // deleted, the copy's text is the original's.
-export function WriteReviewedCopy(bytes, fileName, plan, date, texts) {
-  const document = ReadDocument(bytes, fileName, texts);
-  if (document.error !== undefined) return { error: document.error };
+export function WriteReviewedCopy(document, plan, date, texts) {
   try {
     const parts = new Map(document.wordPackage.Entries());
     const dateText = date.toISOString().replace(/\.\d+Z$/, 'Z');
@@ -506,7 +505,9 @@ export function WriteReviewedCopy(bytes, fileName, plan, date, texts) {
     }
     parts.set(document.main, strToU8(marker.Write(strFromU8(parts.get(document.main)))));
     if (comments.length > 0) commentsPart.Add(comments);
-    return { bytes: zipSync(Object.fromEntries(parts)), comments: comments.length, changes };
+    // An entry that did not pack is stored as it is, rather than deflated again in vain.
+    const entries = [...parts].map(([name, data]) => [name, document.wordPackage.Unpackable(name) ? [data, { level: 0 }] : data]);
+    return { bytes: zipSync(Object.fromEntries(entries)), comments: comments.length, changes };
   } catch (error) {
     if (error instanceof Refusal) return { error: error.message };
     throw error;

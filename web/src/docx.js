@@ -87,6 +87,7 @@ class Package {
     });
     CheckEntries(listed, bytes.length, texts);
     this.sizes = new Map(listed.map((entry) => [entry.name, entry.originalSize]));
+    this.packed = new Map(listed.map((entry) => [entry.name, entry.size]));
     this.names = [...this.sizes.keys()];
     const mimetype = this.Part('mimetype');
     if (mimetype && Latin1(mimetype.subarray(0, 64)).startsWith('application/vnd.oasis.opendocument.text')) {
@@ -111,6 +112,11 @@ class Package {
       if (all[name]?.length !== this.sizes.get(name)) throw new Refusal(this.refused.damagedZip);
       return [name, all[name]];
     });
+  }
+
+  // Whether the entry `name` did not pack: a figure, a font, what is compressed already.
+  Unpackable(name) {
+    return this.packed.get(name) >= 0.95 * this.sizes.get(name);
   }
 
   // The bytes of the entry `name`, or null when the package has none. One that unpacks to fewer
@@ -558,9 +564,3 @@ export function ReadDocument(bytes, fileName, texts) {
   }
 }
 
-// The claims text of the Word document `bytes` ({ text }), or why it is refused ({ error }); see
-// ReadDocument.
-export function ReadDocx(bytes, fileName, texts) {
-  const document = ReadDocument(bytes, fileName, texts);
-  return document.error === undefined ? { text: document.claimsText } : { error: document.error };
-}

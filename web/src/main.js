@@ -2,7 +2,7 @@
 // status line under the buttons.
 import helpText from '../../app/res/help.txt';
 import { ShowAbout, ShowMessage, AskSaveFormat } from './dialogs.js';
-import { KindOf, ReadDocx, Say } from './docx.js';
+import { KindOf, ReadDocument, Say } from './docx.js';
 import { FromEngineBytes, LoadChecker, TextFileText, ToEngineBytes } from './engine.js';
 import { ProblemsList } from './ProblemsList.js';
 import { ReviewedCopyName, WriteReviewedCopy } from './ReviewedCopy.js';
@@ -15,8 +15,8 @@ let statusLine = '';  // the status line of the last report put into the box
 // The text the last check that found claims was given, and whether it ran the further checks:
 // what the fixes of its findings apply to.
 let checked = null;
-// The last Word document opened: { bytes, name, text (its claims), hasClaims }, what
-// "保存批注版…" reviews.
+// The last Word document opened: { bytes, name, text (its claims), hasClaims, document (as read,
+// until a copy is written from it) }, what "保存批注版…" reviews.
 let opened = null;
 
 const status = document.getElementById('status');
@@ -129,10 +129,14 @@ async function OnSave() {
   Download(savedReport(box.Text(), format, box.HoldsReport()), format, reportName);
 }
 
-// The claims of `bytes`, a file named `name`: a Word document's claims section or a text file's
-// text ({ text }), or why it cannot be opened ({ error }).
+// The claims of `bytes`, a file named `name`: a Word document's claims section ({ text, document },
+// the document as ReadDocument read it) or a text file's text ({ text }), or why it cannot be
+// opened ({ error }).
 function ClaimsOfFile(bytes, name, texts) {
-  if (KindOf(bytes) !== 'text') return ReadDocx(bytes, name, texts);
+  if (KindOf(bytes) !== 'text') {
+    const document = ReadDocument(bytes, name, texts);
+    return document.error === undefined ? { text: document.claimsText, document } : document;
+  }
   const text = TextFileText(bytes);
   return text === null ? { error: texts.refused.notText } : { text };
 }
@@ -155,7 +159,7 @@ async function OpenFile(file) {
     await ShowMessage(Say(texts.cannotOpen, file.name, read.error));
     return;
   }
-  const word = KindOf(bytes) === 'zip' ? { bytes, name: file.name, text: read.text } : null;
+  const word = read.document ? { bytes, name: file.name, text: read.text, document: read.document } : null;
   box.Replace(read.text, []);
   // A Word document is the one "保存批注版…" reviews once its claims are on screen.
   const outcome = await OnCheck();
@@ -173,7 +177,10 @@ async function OnSaveReviewed() {
   let copy = { error: texts.nothingToReview };
   try {
     if (opened.hasClaims) {
-      copy = WriteReviewedCopy(opened.bytes, opened.name, reviewPlan(opened.text, review.checked), new Date(), texts);
+      // The document as read when opened, the first time; read again for every copy after it.
+      const document = opened.document ?? ReadDocument(opened.bytes, opened.name, texts);
+      opened.document = null;
+      copy = WriteReviewedCopy(document, reviewPlan(opened.text, review.checked), new Date(), texts);
     }
   } catch (error) {
     copy = { error: error.message ?? String(error) };
