@@ -506,7 +506,7 @@ class CommentsPart {
     if (xml.isEmpty()) {
       return QStringLiteral("其中的“%1”不是格式正确的 XML").arg(entry.name);
     }
-    entry.data = xml.toUtf8();
+    entry.SetData(xml.toUtf8());
     return {};
   }
 
@@ -583,7 +583,7 @@ ReviewedCopy WriteReviewedCopy(const DocxDocument& document, const ReviewPlan& p
     ++copy.changes;
   }
   DocxPackage package = document.package;
-  package.Find(document.mainPart)->data = marker.Write().toUtf8();
+  package.Find(document.mainPart)->SetData(marker.Write().toUtf8());
   if (copy.comments > 0) copy.error = commentsPart.Add(package, comments);
   if (copy.error.isEmpty()) copy.bytes = WritePackage(package, &copy.error);
   return copy;
