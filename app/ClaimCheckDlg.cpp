@@ -36,6 +36,7 @@
 #include "claims/ClaimRecord.h"
 #include "ClaimsCodec.h"
 #include "DocxReader.h"
+#include "ReviewedCopy.h"
 #include "FixCommand.h"
 #include "text/GbkTexts.h"
 #include "MarkPainter.h"
@@ -167,14 +168,19 @@ QHBoxLayout* CClaimCheckDlg::MakeButtonRow(QWidgetList& tabOrder) {
   row->addStretch(72);
   QPushButton* open = AddButton(this, row, QStringLiteral("打开…"), 70);
   QPushButton* save = AddButton(this, row, QStringLiteral("保存报告…"), 70);
+  m_saveReviewed = AddButton(this, row, QStringLiteral("保存批注版…"), 84);
+  m_saveReviewed->setToolTip(
+      QStringLiteral("另存一份 Word 文档：每处问题一条批注，确定的修正作为修订"));
+  m_saveReviewed->setEnabled(false);
   QPushButton* help = AddButton(this, row, QStringLiteral("帮助"), 52);
   QPushButton* about = AddButton(this, row, QStringLiteral("关于"), 52);
-  tabOrder << check << m_moreChecks << clear << open << save << help << about;
+  tabOrder << check << m_moreChecks << clear << open << save << m_saveReviewed << help << about;
 
   connect(check, &QPushButton::clicked, this, &CClaimCheckDlg::OnCheck);
   connect(clear, &QPushButton::clicked, this, &CClaimCheckDlg::OnClear);
   connect(open, &QPushButton::clicked, this, &CClaimCheckDlg::OnOpen);
   connect(save, &QPushButton::clicked, this, &CClaimCheckDlg::OnSave);
+  connect(m_saveReviewed, &QPushButton::clicked, this, &CClaimCheckDlg::OnSaveReviewedCopy);
   connect(help, &QPushButton::clicked, this, &CClaimCheckDlg::OnHelp);
   connect(about, &QPushButton::clicked, this, &CClaimCheckDlg::OnAbout);
   connect(m_moreChecks, &QCheckBox::toggled, this,
@@ -405,12 +411,13 @@ bool CClaimCheckDlg::OpenFile(const QString& path) {
   QFile file(path);
   QString error;
   QString text;
+  DocxDocument document;
   if (!file.open(QIODevice::ReadOnly)) {
     error = file.errorString();
   } else if (const QByteArray bytes = file.readAll(); KindOf(bytes) != FileKind::Text) {
-    DocxDocument document = ReadDocx(bytes, path);
+    document = ReadDocx(bytes, path);
     error = document.error;
-    text = std::move(document.claimsText);
+    text = document.claimsText;
   } else {
     EngineTextResult engine = FileToEngineText(bytes, FileEncoding::Utf8);
     if (engine.errorOffset) engine = FileToEngineText(bytes, FileEncoding::Gb18030);
@@ -423,7 +430,38 @@ bool CClaimCheckDlg::OpenFile(const QString& path) {
     return false;
   }
   PutTextIntoBox(text);
+  m_document = std::move(document);
+  m_documentPath = m_document.lines.empty() ? QString() : path;
+  m_documentText = ToEngineText(m_richEdit->document()->toRawText());
   OnCheck();
+  return true;
+}
+
+void CClaimCheckDlg::OnSaveReviewedCopy() {
+  const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("保存批注版"),
+                                                    ReviewedCopyPath(m_documentPath),
+                                                    QStringLiteral("Word 文档 (*.docx)"));
+  if (!path.isEmpty()) SaveReviewedCopyTo(path);
+}
+
+bool CClaimCheckDlg::SaveReviewedCopyTo(const QString& path) {
+  QString error;
+  ReviewedCopy copy;
+  if (QFileInfo(path).canonicalFilePath() == QFileInfo(m_documentPath).canonicalFilePath()) {
+    error = QStringLiteral("批注版不能覆盖原文档，请另取一个文件名");
+  } else {
+    copy = ReviewDocument(m_document, m_checkedOptions.review, QDateTime::currentDateTimeUtc());
+    error = copy.error.isEmpty() ? SaveReviewedCopy(path, copy.bytes) : copy.error;
+  }
+  if (!error.isEmpty()) {
+    ShowMessage(ToEngineText(
+        QStringLiteral("无法保存到 %1：\n%2").arg(QDir::toNativeSeparators(path), error)));
+    return false;
+  }
+  m_statusLine->setText(QStringLiteral("已保存批注版 %1：%2 条批注，%3 处修订")
+                            .arg(QFileInfo(path).fileName())
+                            .arg(copy.comments)
+                            .arg(copy.changes));
   return true;
 }
 
@@ -468,11 +506,16 @@ bool CClaimCheckDlg::HoldsReport() const {
          m_richEdit->document()->availableUndoSteps() == m_reportUndoSteps;
 }
 
+bool CClaimCheckDlg::HoldsDocumentReport() const {
+  return HoldsReport() && !m_documentPath.isEmpty() && m_checkedText == m_documentText;
+}
+
 void CClaimCheckDlg::FollowTheBox() {
   const bool report = HoldsReport();
   m_problemsPanel->setVisible(report && m_listSwitch->isChecked());
   m_fix->setEnabled(m_problems->HasFixes());
   m_fixAll->setEnabled(m_problems->HasFixes());
+  m_saveReviewed->setEnabled(HoldsDocumentReport());
   m_statusLine->setText(report ? m_status : QString());
 }
 

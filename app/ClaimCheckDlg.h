@@ -1,6 +1,7 @@
 // The main window: one large text box for the claims, beside it the problems list of the last
-// check with the buttons "修正" and "全部修正", under them the buttons "开始检查", "清空", "保存报告…", "帮助" and "关于" with the check
-// box "更多检查", and under those the status line.
+// check with the buttons "修正" and "全部修正", under them the buttons "开始检查", "清空", "打开…",
+// "保存报告…", "保存批注版…", "帮助" and "关于" with the check box "更多检查", and under those the
+// status line.
 #pragma once
 
 #include <QDialog>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "AnalyzeClaims.h"
+#include "DocxReader.h"
 #include "report/BoxRanges.h"
 
 struct CheckOutcome;
@@ -91,6 +93,14 @@ class CClaimCheckDlg : public QDialog {
   // holds the check's report is saved as it stands, without count or table. On failure the user is told why and
   // false is returned; an existing file is replaced only by a complete one.
   bool SaveReport(const QString& path);
+  // "保存批注版…": asks for a name (the document's own with ".quillex.docx" offered), then saves
+  // the reviewed copy there as SaveReviewedCopyTo does. Enabled while the box holds the report of
+  // the claims of the Word document last opened.
+  void OnSaveReviewedCopy();
+  // Writes the reviewed copy of the Word document last opened (ReviewDocument, with the further
+  // checks' comments when the check ran them) to `path`, never over the document itself, and
+  // says in the status line what it holds. On failure the user is told why and false is returned.
+  bool SaveReviewedCopyTo(const QString& path);
 
  protected:
   // A file dropped onto the box is opened as OpenFile opens it.
@@ -131,6 +141,8 @@ class CClaimCheckDlg : public QDialog {
   void AddShortcuts();
   // True while the box holds the report of the last check, as the check left it.
   bool HoldsReport() const;
+  // True while it holds the report of the opened Word document's claims as opened.
+  bool HoldsDocumentReport() const;
   // Shows the problems list (unless the user turned it off) and the status line while the box
   // holds the report, and hides them otherwise.
   void FollowTheBox();
@@ -149,6 +161,7 @@ class CClaimCheckDlg : public QDialog {
   QCheckBox* m_fixOnly;
   QPushButton* m_fix;
   QPushButton* m_fixAll;
+  QPushButton* m_saveReviewed;
   QToolButton* m_listSwitch;  // in the status bar: whether the list shows beside a report
   QLabel* m_statusLine;
   QString m_status;  // the status line of the last check
@@ -160,5 +173,10 @@ class CClaimCheckDlg : public QDialog {
   // The undo steps the document had when the last check's report went in, or -1 once that step
   // is gone for good (an edit made before it, in its place).
   int m_reportUndoSteps = -1;
+  // The Word document last opened, its path and its claims as the box held them once opened;
+  // empty once a text file is opened.
+  DocxDocument m_document;
+  QString m_documentPath;
+  std::string m_documentText;
   QIcon m_hIcon;
 };

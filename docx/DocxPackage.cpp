@@ -138,13 +138,34 @@ PackageReading ReadPackage(QByteArrayView bytes, const QString& fileName) {
   const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
   for (zip_int64_t i = 0; i < count && reading.error.isEmpty(); ++i) {
     reading.error = ReadEntry(archive.get(), i, reading.package.entries.emplace_back());
+    reading.package.entries.back().sourceIndex = i;
   }
+  reading.package.source = bytes.toByteArray();
   if (reading.error.isEmpty()) reading.error = PackageError(reading.package);
   if (!reading.error.isEmpty()) reading.package = {};
   return reading;
 }
 
+namespace {
+
+// The zip a package was read from, opened again to copy its entries from; null for none.
+Archive OpenSource(const DocxPackage& package) {
+  if (package.source.isEmpty()) return nullptr;
+  zip_error_t error;
+  zip_error_init(&error);
+  zip_source_t* source =
+      zip_source_buffer_create(package.source.constData(), package.source.size(), 0, &error);
+  zip_t* archive = source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
+  if (!archive && source) zip_source_free(source);
+  zip_error_fini(&error);
+  return Archive(archive);
+}
+
+}  // namespace
+
 QByteArray WritePackage(const DocxPackage& package, QString* error) {
+  // Opened before the new archive, whose closing reads from it.
+  const Archive source = OpenSource(package);
   zip_error_t zipError;
   zip_error_init(&zipError);
   zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, &zipError);
@@ -160,7 +181,10 @@ QByteArray WritePackage(const DocxPackage& package, QString* error) {
   if (!archive) return fail(&zipError);
   for (const DocxEntry& entry : package.entries) {
     zip_source_t* data =
-        zip_source_buffer(archive.get(), entry.data.constData(), entry.data.size(), 0);
+        entry.sourceIndex >= 0 && source
+            ? zip_source_zip(archive.get(), source.get(), static_cast<zip_uint64_t>(entry.sourceIndex),
+                             ZIP_FL_COMPRESSED, 0, -1)
+            : zip_source_buffer(archive.get(), entry.data.constData(), entry.data.size(), 0);
     const zip_int64_t index =
         data ? zip_file_add(archive.get(), entry.name.toUtf8().constData(), data, ZIP_FL_ENC_UTF_8)
              : -1;

@@ -20,10 +20,18 @@ struct DocxEntry {
   QString name;     // the entry's path inside the package, as the zip names it
   QByteArray data;  // its unpacked bytes
   std::time_t modified = 0;
+  // Its index in the package's `source` while `data` is as read: written back as it was packed.
+  qint64 sourceIndex = -1;
+
+  void SetData(QByteArray bytes) {
+    data = std::move(bytes);
+    sourceIndex = -1;
+  }
 };
 
 struct DocxPackage {
   std::vector<DocxEntry> entries;  // in the zip's order
+  QByteArray source;  // the zip the package was read from, "" for a package made anew
 
   // The entry named `name`, or null.
   const DocxEntry* Find(const QString& name) const;
@@ -43,5 +51,7 @@ struct PackageReading {
 // report/DocumentTexts.h, with every reason's words).
 PackageReading ReadPackage(QByteArrayView bytes, const QString& fileName);
 
-// The zip of `package`'s entries in order, each deflated; "" and `error` set on failure.
+// The zip of `package`'s entries in order: each entry still as read copied as it was packed,
+// byte for byte and without packing it again, the others deflated; "" and `error` set on
+// failure.
 QByteArray WritePackage(const DocxPackage& package, QString* error);

@@ -505,7 +505,7 @@ class CommentsPart {
   static QString AddTo(DocxEntry& entry, const QString& children) {
     const QString xml = WithChildren(QString::fromUtf8(entry.data), children);
     if (xml.isEmpty()) return docx::XmlError(entry.name);
-    entry.data = xml.toUtf8();
+    entry.SetData(xml.toUtf8());
     return {};
   }
 
@@ -582,7 +582,7 @@ ReviewedCopy WriteReviewedCopy(const DocxDocument& document, const ReviewPlan& p
     ++copy.changes;
   }
   DocxPackage package = document.package;
-  package.Find(document.mainPart)->data = marker.Write().toUtf8();
+  package.Find(document.mainPart)->SetData(marker.Write().toUtf8());
   if (copy.comments > 0) copy.error = commentsPart.Add(package, comments);
   if (copy.error.isEmpty()) copy.bytes = WritePackage(package, &copy.error);
   return copy;

@@ -2,7 +2,8 @@
 # Each package is looked up first, so that a second run installs nothing and needs no network.
 
 quillex_packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev xvfb xauth help2man lintian poppler-utils libzip-dev pkg-config)
+  clang libclang-rt-14-dev xvfb xauth help2man lintian poppler-utils libzip-dev pkg-config
+  python3 libreoffice-writer-nogui)
 
 quillex_install_missing() {
   local missing=()

@@ -21,6 +21,7 @@
 #include "MessageSink.h"
 #include "ProblemListModel.h"
 #include "claims/ClaimRecord.h"
+#include "support/ReviewedCopyReading.h"
 
 using namespace Qt::StringLiterals;
 
@@ -518,6 +519,43 @@ class TestClaimCheckDlg : public QObject {
     QCOMPARE(Box()->toPlainText(), claims);
     Box()->undo();
     QCOMPARE(Box()->toPlainText(), u"before"_s);
+  }
+
+  // A Word document opened and checked: 保存批注版… writes its reviewed copy, with the further
+  // checks' comments when the check ran them, never over the document; once the box no longer
+  // holds the document's report it is disabled.
+  void savesReviewedCopies_data() {
+    QTest::addColumn<bool>("review");
+    QTest::addColumn<int>("comments");
+    QTest::newRow("the report's checks") << false << 3;
+    QTest::newRow("more checks") << true << 5;
+  }
+  void savesReviewedCopies() {
+    QFETCH(bool, review);
+    QFETCH(int, comments);
+    const QString original = QStringLiteral(QUILLEX_TEST_DATA_DIR "/docx/slips.docx");
+    Open();
+    Button(u"更多检查"_s)->setChecked(review);
+    QAbstractButton* save = Button(u"保存批注版…"_s);
+    QVERIFY(!save->isEnabled());
+    QVERIFY(m_dlg->OpenFile(original));
+    QVERIFY(save->isEnabled());
+    QTemporaryDir folder;
+    QVERIFY(m_dlg->SaveReviewedCopyTo(folder.filePath(u"slips.quillex.docx"_s)));
+    QFile copy(folder.filePath(u"slips.quillex.docx"_s));
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    const ReviewReading reading = ReadReviewedCopy(copy.readAll());
+    QCOMPARE(std::count_if(reading.entries.begin(), reading.entries.end(),
+                           [](const ReviewEntry& e) { return e.kind == u"comment"_s; }),
+             comments);
+    QCOMPARE(static_cast<int>(reading.entries.size()) - comments, 4);
+    QVERIFY(m_dlg->findChild<QStatusBar*>()->findChild<QLabel*>()->text().startsWith(
+        u"已保存批注版 slips.quillex.docx"_s));
+    QVERIFY(!m_dlg->SaveReviewedCopyTo(original));
+    QCOMPARE(m_messages.size(), 1);
+    QTest::keyClick(Box(), Qt::Key_A);
+    QVERIFY(!save->isEnabled());
+    Button(u"更多检查"_s)->setChecked(false);
   }
 };
 

@@ -140,7 +140,7 @@ ReviewReading ReadReviewedCopy(QByteArrayView bytes) {
     reading.entries.push_back({QStringLiteral("comment"), walk.anchored[id], text});
   }
   reading.entries.insert(reading.entries.end(), walk.changes.begin(), walk.changes.end());
-  main->data = walk.Rejected().toUtf8();
+  main->SetData(walk.Rejected().toUtf8());
   const QByteArray rejected = WritePackage(document.package, &reading.error);
   reading.rejectedText = ReadDocx(rejected, QStringLiteral("copy.docx")).claimsText;
   return reading;
