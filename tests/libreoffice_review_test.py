@@ -2,9 +2,11 @@
 """Opens every fixture's reviewed copy in LibreOffice and checks what an office suite makes of it.
 
 Usage: libreoffice_review_test.py QUILLEX_CHECK FIXTURE_DIR
+       libreoffice_review_test.py --copies COPY_DIR FIXTURE_DIR
 
 For each NAME.docx in FIXTURE_DIR with its NAME.review.tsv, `quillex-check --annotate --review`
-writes the copy; LibreOffice (headless, in a profile of its own) converts the copy and the original
+writes the copy (or, with --copies, it is COPY_DIR/NAME.quillex.docx, as another writer made it:
+the page's); LibreOffice (headless, in a profile of its own) converts the copy and the original
 to flat OpenDocument; the copy must then hold exactly the comments and tracked changes of the table
 (by Quillex), keep the comments of other authors, and with every change of ours rejected give the
 original's text. Fails with one line when soffice is missing.
@@ -157,7 +159,8 @@ def table(path):
 
 
 def main():
-    program, fixtures = sys.argv[1], sys.argv[2]
+    program, fixtures = sys.argv[-2], sys.argv[-1]
+    made = sys.argv[1] == "--copies"
     soffice = shutil.which("soffice")
     if not soffice:
         print("libreoffice_review_test: soffice not found: install libreoffice-writer-nogui "
@@ -170,6 +173,10 @@ def main():
         for name in names:
             shutil.copy(os.path.join(fixtures, name + ".docx"), os.path.join(work, name + ".docx"))
             copy = os.path.join(work, name + ".quillex.docx")
+            if made:
+                shutil.copy(os.path.join(program, name + ".quillex.docx"), copy)
+                inputs += [os.path.join(work, name + ".docx"), copy]
+                continue
             run = subprocess.run([program, "--annotate", "--review", "--output", copy,
                                   os.path.join(work, name + ".docx")], capture_output=True, timeout=60)
             if run.returncode not in (0, 1) or not os.path.exists(copy):

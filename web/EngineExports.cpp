@@ -35,7 +35,7 @@
 // document}: the words the page shows of a severity, the name a saved report is offered under,
 // without its ending, the captions of 修正 and 全部修正, and what the page's reader of Word
 // documents goes by and says (report/DocumentTexts.h): {claimsHeading, otherPartHeadings: […],
-// maxUnpackedBytes, maxUnpackRatio, cannotOpen, cannotReview, nothingToReview, refused:
+// maxUnpackedBytes, maxUnpackRatio, cannotOpen, cannotReview, refused:
 // {password, passwordEntry, wps, word97, damagedZip, leavesPackage, tooLarge, openDocument,
 // notWord, noBody, notXml, notText}}, the limits as numbers.
 //
@@ -185,7 +185,6 @@ val DocumentTexts() {
   document.set("maxUnpackRatio", static_cast<double>(kMaxUnpackRatio));
   document.set("cannotOpen", Bytes(kCannotOpen));
   document.set("cannotReview", Bytes(kCannotReview));
-  document.set("nothingToReview", Bytes(kNothingToReview));
   document.set("refused", refused);
   return document;
 }

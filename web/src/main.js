@@ -15,21 +15,25 @@ let statusLine = '';  // the status line of the last report put into the box
 // The text the last check that found claims was given, and whether it ran the further checks:
 // what the fixes of its findings apply to.
 let checked = null;
-// The last Word document opened: { bytes, name, text (its claims), hasClaims, document (as read,
-// until a copy is written from it) }, what "保存批注版…" reviews.
+// The last Word document opened: { bytes, name, text (its claims), shown (them as the box holds
+// them), document (as read, until a copy is written from it) }, what "保存批注版…" reviews.
 let opened = null;
 
 const status = document.getElementById('status');
 const review = document.getElementById('review');
 const fixOnly = document.getElementById('fixOnly');
+const saveReviewed = document.getElementById('saveReviewed');
 const list = new ProblemsList(document.getElementById('problems'), (key) => box.Select(key));
 // The list and the status line show while the box holds the last report as the check left it,
 // and hide as soon as it holds anything else; an undo or a redo back to the report shows them
 // again.
+// "保存批注版…" as in the window: while the box holds the report of the opened document's claims,
+// whose findings the copy's comments are.
 const FollowTheBox = () => {
   const report = box.HoldsReport();
   list.Show(report);
   status.textContent = report ? statusLine : '';
+  saveReviewed.disabled = !(report && opened && checked?.text === opened.shown);
 };
 const box = new TextBox(document.getElementById('box'), FollowTheBox);
 
@@ -80,7 +84,6 @@ async function ShowOutcome(outcome, text, withReview, line) {
   box.element.focus();
 }
 
-// Resolves to the check's outcome, null when it could not run.
 async function OnCheck() {
   const text = box.Text();
   let outcome;
@@ -89,10 +92,9 @@ async function OnCheck() {
   } catch (error) {
     // A browser without WebAssembly, or a text too large for the memory the browser grants.
     await ShowMessage(`未能检查：${error.message ?? error}`);
-    return null;
+    return;
   }
   await ShowOutcome(outcome, text, review.checked, outcome.statusLine);
-  return outcome;
 }
 
 // 修正 (`all` false) and 全部修正 (true), as in the window: the corrected text goes into the box as
@@ -159,29 +161,26 @@ async function OpenFile(file) {
     await ShowMessage(Say(texts.cannotOpen, file.name, read.error));
     return;
   }
-  const word = read.document ? { bytes, name: file.name, text: read.text, document: read.document } : null;
+  opened = null;
   box.Replace(read.text, []);
-  // A Word document is the one "保存批注版…" reviews once its claims are on screen.
-  const outcome = await OnCheck();
-  opened = word && { ...word, hasClaims: outcome?.checked === true };
-  saveReviewed.disabled = opened === null;
+  if (read.document) {
+    opened = { bytes, name: file.name, text: read.text, shown: box.Text(), document: read.document };
+  }
+  await OnCheck();
 }
 
-const saveReviewed = document.getElementById('saveReviewed');
 // "保存批注版…": the reviewed copy of the Word document last opened, as the command line's
-// --annotate writes it, with the further checks' comments when 更多检查 is ticked; downloaded as
-// NAME.quillex.docx. The document's claims as opened are reviewed, whatever the box holds since.
+// --annotate writes it, with the further checks' comments when the check the box shows ran them
+// (更多检查); downloaded as NAME.quillex.docx.
 async function OnSaveReviewed() {
-  if (!opened) return;
+  if (saveReviewed.disabled) return;
   const { documentTexts: texts, reviewPlan } = await checker;
-  let copy = { error: texts.nothingToReview };
+  let copy;
   try {
-    if (opened.hasClaims) {
-      // The document as read when opened, the first time; read again for every copy after it.
-      const document = opened.document ?? ReadDocument(opened.bytes, opened.name, texts);
-      opened.document = null;
-      copy = WriteReviewedCopy(document, reviewPlan(opened.text, review.checked), new Date(), texts);
-    }
+    // The document as read when opened, the first time; read again for every copy after it.
+    const document = opened.document ?? ReadDocument(opened.bytes, opened.name, texts);
+    opened.document = null;
+    copy = WriteReviewedCopy(document, reviewPlan(opened.text, checked.review), new Date(), texts);
   } catch (error) {
     copy = { error: error.message ?? String(error) };
   }

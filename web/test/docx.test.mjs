@@ -2,6 +2,7 @@
 // documents is held to: each fixture's claims in the box, checked at once, undone as a paste is,
 // and each bad input refused with quillex-check's own reason.
 import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
 import { mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
@@ -295,7 +296,7 @@ test('保存批注版… downloads the copy each fixture\'s table lists, which r
     }
     // quillex-check reads the copy as Word shows it, our changes accepted, as it reads its own
     // copy; and with our changes rejected, as it reads the original.
-    const pageCopy = join(dir, `${name}.page.docx`);
+    const pageCopy = join(dir, `${name}.quillex.docx`);
     const nativeCopy = join(dir, `${name}.native.docx`);
     const rejectedCopy = join(dir, `${name}.rejected.docx`);
     writeFileSync(pageCopy, bytes);
@@ -304,6 +305,19 @@ test('保存批注版… downloads the copy each fixture\'s table lists, which r
     assert.equal(CheckReport(pageCopy).report, CheckReport(nativeCopy).report, name);
     assert.equal(CheckReport(rejectedCopy).report, CheckReport(`${kData}/${name}.docx`).report, name);
   }
+  // LibreOffice opens every copy with exactly the comments and changes of its table, keeps the
+  // comments of others, and with our changes rejected reads the original's text.
+  const office = spawnSync('python3', [`${kSource}/tests/libreoffice_review_test.py`, '--copies', dir, kData],
+    { encoding: 'utf8', timeout: 400000 });
+  assert.equal(office.status, 0, office.stdout + office.stderr);
+  // The button follows the box: an edit takes the document's report away, Ctrl+Z brings it back.
+  const Disabled = () => page.evaluate(() => document.getElementById('saveReviewed').disabled);
+  await page.evaluate(() => document.getElementById('box').focus());
+  await page.press('Control+End');
+  await page.type('x');
+  assert.equal(await Disabled(), true);
+  await page.press('Control+z');
+  assert.equal(await Disabled(), false);
   // A second copy of the document last opened is the same copy.
   const again = unzipSync((await Download(page, '#saveReviewed', true)).bytes);
   const last = tables.at(-1);
