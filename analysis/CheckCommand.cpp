@@ -174,7 +174,7 @@ CheckOutcome RunCheck(std::string_view boxText, const AnalysisOptions& options,
   SourceMap map;
   CheckOutcome outcome =
       AnalyzeNormalized(NormalizeClaimsText(boxText, inUserText ? &map : nullptr), options, places);
-  if (inUserText) LocateFindings(outcome.result, boxText, map);
+  if (inUserText) LocateFindings(outcome.result, g_analysedText, boxText, map);
   return outcome;
 }
 
