@@ -74,8 +74,8 @@ FixedFile FixedFileBytes(QByteArrayView original, std::string_view before, std::
                          FileEncoding encoding) {
   const qsizetype mark = ByteOrderMarkLength(original, encoding);
   const QByteArrayView body = original.sliced(mark);
-  const std::vector<Line> lines = LinesOf(
-      body, [&](qsizetype from) { return NextFileLineBreak(body, from, encoding); });
+  const std::vector<Line> lines =
+      LinesOf(body, [&](qsizetype from) { return NextFileLineBreak(body, from, encoding); });
   const std::vector<std::string_view> old = EngineLines(before);
   const std::vector<std::string_view> fixed = EngineLines(after);
   if (old.size() != lines.size() || fixed.size() != lines.size()) {

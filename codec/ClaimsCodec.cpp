@@ -34,8 +34,8 @@ QStringDecoder MakeDecoder(FileEncoding encoding) {
 constexpr QChar kSeparators[] = {QChar::LineSeparator, QChar::ParagraphSeparator};
 
 bool IsBreak(QChar c) {
-  return c == u'\n' || std::find(std::begin(kSeparators), std::end(kSeparators), c) !=
-                           std::end(kSeparators);
+  return c == u'\n' ||
+         std::find(std::begin(kSeparators), std::end(kSeparators), c) != std::end(kSeparators);
 }
 
 // The first line break at or after `from`, or -1. A text box holds paragraph separators where a

@@ -82,7 +82,9 @@ TEST(FileText, WrittenAsTheUnicodeTextOfTheEngineBytes) {
 // tab, next line) and the ends included.
 TEST(FileText, LineBreaksAreTheEngineTextsLines) {
   const char* const texts[] = {
-      "a\r\nb\nc\rd\xE2\x80\xA8" "e\xE2\x80\xA9" "f\vg\xC2\x85h\r\r\n",
+      "a\r\nb\nc\rd\xE2\x80\xA8"
+      "e\xE2\x80\xA9"
+      "f\vg\xC2\x85h\r\r\n",
       "\xE2\x80\xA9\xC2\xA0\xE2\x80\xA8\xF0\xA0\x80\x80\xE2\x80\xA8\xE3\x80\x80\xE2\x80\xAF\r",
       "杯",
       "",

@@ -114,7 +114,8 @@ SharedEnds SharedEndsOf(std::string_view a, std::string_view b) {
 // True when `span` of the user's text holds a digit, and every digit it holds is full-width.
 bool HasOnlyFullWidthDigits(std::string_view span) {
   bool any = false;
-  for (size_t pos = 0; pos < span.size(); pos += static_cast<size_t>(Gb18030CharLength(span, pos))) {
+  for (size_t pos = 0; pos < span.size();
+       pos += static_cast<size_t>(Gb18030CharLength(span, pos))) {
     if (IsAsciiDigit(span[pos])) return false;
     any = any || (span[pos] == gbk::kFullWidthDigitZero[0] && pos + 1 < span.size() &&
                   static_cast<unsigned char>(span[pos + 1] - gbk::kFullWidthDigitZero[1]) < 10);
@@ -187,8 +188,8 @@ class EditQueries {
   // the user's, and writes its digits full-width where the user's digits in its place all are.
   void Place(FixEdit& edit, int32_t start, int32_t end) {
     PlaceInSource(edit, start, end, map_);
-    const std::string_view analysed = analysed_.substr(static_cast<size_t>(start),
-                                                       static_cast<size_t>(end - start));
+    const std::string_view analysed =
+        analysed_.substr(static_cast<size_t>(start), static_cast<size_t>(end - start));
     if (UserSpan(edit) == analysed) return;
     const SharedEnds shared = SharedEndsOf(analysed, edit.text);
     edit.text = edit.text.substr(static_cast<size_t>(shared.head),
