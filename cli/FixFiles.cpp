@@ -16,20 +16,29 @@ struct Line {
   qsizetype withBreak = 0;
 };
 
-// The lines of `bytes`, split at "\r\n", "\r" and "\n", which are no part of another character
-// in UTF-8 or GB18030. A text that ends in a break has no empty line after it.
-std::vector<Line> LinesOf(QByteArrayView bytes) {
+// The lines of `bytes`, each ending at the break that `nextBreak(from)` (a FileLineBreak) finds
+// after its start. A text that ends in a break has no empty line after it.
+template <typename NextBreak>
+std::vector<Line> LinesOf(QByteArrayView bytes, NextBreak nextBreak) {
   std::vector<Line> lines;
-  qsizetype start = 0;
-  for (qsizetype i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] != '\r' && bytes[i] != '\n') continue;
-    const qsizetype end = i;
-    if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-    lines.push_back({start, end - start, i + 1 - start});
-    start = i + 1;
+  for (qsizetype start = 0; start < bytes.size();) {
+    const FileLineBreak end = nextBreak(start);
+    lines.push_back({start, end.pos - start, end.pos + end.length - start});
+    start = end.pos + end.length;
   }
-  if (start < bytes.size()) lines.push_back({start, bytes.size() - start, bytes.size() - start});
   return lines;
+}
+
+// The lines of `bytes` as a diff has them, split at "\r\n", "\r" and "\n", which are no part of
+// another character in UTF-8 or GB18030.
+std::vector<Line> DiffLinesOf(QByteArrayView bytes) {
+  return LinesOf(bytes, [bytes](qsizetype from) {
+    const auto end = std::find_if(bytes.begin() + from, bytes.end(),
+                                  [](char c) { return c == '\r' || c == '\n'; });
+    const qsizetype pos = end - bytes.begin();
+    if (end == bytes.end()) return FileLineBreak{pos, 0};
+    return FileLineBreak{pos, *end == '\r' && pos + 1 < bytes.size() && end[1] == '\n' ? 2 : 1};
+  });
 }
 
 std::vector<std::string_view> EngineLines(std::string_view text) {
@@ -65,7 +74,8 @@ FixedFile FixedFileBytes(QByteArrayView original, std::string_view before, std::
                          FileEncoding encoding) {
   const qsizetype mark = ByteOrderMarkLength(original, encoding);
   const QByteArrayView body = original.sliced(mark);
-  const std::vector<Line> lines = LinesOf(body);
+  const std::vector<Line> lines =
+      LinesOf(body, [&](qsizetype from) { return NextFileLineBreak(body, from, encoding); });
   const std::vector<std::string_view> old = EngineLines(before);
   const std::vector<std::string_view> fixed = EngineLines(after);
   if (old.size() != lines.size() || fixed.size() != lines.size()) {
@@ -87,8 +97,8 @@ FixedFile FixedFileBytes(QByteArrayView original, std::string_view before, std::
 }
 
 QByteArray UnifiedDiff(const QString& path, QByteArrayView before, QByteArrayView after) {
-  const std::vector<Line> old = LinesOf(before);
-  const std::vector<Line> fixed = LinesOf(after);
+  const std::vector<Line> old = DiffLinesOf(before);
+  const std::vector<Line> fixed = DiffLinesOf(after);
   std::vector<size_t> changed;
   for (size_t i = 0; i < old.size() && i < fixed.size(); ++i) {
     if (Bytes(before, old[i], true) != Bytes(after, fixed[i], true)) changed.push_back(i);

@@ -18,8 +18,9 @@ struct FixedFile {
 // `original`, the bytes of a file in `encoding`, with the changes that took its engine text
 // (FileToEngineText) from `before` to `after`. Fixes never touch a line break, so the two texts
 // have the same lines: every line that did not change keeps its bytes, a changed one is written
-// in `encoding`, and the byte-order mark and every line's own break ("\r\n", "\n" or "\r") stay.
-// A file whose lines the engine counts otherwise (a Unicode line separator) gets an error.
+// in `encoding`, and the byte-order mark and every line's own break ("\r\n", "\n", "\r", a line
+// or paragraph separator: NextFileLineBreak) stay. Texts of other lines than the file's get an
+// error, and the file is not changed.
 FixedFile FixedFileBytes(QByteArrayView original, std::string_view before, std::string_view after,
                          FileEncoding encoding);
 

@@ -4,6 +4,7 @@
 #include <QStringEncoder>
 #include <algorithm>
 #include <future>
+#include <iterator>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -29,8 +30,12 @@ QStringDecoder MakeDecoder(FileEncoding encoding) {
                                         : QStringDecoder(kGb18030, kFlags);
 }
 
+// The line breaks beside "\r" and "\n" that a text box may hold.
+constexpr QChar kSeparators[] = {QChar::LineSeparator, QChar::ParagraphSeparator};
+
 bool IsBreak(QChar c) {
-  return c == u'\n' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
+  return c == u'\n' ||
+         std::find(std::begin(kSeparators), std::end(kSeparators), c) != std::end(kSeparators);
 }
 
 // The first line break at or after `from`, or -1. A text box holds paragraph separators where a
@@ -219,7 +224,48 @@ EngineTextResult ConvertFilePart(QByteArrayView part, qsizetype offset, qsizetyp
   return result;
 }
 
+// kSeparators as a file in `encoding` holds them.
+std::vector<QByteArray> EncodedSeparators(FileEncoding encoding) {
+  QStringEncoder encoder = MakeEncoder(encoding);
+  std::vector<QByteArray> encoded;
+  for (QChar separator : kSeparators) encoded.push_back(encoder.encode(QStringView(&separator, 1)));
+  return encoded;
+}
+
+// The bytes of the character at `pos` of a file's valid bytes in `encoding`.
+qsizetype FileCharLength(QByteArrayView bytes, qsizetype pos, FileEncoding encoding) {
+  const auto lead = static_cast<unsigned char>(bytes[pos]);
+  qsizetype length = 1;
+  if (lead >= 0x80 && encoding == FileEncoding::Utf8) {
+    length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+  } else if (lead >= 0x80) {
+    // GB18030: a digit in the second place makes a four-byte character.
+    const bool four = pos + 1 < bytes.size() && bytes[pos + 1] >= '0' && bytes[pos + 1] <= '9';
+    length = four ? 4 : 2;
+  }
+  return std::min(length, bytes.size() - pos);
+}
+
 }  // namespace
+
+FileLineBreak NextFileLineBreak(QByteArrayView bytes, qsizetype from, FileEncoding encoding) {
+  static const std::vector<QByteArray> utf8 = EncodedSeparators(FileEncoding::Utf8);
+  static const std::vector<QByteArray> gb18030 = EncodedSeparators(FileEncoding::Gb18030);
+  const std::vector<QByteArray>& separators = encoding == FileEncoding::Utf8 ? utf8 : gb18030;
+  // Walked a character at a time, so that a separator's bytes count only where a character
+  // begins.
+  for (qsizetype pos = from; pos < bytes.size(); pos += FileCharLength(bytes, pos, encoding)) {
+    const char c = bytes[pos];
+    if (c == '\n') return {pos, 1};
+    if (c == '\r') return {pos, pos + 1 < bytes.size() && bytes[pos + 1] == '\n' ? 2 : 1};
+    for (const QByteArray& separator : separators) {
+      if (c == separator[0] && bytes.sliced(pos).startsWith(separator)) {
+        return {pos, separator.size()};
+      }
+    }
+  }
+  return {bytes.size(), 0};
+}
 
 std::string ToEngineText(const QString& text) {
   const std::vector<qsizetype> ends = PartEnds(QStringView(text));

@@ -45,5 +45,17 @@ void WriteEngineText(std::string_view bytes, FileEncoding encoding,
                      const std::function<void(QByteArrayView)>& write,
                      qsizetype pieceSize = kPieceSize);
 
+// A line break of a file's bytes: where it starts and its bytes.
+struct FileLineBreak {
+  qsizetype pos = 0;
+  qsizetype length = 0;
+};
+
+// The first line break at or after `from` (a character boundary) in `bytes`, a file's bytes in
+// `encoding`: one that FileToEngineText makes "\r\n" ("\r\n", "\n", a lone "\r" and the line
+// and paragraph separators), so that the file has as many lines as its engine text has. With no
+// break after `from`, {bytes.size(), 0}.
+FileLineBreak NextFileLineBreak(QByteArrayView bytes, qsizetype from, FileEncoding encoding);
+
 // Encodes `text` for writing to a file or stream, without a byte-order mark.
 QByteArray EncodeFileText(const QString& text, FileEncoding encoding);

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringDecoder>
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -54,6 +55,24 @@ QByteArray Written(std::string_view engineBytes, FileEncoding encoding, qsizetyp
   return written;
 }
 
+// The file's lines end where its engine text's do: NextFileLineBreak finds each break at a
+// character boundary, after as many engine line breaks as it has breaks before it, and no others.
+void CheckLineBreaks(const QByteArray& body, std::string_view engine, FileEncoding encoding) {
+  const auto engineBreaks = [](std::string_view text) {
+    return std::count(text.begin(), text.end(), '\n');
+  };
+  qsizetype breaks = 0;
+  for (FileLineBreak end = NextFileLineBreak(body, 0, encoding); end.length > 0;
+       end = NextFileLineBreak(body, end.pos + end.length, encoding)) {
+    const EngineTextResult before = FileToEngineText(body.first(end.pos), encoding);
+    if (before.errorOffset || engineBreaks(before.bytes) != breaks) {
+      Fail("a file's line break found where its engine text has none");
+    }
+    ++breaks;
+  }
+  if (engineBreaks(engine) != breaks) Fail("a file's line break not found");
+}
+
 void CheckFileConversion(const QByteArray& bytes, FileEncoding encoding, qsizetype pieceSize) {
   const EngineTextResult result = FileToEngineText(bytes, encoding, pieceSize);
   const EngineTextResult whole = FileToEngineText(bytes, encoding, bytes.size() + 1);
@@ -76,6 +95,7 @@ void CheckFileConversion(const QByteArray& bytes, FileEncoding encoding, qsizety
   if (Written(result.bytes, encoding, pieceSize) != EncodeFileText(WithLfBreaks(text), encoding)) {
     Fail("the engine's bytes are not written as their text");
   }
+  CheckLineBreaks(WithoutByteOrderMark(bytes, encoding), result.bytes, encoding);
   CheckRoundTrip(text);
 }
 

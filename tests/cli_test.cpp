@@ -358,6 +358,32 @@ TEST(QuillexCheck, FixRewritesFilesKeepingTheirBytesAndDiffShowsIt) {
   EXPECT_EQ(RunQuillexCheck({QStringLiteral("--fix")}, kSlips).out, kSlipsFixed);
 }
 
+// Pasted characters, line and paragraph separators among them, stay as they were around the fixes,
+// in either encoding; the numbers keep their width.
+TEST(QuillexCheck, FixKeepsPastedCharacters) {
+  const QByteArray pasted =
+      "1.\u3000一种杯子，其特征在于，包括杯体和杯盖。\u2028"
+      "３．据权利要求１所述所述的杯子，其特征在于，杯盖为圆形；\u2029"
+      "４．根据权利要求３所述的杯子，其特征在于，杯体为\u00a0圆形。\v\u2028";
+  const QByteArray fixed =
+      "1.\u3000一种杯子，其特征在于，包括杯体和杯盖。\u2028"
+      "２．根据权利要求１所述的杯子，其特征在于，杯盖为圆形。\u2029"
+      "３．根据权利要求２所述的杯子，其特征在于，杯体为\u00a0圆形。\v\u2028";
+  QTemporaryDir dir;
+  for (const bool gbk : {false, true}) {
+    const QString path = dir.filePath(gbk ? QStringLiteral("gbk.txt") : QStringLiteral("utf8.txt"));
+    const QStringList encoding{QStringLiteral("--encoding"),
+                               gbk ? QStringLiteral("gb18030") : QStringLiteral("utf-8")};
+    WriteFile(path, gbk ? Gb18030(pasted) : pasted);
+    const QByteArray renumbered = "３．根据权利要求２所述的杯子";
+    EXPECT_TRUE(RunQuillexCheck(encoding + QStringList{QStringLiteral("--diff"), path})
+                    .out.contains(gbk ? Gb18030(renumbered) : renumbered));
+    const ProcessResult fix = RunQuillexCheck(encoding + QStringList{QStringLiteral("--fix"), path});
+    EXPECT_EQ(fix.exitCode, 0) << fix.err.constData();
+    EXPECT_EQ(ReadFile(path), gbk ? Gb18030(fixed) : fixed);
+  }
+}
+
 TEST(QuillexCheck, AFileThatCannotBeWrittenStaysAsItWas) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("locked.txt"));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QStringDecoder>
+#include <QStringList>
 #include <string>
 
 #include "ClaimsCodec.h"
@@ -74,6 +75,35 @@ TEST(FileText, WrittenAsTheUnicodeTextOfTheEngineBytes) {
   // Written without a byte-order mark.
   EXPECT_EQ(EncodeFileText(U("杯"), kUtf8), QByteArray("\xE6\x9D\xAF"));
   EXPECT_EQ(EncodeFileText(U("杯\xF0\xA0\x80\x80"), kGb), QByteArray("\xB1\xAD\x95\x32\x82\x36"));
+}
+
+// A file's lines, split where NextFileLineBreak finds its breaks, are the engine text's, split at
+// "\r\n": characters outside GBK beside the separators, the breaks the engine keeps (vertical
+// tab, next line) and the ends included.
+TEST(FileText, LineBreaksAreTheEngineTextsLines) {
+  const char* const texts[] = {
+      "a\r\nb\nc\rd\xE2\x80\xA8"
+      "e\xE2\x80\xA9"
+      "f\vg\xC2\x85h\r\r\n",
+      "\xE2\x80\xA9\xC2\xA0\xE2\x80\xA8\xF0\xA0\x80\x80\xE2\x80\xA8\xE3\x80\x80\xE2\x80\xAF\r",
+      "杯",
+      "",
+  };
+  for (const char* text : texts) {
+    for (const FileEncoding encoding : {kUtf8, kGb}) {
+      const QByteArray bytes = EncodeFileText(U(text), encoding);
+      QStringList lines;
+      for (qsizetype from = 0; from < bytes.size();) {
+        const FileLineBreak end = NextFileLineBreak(bytes, from, encoding);
+        const QByteArrayView line = bytes.sliced(from, end.pos - from);
+        lines.append(FromEngineText(FileToEngineText(line, encoding).bytes));
+        from = end.pos + end.length;
+      }
+      const std::string engine = FileToEngineText(bytes, encoding).bytes;
+      EXPECT_EQ(lines.join(u'\n'), FromEngineText(engine).chopped(engine.ends_with("\r\n") ? 1 : 0))
+          << text;
+    }
+  }
 }
 
 // Megabytes of text are converted in parts side by side; the parts join as the text was, so the

@@ -119,6 +119,30 @@ TEST(Fixes, OverlappingFixesWaitForTheNextCheck) {
   EXPECT_EQ(FixAll(fixed.text).edits, 0);
 }
 
+// Characters the check reads in another form stay as the user wrote them around and inside an
+// edit, and the digits an edit writes are full-width where the ones it replaces all were.
+TEST(Fixes, PastedCharactersStayTheUsers) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"１．一种装置，A。\r\n２．根据权利要求１述的装置，B。",
+       "１．一种装置，A。\r\n２．根据权利要求１所述的装置，B。"},
+      {"1.一种装置，A。\r\n2.如权利２要求所述的装置，B。", "1.一种装置，A。\r\n2.如权利要求２所述的装置，B。"},
+      {"1.一种装置，A。\v2.根据权利要求1所\u3000述的装置，其特\u00a0性在于B。",
+       "1.一种装置，A。\v2.根据权利要求1所\u3000述的装置，其特\u00a0征在于B。"},
+      {"1.一种装置，A。\u20282.根据权利要求1所述的装置，所述\u2009所述B。\u2029",
+       "1.一种装置，A。\u20282.根据权利要求1所述的装置，所述\u2009B。\u2029"},
+      // Renumbered in the width of each number; one written in both widths becomes ASCII.
+      {"１．一种装置，A。\u2028３．根据权利要求１所述的装置，B。\f４．根据权利要求１或３所述的装置，C"
+       "。\u0085 1０．根据权利要求4所述的装置，D。",
+       "１．一种装置，A。\u2028２．根据权利要求１所述的装置，B。\f３．根据权利要求１或２所述的装置，C"
+       "。\u0085 4．根据权利要求3所述的装置，D。"},
+  };
+  for (const auto& [box, fixed] : cases) {
+    const FixedText once = FixAll(Gbk(box));
+    EXPECT_EQ(Utf8(once.text), fixed) << box;
+    EXPECT_EQ(FixAll(once.text).edits, 0) << box;
+  }
+}
+
 TEST(Fixes, EditsPlacedForAFrontEnd) {
   // A blank and a line break before the edit: the offset counts "\r\n" as one character.
   const std::string box = Gbk("1.一种装置，A。\r\n2. 据权利要求1所述的装置，B。");

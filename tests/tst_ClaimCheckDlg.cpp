@@ -373,6 +373,11 @@ class TestClaimCheckDlg : public QObject {
         << one + u"3.根据权利要求1所述的杯子，其特征在于，，杯体为陶瓷；"_s << false << u"全部修正"_s
         << one + u"2.根据权利要求1所述的杯子，其特征在于，杯体为陶瓷。"_s
         << u"已修正 3 处    1套 · 2条权利要求 · 0条有问题 · 问题0处    需修改 0 · 请复核 0 · 提示 0"_s;
+    QTest::newRow("全部修正 keeps pasted spaces, full-width digits and line separators")
+        << u"　　１．一种杯子，其特征在于，包括杯体。\u2028　　３．据权利要求１所述的杯子，\u2009其特征在于，杯体为陶瓷。"_s
+        << true << u"全部修正"_s
+        << u"　　１．一种杯子，其特征在于，包括杯体。\n　　２．根据权利要求１所述的杯子，\u2009其特征在于，杯体为陶瓷。"_s
+        << u"已修正 2 处    1套 · 2条权利要求 · 0条有问题 · 问题0处    需修改 0 · 请复核 0 · 提示 0"_s;
     QTest::newRow("after an undo, Ctrl+. checks again")
         << one + u"2.据权利要求1所述的杯子，其特征在于，杯体为陶瓷。"_s << true << u"Ctrl+Z/Ctrl+."_s
         << QString() << u"2套 · 2条权利要求 · 1条有问题 · 问题1处    需修改 1 · 请复核 0 · 提示 0"_s;

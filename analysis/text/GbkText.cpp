@@ -17,10 +17,6 @@ std::string_view Substring(std::string_view text, int pos, int n) {
   return text.substr(pos, std::min(n, Size(text) - pos));
 }
 
-bool HasAt(std::string_view text, int pos, std::string_view needle) {
-  return Substring(text, pos, Size(needle)) == needle;
-}
-
 namespace {
 
 // Where the run of bytes of 0x80 or more that ends just before `end` begins, looking back no

@@ -41,7 +41,15 @@ bool IsHanziAt(std::string_view text, int pos);
 std::string_view Substring(std::string_view text, int pos, int n);
 
 // True when the text holds `needle` at byte `pos` (cut short at the end, so never past it).
-bool HasAt(std::string_view text, int pos, std::string_view needle);
+inline bool HasAt(std::string_view text, int pos, std::string_view needle) {
+  if (needle.empty()) return true;
+  if (pos < 0 || pos > Size(text) - Size(needle)) return false;
+  // Needles are a few bytes long: comparing them here costs less than a call to compare them.
+  for (size_t i = 0; i < needle.size(); ++i) {
+    if (text[static_cast<size_t>(pos) + i] != needle[i]) return false;
+  }
+  return true;
+}
 
 // The position of the first occurrence of `needle` that begins at a character boundary at or
 // after `from`, or kNotFound. `from` must itself be a character boundary (0 always is); the walk

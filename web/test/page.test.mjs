@@ -187,6 +187,9 @@ test('修正 (Ctrl+., a row\'s context menu) and 全部修正: the corrected tex
       corrected: `${one}2.根据权利要求1所述的杯子，其特征在于，所述杯体为陶瓷。`, status: `已修正 1 处    ${clean}` },
     { review: false, command: '#fixAll', text: `${one}3.根据权利要求1所述的杯子，其特征在于，，杯体为陶瓷；`,
       corrected: `${one}2.根据权利要求1所述的杯子，其特征在于，杯体为陶瓷。`, status: `已修正 3 处    ${clean}` },
+    // Pasted spaces and full-width numbers stay as typed, and the renumbering keeps their width.
+    { review: true, command: '#fixAll', text: '　　１．一种杯子，其特征在于，包括杯体。\n　　３．据权利要求１所述的杯子，\u2009其特征在于，杯体为陶瓷。',
+      corrected: '　　１．一种杯子，其特征在于，包括杯体。\n　　２．根据权利要求１所述的杯子，\u2009其特征在于，杯体为陶瓷。', status: `已修正 2 处    ${clean}` },
   ];
   const dir = mkdtempSync(join(tmpdir(), 'quillex-fix-'));
   const page = await OpenPage(browser);
