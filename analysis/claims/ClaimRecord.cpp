@@ -14,7 +14,7 @@ void AddClaimFinding(ClaimRecord& record, FindingCode code, std::string_view mar
   record.findings.push_back(std::move(finding));
 }
 
-void ClaimList::Append(ClaimRecord record) {
+void ClaimList::Append(ClaimRecord&& record) {
   const int32_t number = record.number;
   if (firstByNumber_.empty()) firstByNumber_.assign(kTabledNumbers, -1);
   if (firstByNumber_[number] == -1) {

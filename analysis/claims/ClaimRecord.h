@@ -45,8 +45,8 @@ struct MarkSpan {
 // number (0 to 9999) must not change once it is appended, since lookups by number are indexed.
 class ClaimList {
  public:
-  // Appends a copy of `record` (moved in when the caller gives it up).
-  void Append(ClaimRecord record);
+  // Appends `record`, moved in.
+  void Append(ClaimRecord&& record);
   // Drops every record and releases the storage.
   void Empty();
 
