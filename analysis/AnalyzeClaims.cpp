@@ -1,6 +1,7 @@
 #include "AnalyzeClaims.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "report/AnnotatedReport.h"
 #include "checks/AntecedentBasis.h"
@@ -8,6 +9,7 @@
 #include "claims/ClaimRecord.h"
 #include "checks/DependencyChecks.h"
 #include "checks/FindingSeverity.h"
+#include "checks/further/AntecedentBasisReview.h"
 #include "checks/further/FurtherChecks.h"
 #include "text/GbkText.h"
 #include "text/GbkTexts.h"
@@ -42,8 +44,8 @@ void CompleteRecord(int pos, int32_t& currentLeader) {
 }
 
 // Runs every check on the record at `pos` in the fixed order and counts its problems.
-void CheckRecord(int pos, AntecedentChecker& antecedents, const AnalysisOptions& options,
-                 ProblemTotals& totals) {
+void CheckRecord(int pos, AntecedentChecker& antecedents, const AntecedentReview* review,
+                 const AnalysisOptions& options, ProblemTotals& totals) {
   ClaimRecord& record = g_claims[pos];
   record.marks.clear();
   record.findings.clear();
@@ -56,6 +58,7 @@ void CheckRecord(int pos, AntecedentChecker& antecedents, const AnalysisOptions&
   std::vector<Finding> further;
   if (options.review) RunFurtherChecks(record, record.text, further);
   if (!record.multiMulti) antecedents.Check(pos);
+  if (review) review->Check(pos, record.findings, further);
   CheckWording(pos);
   for (Finding& finding : further) {
     record.marks += MarkOf(finding);
@@ -105,7 +108,9 @@ ClaimResult ResultOf(int pos, int set, int& problemNumber) {
                                               : static_cast<int>(g_paragraphs.size());
   claim.paragraphCount = next - record.firstParagraph;
   claim.findings = std::move(record.findings);
-  for (Finding& finding : claim.findings) finding.severity = SeverityOf(record, finding);
+  for (Finding& finding : claim.findings) {
+    if (!finding.reviewed) finding.severity = SeverityOf(record, finding);
+  }
   // The report shows the merged bracket, its marks in the order of their codes, before the text
   // and its brackets.
   const auto byRank = [](const Finding& a, const Finding& b) { return Rank(a) < Rank(b); };
@@ -144,8 +149,11 @@ AnalysisResult AnalyzeToResult(const std::string& text, const AnalysisOptions& o
   for (int pos = 0; pos < g_claims.Count(); ++pos) CompleteRecord(pos, currentLeader);
   ProblemTotals totals;
   AntecedentChecker antecedents;
+  // The review reads every claim's text before the antecedent brackets go in.
+  std::unique_ptr<AntecedentReview> review;
+  if (options.review) review = std::make_unique<AntecedentReview>();
   for (int pos = 0; pos < g_claims.Count(); ++pos) {
-    CheckRecord(pos, antecedents, options, totals);
+    CheckRecord(pos, antecedents, review.get(), options, totals);
   }
   NumberProblemClaims(totals.claims);
   result.problemClaims = totals.claims;

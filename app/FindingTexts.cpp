@@ -10,7 +10,7 @@ namespace {
 
 // Per finding code, in the order of FindingCode; "%1" stands for the finding's term or pair.
 QString ExplanationPattern(FindingCode code) {
-  static const std::array<QString, 23> kPatterns = {
+  static const std::array<QString, 24> kPatterns = {
       QStringLiteral("编号与前一条权利要求不连续"),
       QStringLiteral("以“一种”开头又引用权利要求，可能应为从属权利要求"),
       QStringLiteral("读不出所引用的权利要求编号"),
@@ -34,14 +34,32 @@ QString ExplanationPattern(FindingCode code) {
       QStringLiteral("主题包含两种类型，如产品及其方法"),
       QStringLiteral("括号不成对"),
       QStringLiteral("附图标记与名称不是一一对应：“%1”"),
+      QStringLiteral("“%1”缺乏引用基础"),
   };
-  static_assert(kPatterns.size() == static_cast<size_t>(FindingCode::kReferenceNumeral) + 1);
+  static_assert(kPatterns.size() == static_cast<size_t>(FindingCode::kAntecedentBasis) + 1);
   return kPatterns[static_cast<size_t>(code)];
+}
+
+// What the review's antecedent search says beyond the pattern: where a term has its basis after
+// all, which branches lack it, a reference sign that another name bears; "" otherwise.
+QString ReviewedAntecedent(const Finding& finding) {
+  const QString term = FromEngineText(finding.term);
+  if (finding.code == FindingCode::kAntecedent && finding.severity == Severity::kNote)
+    return QStringLiteral("“%1”在前文或所依据的权利要求中有引用基础").arg(term);
+  if (finding.code == FindingCode::kAntecedentBasis && finding.severity == Severity::kFix)
+    return QStringLiteral("“%1”的附图标记已用于另一名称").arg(term);
+  if (finding.branchesWithout.empty()) return {};
+  QStringList branches;
+  for (int32_t number : finding.branchesWithout) branches << QString::number(number);
+  return QStringLiteral("“%1”在权利要求%2中缺乏引用基础").arg(term, branches.join(u'、'));
 }
 
 }  // namespace
 
 QString FindingExplanation(const Finding& finding) {
+  if (finding.reviewed) {
+    if (const QString said = ReviewedAntecedent(finding); !said.isEmpty()) return said;
+  }
   const QString pattern = ExplanationPattern(finding.code);
   if (!pattern.contains(u"%1")) return pattern;
   const std::string_view term =
