@@ -52,6 +52,12 @@ const CharSet& LeftBoundaryChars() {
 }
 
 int VerbAt(std::string_view text, int pos) {
+  static const CharSet kHeads = [] {
+    std::string heads;
+    for (std::string_view verb : gbk::kTermBreakVerbs) heads.append(verb.substr(0, 2));
+    return CharSet(heads);
+  }();
+  if (!kHeads.HasAt(text, pos)) return 0;
   for (std::string_view verb : gbk::kTermBreakVerbs) {
     if (WordAt(text, pos, verb)) return Size(verb);
   }
@@ -264,17 +270,17 @@ Dependencies ReadDependencies() {
   return deps;
 }
 
-// Searches names in the claims' texts, following the dependencies. Every character of every
-// text is indexed once by the two characters it opens, so that asking whether a claim holds a
-// name costs about the occurrences of its first two characters in that claim. Past a budget of
-// steps every question is answered from which first characters the texts hold.
+// Searches names in the claims' texts, following the dependencies. A claim's text is walked
+// while that is cheap; once it has been asked about more than a few times its length, its
+// characters are indexed by the two characters they open. Past a budget of steps every question
+// is answered from which first characters the texts hold.
 class BasisSearch {
  public:
-  explicit BasisSearch(const Dependencies& deps) : deps_(deps), reached_(g_claims.Count(), 0) {
-    int64_t positions = 0;
-    for (const ClaimRecord& record : g_claims) positions += Size(record.text);
-    budget_ = 16 * positions + (1 << 20);
-    IndexTexts(positions);
+  explicit BasisSearch(const Dependencies& deps)
+      : deps_(deps), reached_(g_claims.Count(), 0), texts_(g_claims.Count()) {
+    int64_t bytes = 0;
+    for (const ClaimRecord& record : g_claims) bytes += Size(record.text);
+    budget_ = 16 * bytes + (1 << 20);
   }
 
   // True when `name` stands whole in the claim's text before `limit`.
@@ -295,6 +301,7 @@ class BasisSearch {
     reached_[from] = epoch_;
     for (size_t next = 0; next < pending_.size(); ++next) {
       const int pos = pending_[next];
+      budget_ -= kClaimVisitCost;
       if (Holds(pos, name, Size(g_claims[pos].text))) return true;
       if (OverBudget()) return HeldAnywhere(name);
       for (const auto* list : {&deps_.branches[pos], &deps_.named[pos]}) {
@@ -309,37 +316,75 @@ class BasisSearch {
     return false;
   }
 
-  // True when `needle` stands in the claim's text before `limit`; a name of two Chinese
-  // characters only where it does not follow a character that binds to it.
+  // True when `needle` (four bytes or more) stands in the claim's text before `limit`; a name
+  // that ends in a number only where it does not follow a character that binds to it.
   bool Holds(int pos, std::string_view needle, int limit) {
     if (Size(needle) < kKeyBytes) return false;
     const std::string_view text = g_claims[pos].text;
     const bool label = EndsInNumber(needle);
-    const uint32_t bucket = BucketOf(KeyOf(needle));
-    const auto first = entries_.begin() + bucketStart_[bucket];
-    const auto last = entries_.begin() + bucketStart_[bucket + 1];
-    auto it = std::lower_bound(first, last, pos,
-                               [](const Entry& e, int claim) { return e.claim < claim; });
-    for (; it != last && it->claim == pos && it->pos < limit; ++it) {
+    const auto matches = [&](int at, int previous) {
+      return HasAt(text, at, needle) && (!label || StandsAlone(text, previous));
+    };
+    ClaimText& claim = texts_[pos];
+    if (claim.index.empty() && claim.walked > kWalksBeforeIndex * Size(text) + kFreeWalkBytes) {
+      claim.index = IndexOf(text);
+    }
+    if (claim.index.empty()) {
+      int previous = -1;
+      for (int at = 0; at + Size(needle) <= limit; at += CharLength(text[at])) {
+        if (text[at] == needle[0] && matches(at, previous)) {
+          Spend(claim, at);
+          return true;
+        }
+        previous = at;
+      }
+      Spend(claim, limit);
+      return false;
+    }
+    const uint32_t key = KeyOf(needle);
+    auto it = std::lower_bound(claim.index.begin(), claim.index.end(), key,
+                               [](const Entry& e, uint32_t k) { return e.key < k; });
+    for (; it != claim.index.end() && it->key == key && it->pos < limit; ++it) {
       --budget_;
-      if (!HasAt(text, it->pos, needle)) continue;
-      if (label && !StandsAlone(text, it->previous)) continue;
-      return true;
+      if (matches(it->pos, it->previous)) return true;
     }
     return false;
   }
 
  private:
   static constexpr int kKeyBytes = 4;
-  static constexpr int kBucketBits = 20;
+  // What visiting one more claim of a walk costs, counted as bytes walked.
+  static constexpr int64_t kClaimVisitCost = 64;
+  static constexpr int64_t kWalksBeforeIndex = 4;
+  static constexpr int64_t kFreeWalkBytes = 4096;
 
   struct Entry {
-    int32_t claim;
+    uint32_t key;
     int32_t pos;
     int32_t previous;  // where the character before it begins, -1 at the start
   };
+  struct ClaimText {
+    int64_t walked = 0;
+    std::vector<Entry> index;  // by key, then position
+  };
 
-  static uint32_t BucketOf(uint32_t key) { return (key * 2654435761u) >> (32 - kBucketBits); }
+  void Spend(ClaimText& claim, int bytes) {
+    claim.walked += bytes;
+    budget_ -= bytes;
+  }
+
+  static std::vector<Entry> IndexOf(std::string_view text) {
+    std::vector<Entry> index;
+    int previous = -1;
+    for (int pos = 0; pos + kKeyBytes <= Size(text); pos += CharLength(text[pos])) {
+      index.push_back({KeyOf(text.substr(pos, kKeyBytes)), pos, previous});
+      previous = pos;
+    }
+    std::sort(index.begin(), index.end(), [](const Entry& a, const Entry& b) {
+      return a.key != b.key ? a.key < b.key : a.pos < b.pos;
+    });
+    return index;
+  }
 
   // A name that ends in a number or an ordinal ("步骤一", "S1") labels one thing: its tail
   // ("骤一") labels nothing.
@@ -353,41 +398,20 @@ class BasisSearch {
     return previous < 0 || !IsHanziAt(text, previous) || LeftBoundaryChars().HasAt(text, previous);
   }
 
-  // Every character boundary with four bytes after it, bucketed by those bytes, each bucket in
-  // the order of the claims and of the texts.
-  void IndexTexts(int64_t positions) {
-    bucketStart_.assign((size_t{1} << kBucketBits) + 1, 0);
-    const auto walk = [&](auto visit) {
-      for (int claim = 0; claim < g_claims.Count(); ++claim) {
-        const std::string_view text = g_claims[claim].text;
-        int previous = -1;
-        for (int pos = 0; pos + kKeyBytes <= Size(text); pos += CharLength(text[pos])) {
-          visit(claim, pos, previous, BucketOf(KeyOf(text.substr(pos, kKeyBytes))));
-          previous = pos;
-        }
-      }
-    };
-    walk([&](int, int, int, uint32_t bucket) { ++bucketStart_[bucket + 1]; });
-    for (size_t b = 1; b < bucketStart_.size(); ++b) bucketStart_[b] += bucketStart_[b - 1];
-    entries_.resize(static_cast<size_t>(std::min<int64_t>(positions, bucketStart_.back())));
-    std::vector<uint32_t> fill(bucketStart_.begin(), bucketStart_.end() - 1);
-    walk([&](int claim, int pos, int previous, uint32_t bucket) {
-      entries_[fill[bucket]++] = {claim, pos, previous};
-    });
-  }
-
   bool OverBudget() const { return budget_ < 0; }
 
   bool HeldAnywhere(std::string_view name) {
     if (Size(name) < kKeyBytes) return true;
-    const uint32_t bucket = BucketOf(KeyOf(name));
-    for (uint32_t i = bucketStart_[bucket]; i < bucketStart_[bucket + 1]; ++i) {
-      if (KeyOf(std::string_view(g_claims[entries_[i].claim].text).substr(entries_[i].pos)) ==
-          KeyOf(name)) {
-        return true;
+    if (firstKeys_.empty()) {
+      for (const ClaimRecord& record : g_claims) {
+        const std::string_view text = record.text;
+        for (int pos = 0; pos + kKeyBytes <= Size(text); pos += CharLength(text[pos])) {
+          firstKeys_.insert(KeyOf(text.substr(pos, kKeyBytes)));
+        }
       }
+      firstKeys_.insert(0);  // never empty once built
     }
-    return false;
+    return firstKeys_.count(KeyOf(name)) > 0;
   }
 
   const Dependencies& deps_;
@@ -395,8 +419,8 @@ class BasisSearch {
   std::vector<int> pending_;
   uint32_t epoch_ = 0;
   int64_t budget_ = 0;
-  std::vector<uint32_t> bucketStart_;
-  std::vector<Entry> entries_;
+  std::vector<ClaimText> texts_;
+  std::unordered_set<uint32_t> firstKeys_;
 };
 
 // Where `name` has a basis for the claim at `pos` whose reference stands at `said`: nothing
@@ -435,10 +459,12 @@ Basis TermBasis(BasisSearch& search, const Dependencies& deps, int pos, int said
                 std::string_view name) {
   Basis basis = BasisOf(search, deps, pos, said, name);
   if (basis.found) return basis;
-  std::vector<int> cuts;
-  for (int i = 0; i < Size(name); i += CharLength(name[i])) cuts.push_back(i);
-  for (size_t k = kMinNameChars; k < cuts.size() && k < kMinNameChars + kShorterNamesTried; ++k) {
-    const int cut = cuts[k];
+  int cut = 0;
+  for (int chars = 0; chars < kMinNameChars && cut < Size(name); ++chars) {
+    cut += CharLength(name[cut]);
+  }
+  for (int tried = 0; cut < Size(name) && tried < kShorterNamesTried;
+       ++tried, cut += CharLength(name[cut])) {
     if (ClosesPartName(name, cut) || IsOnlyCount(name, 0, cut) || VerbAt(name, 0) == cut) continue;
     if (BasisOf(search, deps, pos, said, name.substr(0, cut)).found) return {true, {}};
   }
@@ -479,11 +505,12 @@ int NextReferral(std::string_view text, int from, int& termStart, int& previous)
 AntecedentReview::AntecedentReview() : verdicts_(g_claims.Count()) {
   const Dependencies deps = ReadDependencies();
   BasisSearch search(deps);
+  std::unordered_set<std::string_view> seen;  // the names asked before in the claim
   for (int pos = 0; pos < g_claims.Count(); ++pos) {
     const std::string_view text = g_claims[pos].text;
     // A claim that refers to claims none of which could be read has no known basis.
     if (deps.branches[pos].empty() && RefersBack(g_claims[pos])) continue;
-    std::unordered_map<std::string_view, size_t> seen;  // a name asked before in this claim
+    seen.clear();
     int termStart = 0;
     int previous = -1;
     for (int said = NextReferral(text, 0, termStart, previous); said != kNotFound;
@@ -493,8 +520,7 @@ AntecedentReview::AntecedentReview() : verdicts_(g_claims.Count()) {
       if (term.length == 0) continue;
       const std::string_view name = text.substr(term.start, term.nameLength);
       // A name asked again after its first referral has that one as its basis.
-      if (seen.count(name) > 0) continue;
-      seen.emplace(name, 0);
+      if (!seen.insert(name).second) continue;
       const Basis basis = TermBasis(search, deps, pos, said, name);
       Verdict verdict{said, term, std::string(text.substr(term.start, term.length)),
                       Verdict::Kind::kBasis, {}};
