@@ -15,8 +15,8 @@
 namespace {
 
 constexpr int kMinNameChars = 2;
-// Shorter names tried from a term's start, shortest first, when the term itself has no basis.
-constexpr int kShorterNamesTried = 8;
+// Shorter names tried from a term's start, longest first, when the term itself has no basis.
+constexpr int kShorterNamesTried = 12;
 // A remainder of at most this many characters that ends in a part's word makes one name.
 constexpr int kPartNameTailChars = 3;
 
@@ -80,7 +80,7 @@ bool EndsNameAt(std::string_view text, int pos) {
 bool VerbEndsName(std::string_view text, int pos, int verbLength) {
   const int next = pos + verbLength;
   if (!PartSuffixChars().HasAt(text, next)) return true;
-  return !EndsNameAt(text, next + 2);
+  return !EndsNameAt(text, next + 2) && VerbAt(text, next + 2) == 0;
 }
 
 bool BreaksNameAt(std::string_view text, int pos) {
@@ -453,20 +453,30 @@ bool ClosesPartName(std::string_view name, int cut) {
   return verb > 0 && cut + verb + 2 == Size(name) && PartSuffixChars().HasAt(name, cut + verb);
 }
 
-// The basis of the term or, failing it, of a shorter name from its start that the rest of the
-// term does not make one name with.
+// The basis of the term or, failing it, of the longest shorter name from its start that some
+// claim gives a basis and that the rest of the term does not make one name with: the rest is
+// two characters or more and not a verb with a part's word ("梯带绳" + "连接件", "进料" + "口"
+// are one name each). `nameLength` becomes the length of the name judged.
 Basis TermBasis(BasisSearch& search, const Dependencies& deps, int pos, int said,
-                std::string_view name) {
+                std::string_view name, int& nameLength) {
+  nameLength = Size(name);
   Basis basis = BasisOf(search, deps, pos, said, name);
-  if (basis.found) return basis;
-  int cut = 0;
-  for (int chars = 0; chars < kMinNameChars && cut < Size(name); ++chars) {
-    cut += CharLength(name[cut]);
+  if (basis.found || basis.lacking.size() < deps.branches[pos].size()) return basis;
+  std::vector<int> cuts;  // the character boundaries that leave two characters or more each side
+  for (int i = 0, chars = 0; i < Size(name); i += CharLength(name[i]), ++chars) {
+    if (chars >= kMinNameChars) cuts.push_back(i);
   }
-  for (int tried = 0; cut < Size(name) && tried < kShorterNamesTried;
-       ++tried, cut += CharLength(name[cut])) {
-    if (ClosesPartName(name, cut) || IsOnlyCount(name, 0, cut) || VerbAt(name, 0) == cut) continue;
-    if (BasisOf(search, deps, pos, said, name.substr(0, cut)).found) return {true, {}};
+  if (cuts.size() < 2) return basis;
+  cuts.pop_back();
+  int tried = 0;
+  for (auto it = cuts.rbegin(); it != cuts.rend() && tried < kShorterNamesTried; ++it, ++tried) {
+    const int cut = *it;
+    if (IsOnlyCount(name, 0, cut) || VerbAt(name, 0) == cut) continue;
+    Basis shorter = BasisOf(search, deps, pos, said, name.substr(0, cut));
+    if (!shorter.found && shorter.lacking.size() == deps.branches[pos].size()) continue;
+    if (ClosesPartName(name, cut)) return basis;
+    nameLength = cut;
+    return shorter;
   }
   return basis;
 }
@@ -516,12 +526,14 @@ AntecedentReview::AntecedentReview() : verdicts_(g_claims.Count()) {
     for (int said = NextReferral(text, 0, termStart, previous); said != kNotFound;
          said = NextReferral(text, termStart, termStart, previous)) {
       if (SaidOfReference(text, said, previous)) continue;
-      const TermSpan term = ReadReferredTerm(text, termStart);
+      TermSpan term = ReadReferredTerm(text, termStart);
       if (term.length == 0) continue;
       const std::string_view name = text.substr(term.start, term.nameLength);
       // A name asked again after its first referral has that one as its basis.
       if (!seen.insert(name).second) continue;
-      const Basis basis = TermBasis(search, deps, pos, said, name);
+      int nameLength = 0;
+      const Basis basis = TermBasis(search, deps, pos, said, name, nameLength);
+      if (nameLength < term.nameLength) term = {term.start, nameLength, nameLength};
       Verdict verdict{said, term, std::string(text.substr(term.start, term.length)),
                       Verdict::Kind::kBasis, {}};
       if (!basis.found) {
