@@ -453,15 +453,16 @@ bool ClosesPartName(std::string_view name, int cut) {
   return verb > 0 && cut + verb + 2 == Size(name) && PartSuffixChars().HasAt(name, cut + verb);
 }
 
-// The basis of the term or, failing it, of the longest shorter name from its start that some
-// claim gives a basis and that the rest of the term does not make one name with: the rest is
+// The basis of the term or, failing it, of the longest shorter name from its start that has a
+// basis (or, where the term has none on any branch, a basis on some branch) and that the rest of the term does not make one name with: the rest is
 // two characters or more and not a verb with a part's word ("梯带绳" + "连接件", "进料" + "口"
 // are one name each). `nameLength` becomes the length of the name judged.
 Basis TermBasis(BasisSearch& search, const Dependencies& deps, int pos, int said,
                 std::string_view name, int& nameLength) {
   nameLength = Size(name);
   Basis basis = BasisOf(search, deps, pos, said, name);
-  if (basis.found || basis.lacking.size() < deps.branches[pos].size()) return basis;
+  if (basis.found) return basis;
+  const bool nowhere = basis.lacking.size() == deps.branches[pos].size();
   std::vector<int> cuts;  // the character boundaries that leave two characters or more each side
   for (int i = 0, chars = 0; i < Size(name); i += CharLength(name[i]), ++chars) {
     if (chars >= kMinNameChars) cuts.push_back(i);
@@ -473,7 +474,8 @@ Basis TermBasis(BasisSearch& search, const Dependencies& deps, int pos, int said
     const int cut = *it;
     if (IsOnlyCount(name, 0, cut) || VerbAt(name, 0) == cut) continue;
     Basis shorter = BasisOf(search, deps, pos, said, name.substr(0, cut));
-    if (!shorter.found && shorter.lacking.size() == deps.branches[pos].size()) continue;
+    const bool somewhere = shorter.lacking.size() < deps.branches[pos].size();
+    if (!shorter.found && !(nowhere && somewhere)) continue;
     if (ClosesPartName(name, cut)) return basis;
     nameLength = cut;
     return shorter;
