@@ -168,6 +168,10 @@ SeverityRule SeverityRuleOf(FindingCode code) {
       return {kReview, IndefiniteGravity};
     case FindingCode::kUnbalancedBrackets:
       return {kReview};
+    case FindingCode::kAntecedentBasis:
+      // The review's own search sets it with its verdict; this is the gravity of a term
+      // without basis.
+      return {kReview};
   }
   // Not reached: every code has its case above, and the compiler warns of one without.
   return {kFix};

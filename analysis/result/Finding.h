@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "result/Fix.h"
 #include "text/TextSpan.h"
@@ -33,6 +34,7 @@ enum class FindingCode : uint8_t {
   kRepeatedWord,
   kTwoCategories,
   kUnbalancedBrackets,
+  kAntecedentBasis,
 };
 
 // The stable name of a code in every output: "numbering-gap", "antecedent", …
@@ -62,6 +64,11 @@ struct Finding {
   int32_t textLength = 0;
   std::string term;       // antecedent: the term after "所述"; further checks: the word found
   std::string_view pair;  // doubled-punctuation: the pair, e.g. "；；", as lasting as `label`
+  // Antecedent findings the review's own search speaks for (antecedent, antecedent-basis):
+  // whether it settled the severity, and the claims, by number, on whose branches the term has
+  // no basis while other branches give it one (empty otherwise).
+  bool reviewed = false;
+  std::vector<int32_t> branchesWithout;
 
   // Filled when the report is written: the inside of the bracket that shows the finding, from
   // the start of the report, in code points or, when the caller asked for none, in bytes.
