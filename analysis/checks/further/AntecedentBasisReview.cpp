@@ -112,13 +112,10 @@ int SignLength(std::string_view text, int pos) {
   return i + 1 - pos;
 }
 
-// The claim numbers of the list that starts at `pos` (right behind "权利要求"), appended to
-// `numbers`; `budget` bounds the numbers that ranges spell out.
+// The claim numbers of the list that starts at `pos` (right behind "权利要求"), joined by any
+// joining word of a claim's opening, appended to `numbers`; `budget` bounds the numbers that
+// ranges spell out.
 void ReadNumbers(std::string_view text, int pos, std::vector<int32_t>& numbers, int& budget) {
-  static const CharSet kRangeSigns(gbk::kRangeSigns);
-  static const CharSet kListSigns(std::string(gbk::kCumulativeSigns)
-                                      .append(gbk::kOr)
-                                      .append(gbk::kEnumComma));
   bool range = false;
   while (pos < Size(text) && IsAsciiDigit(text[pos])) {
     const int end = DigitRunEnd(text, pos);
@@ -131,13 +128,10 @@ void ReadNumbers(std::string_view text, int pos, std::vector<int32_t>& numbers, 
       for (int32_t k = from; k <= n; ++k) numbers.push_back(k);
       budget -= std::max(0, n - from + 1);
     }
-    pos = end;
-    range = pos < Size(text) && (text[pos] == '-' || text[pos] == '~' ||
-                                 kRangeSigns.HasAt(text, pos));
-    const bool list = pos < Size(text) && (text[pos] == ',' || kListSigns.HasAt(text, pos));
-    if (!range && !list) return;
-    pos += CharLength(text[pos]);
-    if (HasAt(text, pos, gbk::kOrElse.substr(2))) pos += 2;  // "或者"
+    const ListSign sign = ListSignAt(text, end);
+    if (sign.join == Join::kNone) return;
+    range = sign.join == Join::kRange;
+    pos = end + sign.length;
     if (HasAt(text, pos, gbk::kClaimWord)) pos += Size(gbk::kClaimWord);
   }
 }
@@ -154,9 +148,10 @@ int OpeningEnd(std::string_view text) {
 
 // True when the claim's opening is a reference ("根据权利要求1", "按照权利要求1", "权利要求2的",
 // "根据前述权利要求"): "权利要求" within the first four characters, not after "一种".
-bool OpensWithReference(std::string_view text) {
+bool OpensWithReference(const ClaimRecord& record) {
   constexpr int kOpeningBytes = 8;
-  const int first = FindFirstHanzi(text);
+  const std::string_view text = record.text;
+  const int first = record.opening.first;
   if (first == kNotFound || HasAt(text, first, gbk::kOneKind)) return false;
   const int claimWord = FindFrom(text, gbk::kClaimWord, first);
   return claimWord != kNotFound && claimWord <= first + kOpeningBytes;
@@ -164,7 +159,7 @@ bool OpensWithReference(std::string_view text) {
 
 // True when the claim is dependent as the report reads it, or its opening is a reference.
 bool RefersBack(const ClaimRecord& record) {
-  return !record.isIndependent || OpensWithReference(record.text);
+  return !record.isIndependent || OpensWithReference(record);
 }
 
 // True when the "所述" at `said` belongs to a reference ("权利要求1所述", "任一项所述").
