@@ -167,6 +167,7 @@ SeverityRule SeverityRuleOf(FindingCode code) {
     case FindingCode::kIndefiniteWording:
       return {kReview, IndefiniteGravity};
     case FindingCode::kUnbalancedBrackets:
+    case FindingCode::kStepNumbering:
       return {kReview};
     case FindingCode::kAntecedentBasis:
       // The review's own search sets it with its verdict; this is the gravity of a term

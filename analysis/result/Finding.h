@@ -35,6 +35,7 @@ enum class FindingCode : uint8_t {
   kTwoCategories,
   kUnbalancedBrackets,
   kAntecedentBasis,
+  kStepNumbering,
 };
 
 // The stable name of a code in every output: "numbering-gap", "antecedent", …
