@@ -89,10 +89,11 @@ ClaimResult ResultOf(int pos, int set, int& problemNumber) {
   const int next = pos + 1 < g_claims.Count() ? g_claims[pos + 1].firstParagraph
                                               : static_cast<int>(g_paragraphs.size());
   claim.paragraphCount = next - record.firstParagraph;
-  claim.findings = std::move(record.findings);
-  for (Finding& finding : claim.findings) {
+  // Rated while the record holds them: a rule may weigh the claim's other findings.
+  for (Finding& finding : record.findings) {
     if (!finding.reviewed) finding.severity = SeverityOf(record, finding);
   }
+  claim.findings = std::move(record.findings);
   // The report shows the merged bracket, its marks in the order of their codes, before the text
   // and its brackets.
   const auto byRank = [](const Finding& a, const Finding& b) { return Rank(a) < Rank(b); };

@@ -128,7 +128,7 @@ std::string ReviewedAntecedent(const Finding& finding) {
   if (finding.code == FindingCode::kAntecedent && finding.severity == Severity::kNote) {
     return said.append(kHasBasis);
   }
-  if (finding.code == FindingCode::kAntecedentBasis && finding.severity == Severity::kFix) {
+  if (finding.severity == Severity::kFix) {
     return said.append(kSignNamedOtherwise);
   }
   if (finding.branchesWithout.empty()) return {};

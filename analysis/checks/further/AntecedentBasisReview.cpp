@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "checks/further/ReferenceWording.h"
 #include "checks/further/WordFinding.h"
 #include "claims/ClaimRecord.h"
 #include "claims/SubjectRecognition.h"
@@ -98,6 +99,18 @@ bool IsOnlyCount(std::string_view text, int pos, int length) {
     if (!number && (i == pos || !MeasureChars().HasAt(text, i))) return false;
   }
   return true;
+}
+
+// True when, behind a term's first character, a new phrase opens at `pos`: a coverb or adverb
+// ("滑块适于", "翅片沿", "熔体先") or a count before a word of place, a measure or a part
+// ("基座一侧", "壳体两端").
+bool PhraseOpensAt(std::string_view text, int pos) {
+  static const CharSet kCoverbs(gbk::kTermCoverbChars);
+  if (kCoverbs.HasAt(text, pos)) return true;
+  if (!OrdinalChars().HasAt(text, pos)) return false;
+  const int next = pos + 2;
+  return LocativeChars().HasAt(text, next) || MeasureChars().HasAt(text, next) ||
+         PartSuffixChars().HasAt(text, next);
 }
 
 // The length of a reference sign "(12)", "(A-1)" at `pos`, or 0.
@@ -208,7 +221,10 @@ TermSpan ReadReferredTerm(std::string_view text, int pos) {
     }
     if (chars == 0 && (BreaksNameAt(text, i) || VerbAt(text, i) > 0)) return term;
     if (CharLength(text[i]) == 1 ? !IsNameByte(text[i]) : !IsHanziAt(text, i)) break;
-    if (chars > 0 && BreaksNameAt(text, i) && !IsOnlyCount(text, pos, i - pos)) break;
+    if (chars > 0 && (BreaksNameAt(text, i) || PhraseOpensAt(text, i)) &&
+        !IsOnlyCount(text, pos, i - pos)) {
+      break;
+    }
     hanzi = hanzi || CharLength(text[i]) == 2;
     i += CharLength(text[i]);
     ++chars;
@@ -488,6 +504,25 @@ bool SignNamedOtherwise(BasisSearch& search, int pos, int said,
   });
 }
 
+// True when `sign` stands in `text` before `limit` after a name, each time one that ends otherwise
+// than `name` does: another thing ("水球(17)" before "所述触发管(17)"), not the same one named
+// longer or shorter ("履带(15)" before "所述三角形履带(15)").
+bool SignBorneByAnotherName(std::string_view text, int limit, std::string_view name,
+                            std::string_view sign) {
+  constexpr int kHeadNounBytes = 4;
+  if (Size(name) < kHeadNounBytes) return false;
+  const std::string_view headNoun = name.substr(name.size() - kHeadNounBytes);
+  bool borne = false;
+  for (int at = FindFrom(text, sign); at != kNotFound && at < limit;
+       at = FindFrom(text, sign, at + Size(sign))) {
+    // A label after punctuation ("：(1)将…") is borne by no name.
+    if (at < kHeadNounBytes || !IsHanziAt(text, at - 2)) continue;
+    if (text.substr(at - kHeadNounBytes, kHeadNounBytes) == headNoun) return false;
+    borne = true;
+  }
+  return borne;
+}
+
 // The next word at or after `from` that refers back ("所述", "所述的", "该"), its position and
 // the position of its term, or kNotFound.
 int NextReferral(std::string_view text, int from, int& termStart, int& previous) {
@@ -526,17 +561,26 @@ AntecedentReview::AntecedentReview() : verdicts_(g_claims.Count()) {
       TermSpan term = ReadReferredTerm(text, termStart);
       if (term.length == 0) continue;
       const std::string_view name = text.substr(term.start, term.nameLength);
-      // A name asked again after its first referral has that one as its basis.
-      if (!seen.insert(name).second) continue;
+      // A name asked again after its first referral has that one as its basis: one defect,
+      // one finding, and the report's own mark on the later "所述" is settled as a note.
+      // A reference sign is weighed each time: it may be another thing's.
+      if (!seen.insert(name).second && term.length == term.nameLength) {
+        verdicts_[pos].push_back({said, term, std::string(name), Verdict::Kind::kBasis, {}});
+        continue;
+      }
       int nameLength = 0;
       const Basis basis = TermBasis(search, deps, pos, said, name, nameLength);
       if (nameLength < term.nameLength) term = {term.start, nameLength, nameLength};
       Verdict verdict{said, term, std::string(text.substr(term.start, term.length)),
                       Verdict::Kind::kBasis, {}};
+      const std::string_view sign =
+          text.substr(term.start + term.nameLength, term.length - term.nameLength);
+      // A name with its basis may still bear a sign that another name bore before it.
+      if (basis.found && !sign.empty() && SignBorneByAnotherName(text, said, name, sign)) {
+        verdict.kind = Verdict::Kind::kSignTwoNames;
+      }
       if (!basis.found) {
         verdict.kind = Verdict::Kind::kNoBasis;
-        const std::string_view sign = text.substr(term.start + term.nameLength,
-                                                  term.length - term.nameLength);
         if (!sign.empty() && SignNamedOtherwise(search, pos, said, sign, basis.lacking)) {
           verdict.kind = Verdict::Kind::kSignTwoNames;
         } else if (basis.lacking.size() < deps.branches[pos].size()) {
@@ -552,6 +596,9 @@ AntecedentReview::~AntecedentReview() = default;
 
 void AntecedentReview::Check(int pos, std::vector<Finding>& own,
                              std::vector<Finding>& further) const {
+  // Where the claim's reference is mistyped, the claims it rests on are not known: the typo is
+  // the one finding, and the report's own marks keep their rule.
+  if (HoldsMistypedReference(further)) return;
   const std::vector<Verdict>& verdicts = verdicts_[pos];
   std::vector<bool> spoken(verdicts.size(), false);
   const auto severityOf = [](const Verdict& v) {
