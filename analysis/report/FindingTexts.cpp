@@ -123,6 +123,7 @@ namespace {
 // has its basis after all, that its reference sign names another thing, or on which branches it
 // lacks its basis; "" when it says nothing more.
 std::string ReviewedAntecedent(const Finding& finding) {
+  if (finding.termUnread) return {};
   std::string said(kQuoteOpen);
   said.append(finding.term);
   if (finding.code == FindingCode::kAntecedent && finding.severity == Severity::kNote) {

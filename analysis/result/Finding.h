@@ -69,6 +69,9 @@ struct Finding {
   // whether it settled the severity, and the claims, by number, on whose branches the term has
   // no basis while other branches give it one (empty otherwise).
   bool reviewed = false;
+  // Antecedent findings the review settled: what follows the "所述" is a step's label, not a
+  // feature's name, and the step numbering judges it.
+  bool termUnread = false;
   std::vector<int32_t> branchesWithout;
 
   // Filled when the report is written: the inside of the bracket that shows the finding, from

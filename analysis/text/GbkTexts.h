@@ -351,6 +351,8 @@ inline constexpr std::string_view kTermBreakChars =
 // Coverbs and adverbs that end a term behind its first character, though a name may open with
 // one: 沿朝适含先相彼受.
 inline constexpr std::string_view kTermCoverbChars = "\xD1\xD8\xB3\xAF\xCA\xCA\xBA\xAC\xCF\xC8\xCF\xE0\xB1\xCB\xCA\xDC";
+// The first characters of the words that end in "应" (反应, 响应, …): 反响供对相适效感.
+inline constexpr std::string_view kBeforeShouldChars = "\xB7\xB4\xCF\xEC\xB9\xA9\xB6\xD4\xCF\xE0\xCA\xCA\xD0\xA7\xB8\xD0";
 inline constexpr std::string_view kLocativeChars =
     "\xC9\xCF\xCF\xC2\xC4\xDA\xCD\xE2\xD6\xD0\xC0\xEF\xB2\xE0\xC5\xD4\xD6\xDC\xC7\xB0\xBA\xF3\xD6\xAE";  // 上下内外中里侧旁周前后之
 inline constexpr std::string_view kOrdinalChars =

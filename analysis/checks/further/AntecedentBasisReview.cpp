@@ -96,9 +96,19 @@ bool IsOnlyCount(std::string_view text, int pos, int length) {
   for (int i = pos; i < pos + length; i += CharLength(text[i])) {
     const bool number = CharLength(text[i]) == 1 ? IsAsciiDigit(text[i])
                                                  : OrdinalChars().HasAt(text, i);
-    if (!number && (i == pos || !MeasureChars().HasAt(text, i))) return false;
+    if (number) continue;
+    // One measure word, the last character: "第二条件" is a name, not a count.
+    const bool last = i + CharLength(text[i]) >= pos + length;
+    if (i == pos || !last || !MeasureChars().HasAt(text, i)) return false;
   }
   return true;
+}
+
+// True when the function word at `pos` is the second character of a word with the one before
+// it: "应" in "反应", "响应", "供应", "对应", "相应", "适应", "效应", "感应".
+bool EndsWordWithPrevious(std::string_view text, int pos) {
+  static const CharSet kBeforeShould(gbk::kBeforeShouldChars);
+  return HasAt(text, pos, gbk::kShould) && kBeforeShould.HasAt(text, pos - 2);
 }
 
 // True when, behind a term's first character, a new phrase opens at `pos`: a coverb or adverb
@@ -222,7 +232,7 @@ TermSpan ReadReferredTerm(std::string_view text, int pos) {
     if (chars == 0 && (BreaksNameAt(text, i) || VerbAt(text, i) > 0)) return term;
     if (CharLength(text[i]) == 1 ? !IsNameByte(text[i]) : !IsHanziAt(text, i)) break;
     if (chars > 0 && (BreaksNameAt(text, i) || PhraseOpensAt(text, i)) &&
-        !IsOnlyCount(text, pos, i - pos)) {
+        !IsOnlyCount(text, pos, i - pos) && !EndsWordWithPrevious(text, i)) {
       break;
     }
     hanzi = hanzi || CharLength(text[i]) == 2;
@@ -238,7 +248,9 @@ TermSpan ReadReferredTerm(std::string_view text, int pos) {
 }
 
 struct AntecedentReview::Verdict {
-  enum class Kind : uint8_t { kBasis, kNoBasis, kSignTwoNames };
+  // kNotAName: what follows the referring word is no name but a step's label, which the step
+  // numbering judges.
+  enum class Kind : uint8_t { kBasis, kNoBasis, kSignTwoNames, kNotAName };
   int32_t said = 0;  // where "所述" or "该" stands
   TermSpan term;
   std::string bytes;  // the term's, as the claim's text will soon hold brackets
@@ -253,6 +265,9 @@ namespace {
 struct Dependencies {
   std::vector<std::vector<int>> branches;
   std::vector<std::vector<int>> named;
+  // Per claim: it refers back, but to no claim that could be read ("根据前述权利要求中的任一项"),
+  // so that what it rests on is not known.
+  std::vector<bool> unknown;
 };
 
 void AddPositions(const std::vector<int32_t>& numbers, int self, std::vector<int>& positions) {
@@ -266,6 +281,7 @@ Dependencies ReadDependencies() {
   Dependencies deps;
   deps.branches.resize(g_claims.Count());
   deps.named.resize(g_claims.Count());
+  deps.unknown.resize(g_claims.Count());
   for (int pos = 0; pos < g_claims.Count(); ++pos) {
     const ClaimRecord& record = g_claims[pos];
     const std::string_view text = record.text;
@@ -277,6 +293,7 @@ Dependencies ReadDependencies() {
       AddPositions(ReferencedClaims(text.substr(0, opening)), pos, deps.branches[pos]);
     }
     AddPositions(ReferencedClaims(text.substr(opening)), pos, deps.named[pos]);
+    deps.unknown[pos] = deps.branches[pos].empty() && RefersBack(record);
   }
   return deps;
 }
@@ -301,7 +318,8 @@ class BasisSearch {
   }
 
   // True when `name` stands whole in claim `from` or in a claim it rests on, to any depth,
-  // nearest claims first.
+  // nearest claims first; also when the walk meets a claim whose parents are not known, which
+  // may rest on any claim.
   bool Reaches(int from, std::string_view name) {
     if (OverBudget()) return HeldAnywhere(name);
     if (++epoch_ == 0) {
@@ -313,7 +331,7 @@ class BasisSearch {
     for (size_t next = 0; next < pending_.size(); ++next) {
       const int pos = pending_[next];
       budget_ -= kClaimVisitCost;
-      if (Holds(pos, name, Size(g_claims[pos].text))) return true;
+      if (deps_.unknown[pos] || Holds(pos, name, Size(g_claims[pos].text))) return true;
       if (OverBudget()) return HeldAnywhere(name);
       for (const auto* list : {&deps_.branches[pos], &deps_.named[pos]}) {
         budget_ -= static_cast<int64_t>(list->size());
@@ -465,21 +483,26 @@ bool ClosesPartName(std::string_view name, int cut) {
 }
 
 // The basis of the term or, failing it, of the longest shorter name from its start that has a
-// basis (or, where the term has none on any branch, a basis on some branch) and that the rest of the term does not make one name with: the rest is
-// two characters or more and not a verb with a part's word ("梯带绳" + "连接件", "进料" + "口"
-// are one name each). `nameLength` becomes the length of the name judged.
+// basis (or, where the term has none on any branch, a basis on some branch) and that the rest of
+// the term does not make one name with: the rest is two characters or more and not a verb with a
+// part's word ("梯带绳" + "连接件", "进料" + "口" are one name each), or, where `wordFollows` (the
+// term ended at a function word, not at punctuation) and no branch holds the term, one
+// character, which may open the verb that word ends ("指令" + "促使"). `nameLength` becomes the length of the name judged.
 Basis TermBasis(BasisSearch& search, const Dependencies& deps, int pos, int said,
-                std::string_view name, int& nameLength) {
+                std::string_view name, bool wordFollows, int& nameLength) {
   nameLength = Size(name);
   Basis basis = BasisOf(search, deps, pos, said, name);
   if (basis.found) return basis;
   const bool nowhere = basis.lacking.size() == deps.branches[pos].size();
-  std::vector<int> cuts;  // the character boundaries that leave two characters or more each side
+  std::vector<int> cuts;  // the character boundaries that leave two characters or more before
   for (int i = 0, chars = 0; i < Size(name); i += CharLength(name[i]), ++chars) {
     if (chars >= kMinNameChars) cuts.push_back(i);
   }
-  if (cuts.size() < 2) return basis;
-  cuts.pop_back();
+  const bool oneCharRest = !cuts.empty() && Size(name) - cuts.back() == 2;
+  // A term that some branch holds whole is a name of its own ("清洗罐").
+  if (!cuts.empty() && !(nowhere && wordFollows && oneCharRest && IsHanziAt(name, cuts.back()))) {
+    cuts.pop_back();
+  }
   int tried = 0;
   for (auto it = cuts.rbegin(); it != cuts.rend() && tried < kShorterNamesTried; ++it, ++tried) {
     const int cut = *it;
@@ -523,6 +546,27 @@ bool SignBorneByAnotherName(std::string_view text, int limit, std::string_view n
   return borne;
 }
 
+// True when `name` names a step by its label: "步骤" with letters, digits or numerals before or
+// after it ("步骤S5", "S5步骤", "步骤一"), or with a reference sign (`withSign`: "步骤(1)").
+bool IsStepLabel(std::string_view name, bool withSign) {
+  std::string_view label = name;
+  if (HasAt(label, 0, gbk::kStep)) {
+    label.remove_prefix(gbk::kStep.size());
+  } else if (label.size() >= gbk::kStep.size() &&
+             label.substr(label.size() - gbk::kStep.size()) == gbk::kStep) {
+    label.remove_suffix(gbk::kStep.size());
+  } else {
+    return false;
+  }
+  if (label.empty()) return withSign;
+  for (int i = 0; i < Size(label); i += CharLength(label[i])) {
+    const bool labelChar =
+        CharLength(label[i]) == 1 ? IsNameByte(label[i]) : OrdinalChars().HasAt(label, i);
+    if (!labelChar) return false;
+  }
+  return true;
+}
+
 // The next word at or after `from` that refers back ("所述", "所述的", "该"), its position and
 // the position of its term, or kNotFound.
 int NextReferral(std::string_view text, int from, int& termStart, int& previous) {
@@ -551,7 +595,7 @@ AntecedentReview::AntecedentReview() : verdicts_(g_claims.Count()) {
   for (int pos = 0; pos < g_claims.Count(); ++pos) {
     const std::string_view text = g_claims[pos].text;
     // A claim that refers to claims none of which could be read has no known basis.
-    if (deps.branches[pos].empty() && RefersBack(g_claims[pos])) continue;
+    if (deps.unknown[pos]) continue;
     seen.clear();
     int termStart = 0;
     int previous = -1;
@@ -559,8 +603,12 @@ AntecedentReview::AntecedentReview() : verdicts_(g_claims.Count()) {
          said = NextReferral(text, termStart, termStart, previous)) {
       if (SaidOfReference(text, said, previous)) continue;
       TermSpan term = ReadReferredTerm(text, termStart);
-      if (term.length == 0) continue;
       const std::string_view name = text.substr(term.start, term.nameLength);
+      if (term.length > 0 && IsStepLabel(name, term.length > term.nameLength)) {
+        verdicts_[pos].push_back({said, term, std::string(name), Verdict::Kind::kNotAName, {}});
+        continue;
+      }
+      if (term.length == 0) continue;
       // A name asked again after its first referral has that one as its basis: one defect,
       // one finding, and the report's own mark on the later "所述" is settled as a note.
       // A reference sign is weighed each time: it may be another thing's.
@@ -569,7 +617,8 @@ AntecedentReview::AntecedentReview() : verdicts_(g_claims.Count()) {
         continue;
       }
       int nameLength = 0;
-      const Basis basis = TermBasis(search, deps, pos, said, name, nameLength);
+      const bool wordFollows = IsHanziAt(text, term.start + term.nameLength);
+      const Basis basis = TermBasis(search, deps, pos, said, name, wordFollows, nameLength);
       if (nameLength < term.nameLength) term = {term.start, nameLength, nameLength};
       Verdict verdict{said, term, std::string(text.substr(term.start, term.length)),
                       Verdict::Kind::kBasis, {}};
@@ -602,7 +651,9 @@ void AntecedentReview::Check(int pos, std::vector<Finding>& own,
   const std::vector<Verdict>& verdicts = verdicts_[pos];
   std::vector<bool> spoken(verdicts.size(), false);
   const auto severityOf = [](const Verdict& v) {
-    if (v.kind == Verdict::Kind::kBasis) return Severity::kNote;
+    if (v.kind == Verdict::Kind::kBasis || v.kind == Verdict::Kind::kNotAName) {
+      return Severity::kNote;
+    }
     return v.kind == Verdict::Kind::kSignTwoNames ? Severity::kFix : Severity::kReview;
   };
   for (Finding& finding : own) {
@@ -615,10 +666,13 @@ void AntecedentReview::Check(int pos, std::vector<Finding>& own,
     finding.reviewed = true;
     finding.severity = severityOf(*it);
     finding.branchesWithout = it->without;
+    finding.termUnread = it->kind == Verdict::Kind::kNotAName;
   }
   for (size_t i = 0; i < verdicts.size(); ++i) {
     const Verdict& v = verdicts[i];
-    if (spoken[i] || v.kind == Verdict::Kind::kBasis) continue;
+    if (spoken[i] || v.kind == Verdict::Kind::kBasis || v.kind == Verdict::Kind::kNotAName) {
+      continue;
+    }
     Finding finding;
     finding.code = FindingCode::kAntecedentBasis;
     finding.severity = severityOf(v);

@@ -24,7 +24,9 @@ std::vector<int32_t> ReferencedClaims(std::string_view text);
 // - at a function word ("的", "是", "为", "与", "和", "在", "于", …), at a verb of what the
 //   feature does or how it is placed ("通过", "设置", "连接", "包括", …) unless the verb and one
 //   character after it make a part's name ("连接件"), and at a word of place ("上", "内", "中",
-//   …), each only after two characters, so that a name may open with one of them;
+//   …), each only after two characters, so that a name may open with one of them; at a coverb
+//   or adverb ("沿", "朝", "适", "含", "先", "相", "彼", "受") or a count before a word of place,
+//   a measure or a part ("基座一侧") behind its first character ("应" ends no "反应", "响应", …);
 // and never after a fixed number of characters. A name that is only an ordinal or a count
 // ("第一", "两个") goes on to the next end. `length` is 0 when no term is read.
 struct TermSpan {
@@ -41,11 +43,20 @@ TermSpan ReadReferredTerm(std::string_view text, int pos);
 // another word: a two-character name must not follow a character that binds to it ("骤一" is
 // no basis for "所述骤一"). Where the term itself is not found, a shorter name from its start
 // still gives the basis when what follows it is not the end of one part's name ("所述电机转动"
-// rests on "电机"; "所述梯带绳连接件" does not rest on "梯带绳").
+// rests on "电机"; "所述梯带绳连接件" does not rest on "梯带绳"); one character left over counts
+// only where a word follows the term and no branch holds the term whole ("所述指令促使" rests on
+// "指令"; "所述清洗罐，" never on "清洗").
 //
 // A claim depends on the claims its opening refers to as the report reads them or, where the
 // report read none, on the claims its opening's references name ("按照权利要求1所述的方法",
 // "权利要求2的装置"). A claim referring to itself is not its own basis.
+//
+// What a claim rests on is not known where its reference is mistyped or names no number
+// ("根据权利权利1", "根据前述权利要求"): its terms are not judged (the reference is its one
+// finding), and a term of a claim resting on it has its basis. A step named by its label
+// ("所述步骤(2)", "所述S5步骤") is left to the step numbering; the report's own mark on it is
+// settled as a note. A name asked again in a claim rests on its first referral, unless it bears
+// a reference sign that another name bore before ("水球(17)", then "所述触发管(17)").
 //
 // Findings, each an antecedent-basis finding unless the report's own antecedent mark already
 // marks the same "所述":
