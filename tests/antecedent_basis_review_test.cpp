@@ -35,6 +35,12 @@ TEST(AntecedentBasisReview, TermEndsAtPunctuationFunctionWordsVerbsAndSigns) {
       {"所述故障编号，", "故障编号"},
       {"所述杆，", ""},
       {"所述在内腔升温", ""},
+      // a coverb, a count before a word of place, "反应", "第二条件"
+      {"所述滑块适于滑动", "滑块"},
+      {"所述翅片沿周向", "翅片"},
+      {"所述基座一侧", "基座"},
+      {"所述脱水反应釜中", "脱水反应釜"},
+      {"所述第二条件时，", "第二条件"},
   };
   for (const auto& [text, term] : cases) {
     const std::string gbk = Gbk(text);
@@ -76,6 +82,25 @@ TEST(AntecedentBasisReview, BasisOnEveryBranchToAnyDepth) {
       {{"1.一种设备，包括进料管(12)。",
         "2.根据权利要求1所述的设备，其特征在于，设有阀门，所述的进料口(12)为圆形。"},
        {"【附图标记已另有名称：进料口(12)】"}},
+      // a name with its basis under a sign another name bore; the same thing named longer
+      {{"1.一种支架，包括触发管(15)和水球(17)，所述触发管(15)内设有所述水球(17)，"
+        "所述触发管(17)内部固定。"},
+       {"【附图标记已另有名称：触发管(17)】"}},
+      {{"1.一种机构，包括履带(15)，所述履带(15)为三角形履带，所述三角形履带(15)绕行。"}, {""}},
+      // one character left over, before a word only, and never when some branch holds the term
+      {{"1.一种介质，存储指令，所述指令促使处理器运行。"}, {""}},
+      {{"1.一种系统，包括清洗装置。", "2.根据权利要求1所述的系统，其特征在于，还包括清洗罐。",
+        "3.根据权利要求1或2所述的系统，其特征在于，所述清洗罐为圆柱形。"},
+       {"【缺乏引用基础：清洗罐（权利要求1）】"}},
+      // a parent whose own parents are not known, a mistyped reference, a step by its label
+      {{"1.一种装置，包括壳体。", "2.根据前述权利要求中任一项所述的装置，还包括风扇。",
+        "3.根据权利要求2所述的装置，其特征在于，所述风扇和所述叶轮转动。"},
+       {"【所述】note"}},
+      {{"1.一种钻具，包括钻头。", "2.根据权利权利1所述的钻具，其特征在于，所述导流件固定。"},
+       {"【所述】note"}},
+      {{"1.一种方法，包括：(1)加热；(2)冷却。",
+        "2.根据权利要求1所述的方法，其特征在于，所述步骤(2)在室温进行。"},
+       {"【所述步骤(2)】note"}},
   };
   for (const MarksCase& c : cases) {
     EXPECT_EQ(ReviewOfLast(c.claims), c.marks[0]) << c.claims.back();
