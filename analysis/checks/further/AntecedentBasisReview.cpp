@@ -289,8 +289,11 @@ Dependencies ReadDependencies() {
     for (int parent : record.parentIndices) {
       if (parent != pos) deps.branches[pos].push_back(parent);
     }
-    if (record.parentIndices.empty() && RefersBack(record)) {
-      AddPositions(ReferencedClaims(text.substr(0, opening)), pos, deps.branches[pos]);
+    // An opening that is no reference may still name claims ("一种根据权利要求1～4任一项所述的
+    //复合膜的制备方法"): their text is there to rest on, as a reference inside the text is.
+    if (record.parentIndices.empty()) {
+      AddPositions(ReferencedClaims(text.substr(0, opening)), pos,
+                   RefersBack(record) ? deps.branches[pos] : deps.named[pos]);
     }
     AddPositions(ReferencedClaims(text.substr(opening)), pos, deps.named[pos]);
     deps.unknown[pos] = deps.branches[pos].empty() && RefersBack(record);
