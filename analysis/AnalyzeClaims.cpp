@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <memory>
 
 #include "report/AnnotatedReport.h"
 #include "checks/AntecedentBasis.h"
@@ -10,6 +11,7 @@
 #include "checks/DependencyChecks.h"
 #include "checks/FindingSeverity.h"
 #include "checks/Renumbering.h"
+#include "checks/further/AntecedentBasisReview.h"
 #include "checks/further/FurtherChecks.h"
 #include "text/GbkText.h"
 #include "text/GbkTexts.h"
@@ -42,8 +44,8 @@ void CompleteRecord(int pos, int32_t& currentLeader) {
 
 // Runs every check on the record at `pos` in the fixed order and counts its problems: one for
 // each finding, as each finding is one mark of the report.
-void CheckRecord(int pos, AntecedentChecker& antecedents, const AnalysisOptions& options,
-                 ProblemTotals& totals) {
+void CheckRecord(int pos, AntecedentChecker& antecedents, const AntecedentReview* review,
+                 const AnalysisOptions& options, ProblemTotals& totals) {
   ClaimRecord& record = g_claims[pos];
   record.findings.clear();
   CheckNumbering(pos);
@@ -55,6 +57,7 @@ void CheckRecord(int pos, AntecedentChecker& antecedents, const AnalysisOptions&
   std::vector<Finding> further;
   if (options.review) RunFurtherChecks(record, record.text, further);
   if (!record.multiMulti) antecedents.Check(pos);
+  if (review) review->Check(pos, record.findings, further);
   CheckWording(pos);
   std::move(further.begin(), further.end(), std::back_inserter(record.findings));
   record.problemCount = static_cast<int32_t>(record.findings.size());
@@ -86,8 +89,11 @@ ClaimResult ResultOf(int pos, int set, int& problemNumber) {
   const int next = pos + 1 < g_claims.Count() ? g_claims[pos + 1].firstParagraph
                                               : static_cast<int>(g_paragraphs.size());
   claim.paragraphCount = next - record.firstParagraph;
+  // Rated while the record holds them: a rule may weigh the claim's other findings.
+  for (Finding& finding : record.findings) {
+    if (!finding.reviewed) finding.severity = SeverityOf(record, finding);
+  }
   claim.findings = std::move(record.findings);
-  for (Finding& finding : claim.findings) finding.severity = SeverityOf(record, finding);
   // The report shows the merged bracket, its marks in the order of their codes, before the text
   // and its brackets.
   const auto byRank = [](const Finding& a, const Finding& b) { return Rank(a) < Rank(b); };
@@ -128,8 +134,11 @@ AnalysisResult AnalyzeToResult(std::string text, const AnalysisOptions& options)
   for (int pos = 0; pos < g_claims.Count(); ++pos) CompleteRecord(pos, currentLeader);
   ProblemTotals totals;
   AntecedentChecker antecedents;
+  // The review reads every claim's text before the antecedent brackets go in.
+  std::unique_ptr<AntecedentReview> review;
+  if (options.review) review = std::make_unique<AntecedentReview>();
   for (int pos = 0; pos < g_claims.Count(); ++pos) {
-    CheckRecord(pos, antecedents, options, totals);
+    CheckRecord(pos, antecedents, review.get(), options, totals);
   }
   RenumberClaims();
   result.problemClaims = totals.claims;

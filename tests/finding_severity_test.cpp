@@ -49,8 +49,9 @@ TEST(FindingSeverity, GravityLoweredWhereTheReadingIsUnsure) {
        {"suspected-independent:note", "no-characterising-phrase:note"}},
       {{"1.一种装置，其特征是，包括A。"}, {"no-characterising-phrase:note"}},
       {{one, "2.根据权利要求1所述的装置，包括B。"}, {"no-characterising-phrase:note"}},
-      // A correct reference the report read as independent, and a mistyped one.
-      {{one, "2.按照权利要求1所述的装置，其特征在于，B。"}, {"reference-wording:review"}},
+      // A correct reference the report read as independent (a notice on the reading), and a
+      // mistyped one.
+      {{one, "2.按照权利要求1所述的装置，其特征在于，B。"}, {"reference-wording:note"}},
       {{one, "2.如权力要求1所述的装置，其特征在于，B。"}, {"reference-wording:fix"}},
   };
   // clang-format on

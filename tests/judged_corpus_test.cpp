@@ -148,4 +148,12 @@ TEST(JudgedCorpus, FixesAsJudged) {
       &FixEdits);
 }
 
+// The review's antecedent basis gives the severity judged on each finding of the sample; the
+// false alarms it still gives are on record as known misses.
+TEST(JudgedCorpus, AntecedentBasisAsJudged) {
+  CheckTable("antecedent_basis_judged.tsv", [](const JudgedRow& row, const Judged& finding) {
+    return finding == Judged{row.code, row.term, row.severity};
+  });
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "checks/further/ReferenceWording.h"
 #include "text/GbkText.h"
 #include "text/GbkTexts.h"
 
@@ -98,7 +99,7 @@ bool CitesAClaim(const ClaimRecord& record, const Finding&) {
 // an independent claim that cites another claim, a dependent claim whose parents were not read, a
 // step named by its label ("所述步骤(1)"), or the claim's own subject with its reference sign.
 bool AntecedentIsReading(const ClaimRecord& record, const Finding& finding) {
-  if (CitesAClaim(record, finding)) return true;
+  if (CitesAClaim(record, finding) || HoldsMistypedReference(record.findings)) return true;
   if (!record.isIndependent && record.parentNumbers.empty()) return true;
   if (HasAt(finding.term, 0, gbk::kStep)) return true;
   return !record.subject.empty() && HasAt(finding.term, 0, record.subject);
@@ -115,9 +116,10 @@ Severity CharacterisingGravity(const ClaimRecord& record, const Finding&) {
   return Severity::kReview;
 }
 
-// A mistyped reference is a defect; a correct one the report did not read is worth a look.
+// A mistyped reference is a defect; that a correct one was not read by the report says
+// something of the reading, nothing of the text.
 Severity ReferenceWordingGravity(const ClaimRecord&, const Finding& finding) {
-  return finding.label == gbk::kLabelReferenceUnread ? Severity::kReview : Severity::kFix;
+  return finding.label == gbk::kLabelReferenceUnread ? Severity::kNote : Severity::kFix;
 }
 
 // A preference or an example ("优选", "例如", "特别是") draws an objection as a matter of course; an
@@ -167,6 +169,11 @@ SeverityRule SeverityRuleOf(FindingCode code) {
     case FindingCode::kIndefiniteWording:
       return {kReview, IndefiniteGravity};
     case FindingCode::kUnbalancedBrackets:
+    case FindingCode::kStepNumbering:
+      return {kReview};
+    case FindingCode::kAntecedentBasis:
+      // The review's own search sets it with its verdict; this is the gravity of a term
+      // without basis.
       return {kReview};
   }
   // Not reached: every code has its case above, and the compiler warns of one without.

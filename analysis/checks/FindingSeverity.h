@@ -23,8 +23,8 @@
 //    not read that is there (the claim names something after its reference); a subject unlike
 //    its parent's where the parent's was not read, the claim is of another category (a method or
 //    use of something under a product), or one subject names the other more or less fully; an
-//    antecedent of a claim that was misread (independent but citing a claim, parents not read),
-//    of a step by its label or of the claim's own subject; a missing "其特征在于" on an independent
+//    antecedent of a claim that was misread (independent but citing a claim, parents not read, a
+//    reference mistyped or without its number), of a step by its label or of the claim's own subject; a missing "其特征在于" on an independent
 //    claim that cites another claim.
 //
 // The rule of one finding code. Every code has one (SeverityRuleOf has no default, and this

@@ -116,8 +116,10 @@ std::string_view FirstHanziRun(std::string_view text) {
 // behind the phrase, where `said` is that "所述".
 TextSpan DependentSubject(std::string_view text, int first, int said) {
   const int comma = FindFrom(text, gbk::kComma, first);
-  const int colon = FindFrom(text, gbk::kColon, first);
-  const int end = comma == kNotFound ? colon : colon == kNotFound ? comma : std::min(comma, colon);
+  // Only a "：" before the "，" matters: the search stops there.
+  const int colon =
+      FindFrom(text.substr(0, comma == kNotFound ? text.size() : comma), gbk::kColon, first);
+  const int end = colon == kNotFound ? comma : colon;
   if (said == kNotFound || end <= said) return kNoSpan;
   const int begin = said + Size(gbk::kSaid);
   const std::string_view subject = text.substr(begin, end - begin);
@@ -213,6 +215,20 @@ int FindFirstHanzi(std::string_view text) {
 }  // namespace
 
 ListSign ListSignAt(std::string_view text, int pos) {
+  // Asked at every character of a list and behind it: most characters are passed over with one
+  // lookup of the first characters of the words.
+  static const CharSet kHeads([] {
+    std::string heads;
+    for (const SignWord& sign : kSignWords) {
+      if (sign.word.size() > 1) heads.append(sign.word.substr(0, 2));
+    }
+    return heads;
+  }());
+  if (pos >= Size(text)) return {};
+  if (CharLength(text[pos]) == 1 ? text[pos] != '-' && text[pos] != '~'
+                                 : !kHeads.HasAt(text, pos)) {
+    return {};
+  }
   for (const SignWord& sign : kSignWords) {
     if (HasAt(text, pos, sign.word)) return {sign.join, Size(sign.word), sign.classic};
   }

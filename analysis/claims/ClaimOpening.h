@@ -70,14 +70,6 @@ struct ClaimOpening {
   // and what follows them. Without one: empty at 0, and kOther.
   NumberList list;
   ListEnd listEnd = ListEnd::kOther;
-  // With kPhrase only, the report's own reading of the numbers, which differs from `list`: the
-  // items up to the first "任", "所" or "中", each followed by ";" — digits as written, or a
-  // range spelled out with its high bound once more as written ("1～3" gives "1;2;3;3;"); a
-  // doubled "、" or "或" is skipped as an empty item ("1、、2" gives "1;;2;"). "" when it cannot
-  // read them: a joining word it does not know ("和", "或者", "—", "权利要求" again), a joining
-  // word at either end, a range that does not rise from 1 or more to at most 9999, anything else
-  // before the "任", "所" or "中", or no "所述" anywhere behind the phrase.
-  std::string parentList;
   // The subject as the report reads it, a leading "的" and then "一种" dropped; start kNotFound
   // when it is not read. With kPhrase, between the first "所述" behind the phrase and the first
   // "，" or "：" behind it, not read when these stand in the wrong order or the span holds a line
@@ -94,6 +86,14 @@ struct ClaimOpening {
   // any other two-byte character; length 0 when such a stop comes before the first Chinese
   // character.
   TextSpan firstRun;
+  // With kPhrase only, the report's own reading of the numbers, which differs from `list`: the
+  // items up to the first "任", "所" or "中", each followed by ";" — digits as written, or a
+  // range spelled out with its high bound once more as written ("1～3" gives "1;2;3;3;"); a
+  // doubled "、" or "或" is skipped as an empty item ("1、、2" gives "1;;2;"). "" when it cannot
+  // read them: a joining word it does not know ("和", "或者", "—", "权利要求" again), a joining
+  // word at either end, a range that does not rise from 1 or more to at most 9999, anything else
+  // before the "任", "所" or "中", or no "所述" anywhere behind the phrase.
+  std::string parentList;
 };
 
 // Reads the opening of the claim `text`.

@@ -14,7 +14,7 @@ struct Explanation {
 };
 
 // Per finding code, in the order of FindingCode.
-constexpr std::array<Explanation, 22> kExplanations = {{
+constexpr std::array<Explanation, 24> kExplanations = {{
     // 编号与前一条权利要求不连续
     {"\xB1\xE0\xBA\xC5\xD3\xEB\xC7\xB0\xD2\xBB\xCC\xF5\xC8\xA8\xC0\xFB\xD2\xAA\xC7\xF3\xB2\xBB\xC1"
      "\xAC\xD0\xF8"},
@@ -81,8 +81,29 @@ constexpr std::array<Explanation, 22> kExplanations = {{
      "\xB7\xBC\xB0\xC6\xE4\xB7\xBD\xB7\xA8"},
     // 括号不成对
     {"\xC0\xA8\xBA\xC5\xB2\xBB\xB3\xC9\xB6\xD4"},
+    // 缺乏引用基础; “TERM”缺乏引用基础
+    {"\xC8\xB1\xB7\xA6\xD2\xFD\xD3\xC3\xBB\xF9\xB4\xA1", "\xA1\xB0",
+     "\xA1\xB1\xC8\xB1\xB7\xA6\xD2\xFD\xD3\xC3\xBB\xF9\xB4\xA1"},
+    // 步骤编号跳号、重复或所引用的步骤未定义; 步骤编号跳号、重复或所引用的步骤未定义：“WORD”
+    {"\xB2\xBD\xD6\xE8\xB1\xE0\xBA\xC5\xCC\xF8\xBA\xC5\xA1\xA2\xD6\xD8\xB8\xB4\xBB\xF2\xCB\xF9\xD2\xFD\xD3\xC3\xB5\xC4\xB2\xBD\xD6\xE8\xCE\xB4\xB6\xA8\xD2\xE5",
+     "\xB2\xBD\xD6\xE8\xB1\xE0\xBA\xC5\xCC\xF8\xBA\xC5\xA1\xA2\xD6\xD8\xB8\xB4\xBB\xF2\xCB\xF9\xD2\xFD\xD3\xC3\xB5\xC4\xB2\xBD\xD6\xE8\xCE\xB4\xB6\xA8\xD2\xE5\xA3\xBA\xA1\xB0",
+     "\xA1\xB1"},
 }};
-static_assert(kExplanations.size() == static_cast<size_t>(FindingCode::kUnbalancedBrackets) + 1);
+static_assert(kExplanations.size() == static_cast<size_t>(FindingCode::kStepNumbering) + 1);
+
+constexpr std::string_view kQuoteOpen = "\xA1\xB0";  // “
+// ”在前文或所依据的权利要求中有引用基础
+constexpr std::string_view kHasBasis =
+    "\xA1\xB1\xD4\xDA\xC7\xB0\xCE\xC4\xBB\xF2\xCB\xF9\xD2\xC0\xBE\xDD\xB5\xC4\xC8\xA8\xC0\xFB"
+    "\xD2\xAA\xC7\xF3\xD6\xD0\xD3\xD0\xD2\xFD\xD3\xC3\xBB\xF9\xB4\xA1";
+// ”的附图标记已用于另一名称
+constexpr std::string_view kSignNamedOtherwise =
+    "\xA1\xB1\xB5\xC4\xB8\xBD\xCD\xBC\xB1\xEA\xBC\xC7\xD2\xD1\xD3\xC3\xD3\xDA\xC1\xED\xD2\xBB"
+    "\xC3\xFB\xB3\xC6";
+constexpr std::string_view kInClaims = "\xA1\xB1\xD4\xDA\xC8\xA8\xC0\xFB\xD2\xAA\xC7\xF3";  // ”在权利要求
+constexpr std::string_view kLacksBasis =
+    "\xD6\xD0\xC8\xB1\xB7\xA6\xD2\xFD\xD3\xC3\xBB\xF9\xB4\xA1";  // 中缺乏引用基础
+constexpr std::string_view kListComma = "\xA1\xA2";                    // 、
 
 constexpr std::string_view kSets = "\xCC\xD7";                                  // 套
 constexpr std::string_view kClaims = "\xCC\xF5\xC8\xA8\xC0\xFB\xD2\xAA\xC7\xF3";  // 条权利要求
@@ -96,7 +117,36 @@ constexpr std::string_view kFixed = "\xD2\xD1\xD0\xDE\xD5\xFD ";  // "已修正 
 
 }  // namespace
 
+namespace {
+
+// What the review's antecedent search says beyond the explanation of the code: that the term
+// has its basis after all, that its reference sign names another thing, or on which branches it
+// lacks its basis; "" when it says nothing more.
+std::string ReviewedAntecedent(const Finding& finding) {
+  if (finding.termUnread) return {};
+  std::string said(kQuoteOpen);
+  said.append(finding.term);
+  if (finding.code == FindingCode::kAntecedent && finding.severity == Severity::kNote) {
+    return said.append(kHasBasis);
+  }
+  if (finding.severity == Severity::kFix) {
+    return said.append(kSignNamedOtherwise);
+  }
+  if (finding.branchesWithout.empty()) return {};
+  said.append(kInClaims);
+  for (size_t i = 0; i < finding.branchesWithout.size(); ++i) {
+    if (i > 0) said.append(kListComma);
+    said.append(std::to_string(finding.branchesWithout[i]));
+  }
+  return said.append(kLacksBasis);
+}
+
+}  // namespace
+
 std::string FindingExplanation(const Finding& finding) {
+  if (finding.reviewed && !finding.term.empty()) {
+    if (std::string said = ReviewedAntecedent(finding); !said.empty()) return said;
+  }
   const Explanation& explanation = kExplanations[static_cast<size_t>(finding.code)];
   const std::string_view word =
       finding.code == FindingCode::kDoubledPunctuation ? finding.pair : finding.term;

@@ -5,7 +5,7 @@
 #include "text/GbkTexts.h"
 
 std::string_view FindingCodeName(FindingCode code) {
-  static constexpr std::array<std::string_view, 22> kNames = {
+  static constexpr std::array<std::string_view, 24> kNames = {
       "numbering-gap",       "suspected-independent",     "reference-format",
       "parent-too-large",    "parent-not-found",          "parent-other-set",
       "multi-multi",         "no-subject",                "subject-mismatch",
@@ -13,9 +13,9 @@ std::string_view FindingCodeName(FindingCode code) {
       "full-stop-not-at-end", "several-full-stops",       "doubled-punctuation",
       "reference-wording",   "reference-unnumbered",      "reference-not-alternative",
       "indefinite-wording",  "repeated-word",             "two-categories",
-      "unbalanced-brackets",
+      "unbalanced-brackets", "antecedent-basis",          "step-numbering",
   };
-  static_assert(kNames.size() == static_cast<size_t>(FindingCode::kUnbalancedBrackets) + 1);
+  static_assert(kNames.size() == static_cast<size_t>(FindingCode::kStepNumbering) + 1);
   return kNames[static_cast<size_t>(code)];
 }
 
@@ -31,6 +31,21 @@ std::string_view SeverityName(Severity severity) {
   return {};
 }
 
+namespace {
+
+// "（权利要求1、3）": the branches a finding names.
+void AppendBranches(std::string& text, const std::vector<int32_t>& branches) {
+  if (branches.empty()) return;
+  text.append(gbk::kBranchesOpen);
+  for (size_t i = 0; i < branches.size(); ++i) {
+    if (i > 0) text.append(gbk::kEnumComma);
+    text.append(std::to_string(branches[i]));
+  }
+  text.append(gbk::kBranchesClose);
+}
+
+}  // namespace
+
 void AppendMarkInside(std::string& text, const Finding& finding) {
   if (!finding.InText()) {
     const size_t bracket = gbk::kMarkOpen.size();
@@ -39,6 +54,7 @@ void AppendMarkInside(std::string& text, const Finding& finding) {
   }
   if (finding.code != FindingCode::kAntecedent) {
     text.append(finding.label).append(finding.term);
+    AppendBranches(text, finding.branchesWithout);
     return;
   }
   text.append(gbk::kSaid);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "result/Fix.h"
 #include "text/TextSpan.h"
@@ -33,6 +34,8 @@ enum class FindingCode : uint8_t {
   kRepeatedWord,
   kTwoCategories,
   kUnbalancedBrackets,
+  kAntecedentBasis,
+  kStepNumbering,
 };
 
 // The stable name of a code in every output: "numbering-gap", "antecedent", …
@@ -65,6 +68,14 @@ struct Finding {
   int32_t textLength = 0;
   std::string term;       // antecedent: the term after "所述"; further checks: the word found
   std::string_view pair;  // doubled-punctuation: the pair, e.g. "；；", as lasting as `label`
+  // Antecedent findings the review's own search speaks for (antecedent, antecedent-basis):
+  // whether it settled the severity, and the claims, by number, on whose branches the term has
+  // no basis while other branches give it one (empty otherwise).
+  bool reviewed = false;
+  // Antecedent findings the review settled: what follows the "所述" is a step's label, not a
+  // feature's name, and the step numbering judges it.
+  bool termUnread = false;
+  std::vector<int32_t> branchesWithout;
 
   // Filled when the report is written: the inside of the bracket that shows the finding, from
   // the start of the report, in code points or, when the caller asked for none, in bytes.

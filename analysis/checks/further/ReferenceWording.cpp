@@ -119,3 +119,11 @@ void CheckReferenceWording(const ClaimRecord& record, std::string_view text,
   FindTypos(text, findings);
   CheckUnreadOpening(text, record.opening, findings);
 }
+
+bool HoldsMistypedReference(const std::vector<Finding>& findings) {
+  return std::any_of(findings.begin(), findings.end(), [](const Finding& finding) {
+    return (finding.code == FindingCode::kReferenceWording &&
+            finding.label != gbk::kLabelReferenceUnread) ||
+           finding.code == FindingCode::kReferenceUnnumbered;
+  });
+}

@@ -19,3 +19,8 @@
 // read already has its reference-format finding, and gets no second one here.
 void CheckReferenceWording(const ClaimRecord& record, std::string_view text,
                            std::vector<Finding>& findings);
+
+// True when `findings` hold a reference written wrong ("根据权利权利1", "如权利要1",
+// "如前述任一项权利要求"): a reference-wording slip, or reference-unnumbered.
+// The claims such a claim depends on are then not known.
+bool HoldsMistypedReference(const std::vector<Finding>& findings);

@@ -1,0 +1,691 @@
+#include "checks/further/AntecedentBasisReview.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "checks/further/ReferenceWording.h"
+#include "checks/further/WordFinding.h"
+#include "claims/ClaimRecord.h"
+#include "claims/SubjectRecognition.h"
+#include "text/GbkText.h"
+#include "text/GbkTexts.h"
+
+namespace {
+
+constexpr int kMinNameChars = 2;
+// Shorter names tried from a term's start, longest first, when the term itself has no basis.
+constexpr int kShorterNamesTried = 12;
+// A remainder of at most this many characters that ends in a part's word makes one name.
+constexpr int kPartNameTailChars = 3;
+
+const CharSet& BreakChars() {
+  static const CharSet set(gbk::kTermBreakChars);
+  return set;
+}
+const CharSet& LocativeChars() {
+  static const CharSet set(gbk::kLocativeChars);
+  return set;
+}
+const CharSet& OrdinalChars() {
+  static const CharSet set(gbk::kOrdinalChars);
+  return set;
+}
+const CharSet& MeasureChars() {
+  static const CharSet set(gbk::kMeasureChars);
+  return set;
+}
+const CharSet& PartSuffixChars() {
+  static const CharSet set(gbk::kPartSuffixChars);
+  return set;
+}
+// Characters after which a name stands as a word of its own: function words, counts, words of
+// place, and the last characters of the verbs that introduce a feature ("包括", "设有", "具有").
+const CharSet& LeftBoundaryChars() {
+  static const CharSet set(std::string(gbk::kTermBreakChars)
+                               .append(gbk::kOrdinalChars)
+                               .append(gbk::kMeasureChars)
+                               .append(gbk::kLocativeChars)
+                               .append(gbk::kLeftBoundaryChars));
+  return set;
+}
+
+int VerbAt(std::string_view text, int pos) {
+  static const CharSet kHeads = [] {
+    std::string heads;
+    for (std::string_view verb : gbk::kTermBreakVerbs) heads.append(verb.substr(0, 2));
+    return CharSet(heads);
+  }();
+  if (!kHeads.HasAt(text, pos)) return 0;
+  for (std::string_view verb : gbk::kTermBreakVerbs) {
+    if (WordAt(text, pos, verb)) return Size(verb);
+  }
+  return 0;
+}
+
+bool IsNameByte(char c) { return IsAsciiLetter(c) || IsAsciiDigit(c); }
+
+// True when the character at `pos` (a boundary) cannot go on a name: the end of the text, a
+// one-byte character other than a letter or digit, punctuation, or a function word.
+bool EndsNameAt(std::string_view text, int pos) {
+  if (pos >= Size(text)) return true;
+  if (CharLength(text[pos]) == 1) return !IsNameByte(text[pos]);
+  return !IsHanziAt(text, pos) || BreakChars().HasAt(text, pos) ||
+         LocativeChars().HasAt(text, pos);
+}
+
+// True when a verb of `verbLength` bytes at `pos` ends the name before it, rather than
+// opening, with one part's word after it, the end of that name ("连接件", "固定座").
+bool VerbEndsName(std::string_view text, int pos, int verbLength) {
+  const int next = pos + verbLength;
+  if (!PartSuffixChars().HasAt(text, next)) return true;
+  return !EndsNameAt(text, next + 2) && VerbAt(text, next + 2) == 0;
+}
+
+bool BreaksNameAt(std::string_view text, int pos) {
+  if (BreakChars().HasAt(text, pos) || LocativeChars().HasAt(text, pos)) return true;
+  const int verb = VerbAt(text, pos);
+  return verb > 0 && VerbEndsName(text, pos, verb);
+}
+
+// True when the `length` bytes at `pos` are only an ordinal or a count ("第一", "两个", "3个"):
+// numbers, then perhaps a measure word.
+bool IsOnlyCount(std::string_view text, int pos, int length) {
+  for (int i = pos; i < pos + length; i += CharLength(text[i])) {
+    const bool number = CharLength(text[i]) == 1 ? IsAsciiDigit(text[i])
+                                                 : OrdinalChars().HasAt(text, i);
+    if (number) continue;
+    // One measure word, the last character: "第二条件" is a name, not a count.
+    const bool last = i + CharLength(text[i]) >= pos + length;
+    if (i == pos || !last || !MeasureChars().HasAt(text, i)) return false;
+  }
+  return true;
+}
+
+// True when the function word at `pos` is the second character of a word with the one before
+// it: "应" in "反应", "响应", "供应", "对应", "相应", "适应", "效应", "感应".
+bool EndsWordWithPrevious(std::string_view text, int pos) {
+  static const CharSet kBeforeShould(gbk::kBeforeShouldChars);
+  return HasAt(text, pos, gbk::kShould) && kBeforeShould.HasAt(text, pos - 2);
+}
+
+// True when, behind a term's first character, a new phrase opens at `pos`: a coverb or adverb
+// ("滑块适于", "翅片沿", "熔体先") or a count before a word of place, a measure or a part
+// ("基座一侧", "壳体两端").
+bool PhraseOpensAt(std::string_view text, int pos) {
+  static const CharSet kCoverbs(gbk::kTermCoverbChars);
+  if (kCoverbs.HasAt(text, pos)) return true;
+  if (!OrdinalChars().HasAt(text, pos)) return false;
+  const int next = pos + 2;
+  return LocativeChars().HasAt(text, next) || MeasureChars().HasAt(text, next) ||
+         PartSuffixChars().HasAt(text, next);
+}
+
+// The length of a reference sign "(12)", "(A-1)" at `pos`, or 0.
+int SignLength(std::string_view text, int pos) {
+  if (pos >= Size(text) || text[pos] != '(') return 0;
+  int i = pos + 1;
+  while (i < Size(text) && (IsNameByte(text[i]) || text[i] == '-' || text[i] == '_' ||
+                            text[i] == '.' || text[i] == '\'')) {
+    ++i;
+  }
+  if (i == pos + 1 || i >= Size(text) || text[i] != ')') return 0;
+  return i + 1 - pos;
+}
+
+// The claim numbers of the list that starts at `pos` (right behind "权利要求"), joined by any
+// joining word of a claim's opening, appended to `numbers`; `budget` bounds the numbers that
+// ranges spell out.
+void ReadNumbers(std::string_view text, int pos, std::vector<int32_t>& numbers, int& budget) {
+  bool range = false;
+  while (pos < Size(text) && IsAsciiDigit(text[pos])) {
+    const int end = DigitRunEnd(text, pos);
+    if (end - pos > 4) return;
+    const int32_t n = std::stoi(std::string(text.substr(pos, end - pos)));
+    const int32_t from = range && !numbers.empty() ? numbers.back() + 1 : n;
+    if (n - from + 1 > budget) {
+      numbers.push_back(n);
+    } else {
+      for (int32_t k = from; k <= n; ++k) numbers.push_back(k);
+      budget -= std::max(0, n - from + 1);
+    }
+    const ListSign sign = ListSignAt(text, end);
+    if (sign.join == Join::kNone) return;
+    range = sign.join == Join::kRange;
+    pos = end + sign.length;
+    if (HasAt(text, pos, gbk::kClaimWord)) pos += Size(gbk::kClaimWord);
+  }
+}
+
+// Where a claim's opening ends: its first comma, colon or "其特征在于".
+int OpeningEnd(std::string_view text) {
+  int end = Size(text);
+  for (std::string_view stop : {gbk::kComma, gbk::kColon, gbk::kCharacterisedBy}) {
+    const int at = FindFrom(text, stop);
+    if (at != kNotFound) end = std::min(end, at);
+  }
+  return end;
+}
+
+// True when the claim's opening is a reference ("根据权利要求1", "按照权利要求1", "权利要求2的",
+// "根据前述权利要求"): "权利要求" within the first four characters, not after "一种".
+bool OpensWithReference(const ClaimRecord& record) {
+  constexpr int kOpeningBytes = 8;
+  const std::string_view text = record.text;
+  const int first = record.opening.first;
+  if (first == kNotFound || HasAt(text, first, gbk::kOneKind)) return false;
+  const int claimWord = FindFrom(text, gbk::kClaimWord, first);
+  return claimWord != kNotFound && claimWord <= first + kOpeningBytes;
+}
+
+// True when the claim is dependent as the report reads it, or its opening is a reference.
+bool RefersBack(const ClaimRecord& record) {
+  return !record.isIndependent || OpensWithReference(record);
+}
+
+// True when the "所述" at `said` belongs to a reference ("权利要求1所述", "任一项所述").
+bool SaidOfReference(std::string_view text, int said, int previous) {
+  if (said > 0 && IsAsciiDigit(text[said - 1])) return true;
+  static const CharSet kReferenceEnds(gbk::kReferenceEndChars);
+  if (previous >= 0 && kReferenceEnds.HasAt(text, previous)) return true;
+  return said >= 4 && (HasAt(text, said - 4, gbk::kOneOf) || HasAt(text, said - 4, gbk::kAnyOne));
+}
+
+uint32_t KeyOf(std::string_view bytes) {
+  uint32_t key = 0;
+  std::memcpy(&key, bytes.data(), std::min<size_t>(sizeof key, bytes.size()));
+  return key;
+}
+
+}  // namespace
+
+std::vector<int32_t> ReferencedClaims(std::string_view text) {
+  std::vector<int32_t> numbers;
+  int budget = Size(text);
+  for (int at = FindFrom(text, gbk::kClaimWord); at != kNotFound;
+       at = FindFrom(text, gbk::kClaimWord, at + Size(gbk::kClaimWord))) {
+    ReadNumbers(text, at + Size(gbk::kClaimWord), numbers, budget);
+  }
+  std::vector<int32_t> unique;
+  std::unordered_set<int32_t> seen;
+  for (int32_t n : numbers) {
+    if (seen.insert(n).second) unique.push_back(n);
+  }
+  return unique;
+}
+
+TermSpan ReadReferredTerm(std::string_view text, int pos) {
+  TermSpan term;
+  term.start = pos;
+  int i = pos;
+  int chars = 0;
+  bool hanzi = false;
+  while (i < Size(text)) {
+    const int sign = SignLength(text, i);
+    if (sign > 0) {
+      term.nameLength = i - pos;
+      term.length = term.nameLength + sign;
+      break;
+    }
+    if (chars == 0 && (BreaksNameAt(text, i) || VerbAt(text, i) > 0)) return term;
+    if (CharLength(text[i]) == 1 ? !IsNameByte(text[i]) : !IsHanziAt(text, i)) break;
+    if (chars > 0 && (BreaksNameAt(text, i) || PhraseOpensAt(text, i)) &&
+        !IsOnlyCount(text, pos, i - pos) && !EndsWordWithPrevious(text, i)) {
+      break;
+    }
+    hanzi = hanzi || CharLength(text[i]) == 2;
+    i += CharLength(text[i]);
+    ++chars;
+  }
+  if (term.length == 0) term.nameLength = term.length = i - pos;
+  const int nameChars = chars;
+  if (!hanzi || nameChars < kMinNameChars || IsOnlyCount(text, pos, term.nameLength)) {
+    term.nameLength = term.length = 0;
+  }
+  return term;
+}
+
+struct AntecedentReview::Verdict {
+  // kNotAName: what follows the referring word is no name but a step's label, which the step
+  // numbering judges.
+  enum class Kind : uint8_t { kBasis, kNoBasis, kSignTwoNames, kNotAName };
+  int32_t said = 0;  // where "所述" or "该" stands
+  TermSpan term;
+  std::string bytes;  // the term's, as the claim's text will soon hold brackets
+  Kind kind = Kind::kBasis;
+  std::vector<int32_t> without;  // branches without basis, by number, when others have it
+};
+
+namespace {
+
+// The claims each claim rests on: its branches (the claims it depends on) and the claims that
+// references inside its text name, by position, without itself.
+struct Dependencies {
+  std::vector<std::vector<int>> branches;
+  std::vector<std::vector<int>> named;
+  // Per claim: it refers back, but to no claim that could be read ("根据前述权利要求中的任一项"),
+  // so that what it rests on is not known.
+  std::vector<bool> unknown;
+};
+
+void AddPositions(const std::vector<int32_t>& numbers, int self, std::vector<int>& positions) {
+  for (int32_t n : numbers) {
+    const int at = FindClaimIndex(n);
+    if (at >= 0 && at != self) positions.push_back(at);
+  }
+}
+
+Dependencies ReadDependencies() {
+  Dependencies deps;
+  deps.branches.resize(g_claims.Count());
+  deps.named.resize(g_claims.Count());
+  deps.unknown.resize(g_claims.Count());
+  for (int pos = 0; pos < g_claims.Count(); ++pos) {
+    const ClaimRecord& record = g_claims[pos];
+    const std::string_view text = record.text;
+    const int opening = OpeningEnd(text);
+    for (int parent : record.parentIndices) {
+      if (parent != pos) deps.branches[pos].push_back(parent);
+    }
+    // An opening that is no reference may still name claims ("一种根据权利要求1～4任一项所述的
+    //复合膜的制备方法"): their text is there to rest on, as a reference inside the text is.
+    if (record.parentIndices.empty()) {
+      AddPositions(ReferencedClaims(text.substr(0, opening)), pos,
+                   RefersBack(record) ? deps.branches[pos] : deps.named[pos]);
+    }
+    AddPositions(ReferencedClaims(text.substr(opening)), pos, deps.named[pos]);
+    deps.unknown[pos] = deps.branches[pos].empty() && RefersBack(record);
+  }
+  return deps;
+}
+
+// Searches names in the claims' texts, following the dependencies. A claim's text is walked
+// while that is cheap; once it has been asked about more than a few times its length, its
+// characters are indexed by the two characters they open. Past a budget of steps every question
+// is answered from which first characters the texts hold.
+class BasisSearch {
+ public:
+  explicit BasisSearch(const Dependencies& deps)
+      : deps_(deps), reached_(g_claims.Count(), 0), texts_(g_claims.Count()) {
+    int64_t bytes = 0;
+    for (const ClaimRecord& record : g_claims) bytes += Size(record.text);
+    budget_ = 16 * bytes + (1 << 20);
+  }
+
+  // True when `name` stands whole in the claim's text before `limit`.
+  bool Before(int pos, std::string_view name, int limit) {
+    if (OverBudget()) return HeldAnywhere(name);
+    return Holds(pos, name, limit);
+  }
+
+  // True when `name` stands whole in claim `from` or in a claim it rests on, to any depth,
+  // nearest claims first; also when the walk meets a claim whose parents are not known, which
+  // may rest on any claim.
+  bool Reaches(int from, std::string_view name) {
+    if (OverBudget()) return HeldAnywhere(name);
+    if (++epoch_ == 0) {
+      std::fill(reached_.begin(), reached_.end(), 0);
+      epoch_ = 1;
+    }
+    pending_.assign(1, from);
+    reached_[from] = epoch_;
+    for (size_t next = 0; next < pending_.size(); ++next) {
+      const int pos = pending_[next];
+      budget_ -= kClaimVisitCost;
+      if (deps_.unknown[pos] || Holds(pos, name, Size(g_claims[pos].text))) return true;
+      if (OverBudget()) return HeldAnywhere(name);
+      for (const auto* list : {&deps_.branches[pos], &deps_.named[pos]}) {
+        budget_ -= static_cast<int64_t>(list->size());
+        for (int claim : *list) {
+          if (reached_[claim] == epoch_) continue;
+          reached_[claim] = epoch_;
+          pending_.push_back(claim);
+        }
+      }
+    }
+    return false;
+  }
+
+  // True when `needle` (four bytes or more) stands in the claim's text before `limit`; a name
+  // that ends in a number only where it does not follow a character that binds to it.
+  bool Holds(int pos, std::string_view needle, int limit) {
+    if (Size(needle) < kKeyBytes) return false;
+    const std::string_view text = g_claims[pos].text;
+    const bool label = EndsInNumber(needle);
+    const auto matches = [&](int at, int previous) {
+      return HasAt(text, at, needle) && (!label || StandsAlone(text, previous));
+    };
+    ClaimText& claim = texts_[pos];
+    if (claim.index.empty() && claim.walked > kWalksBeforeIndex * Size(text) + kFreeWalkBytes) {
+      claim.index = IndexOf(text);
+    }
+    if (claim.index.empty()) {
+      int previous = -1;
+      for (int at = 0; at + Size(needle) <= limit; at += CharLength(text[at])) {
+        if (text[at] == needle[0] && matches(at, previous)) {
+          Spend(claim, at);
+          return true;
+        }
+        previous = at;
+      }
+      Spend(claim, limit);
+      return false;
+    }
+    const uint32_t key = KeyOf(needle);
+    auto it = std::lower_bound(claim.index.begin(), claim.index.end(), key,
+                               [](const Entry& e, uint32_t k) { return e.key < k; });
+    for (; it != claim.index.end() && it->key == key && it->pos < limit; ++it) {
+      --budget_;
+      if (matches(it->pos, it->previous)) return true;
+    }
+    return false;
+  }
+
+ private:
+  static constexpr int kKeyBytes = 4;
+  // What visiting one more claim of a walk costs, counted as bytes walked.
+  static constexpr int64_t kClaimVisitCost = 64;
+  static constexpr int64_t kWalksBeforeIndex = 4;
+  static constexpr int64_t kFreeWalkBytes = 4096;
+
+  struct Entry {
+    uint32_t key;
+    int32_t pos;
+    int32_t previous;  // where the character before it begins, -1 at the start
+  };
+  struct ClaimText {
+    int64_t walked = 0;
+    std::vector<Entry> index;  // by key, then position
+  };
+
+  void Spend(ClaimText& claim, int bytes) {
+    claim.walked += bytes;
+    budget_ -= bytes;
+  }
+
+  static std::vector<Entry> IndexOf(std::string_view text) {
+    std::vector<Entry> index;
+    int previous = -1;
+    for (int pos = 0; pos + kKeyBytes <= Size(text); pos += CharLength(text[pos])) {
+      index.push_back({KeyOf(text.substr(pos, kKeyBytes)), pos, previous});
+      previous = pos;
+    }
+    std::sort(index.begin(), index.end(), [](const Entry& a, const Entry& b) {
+      return a.key != b.key ? a.key < b.key : a.pos < b.pos;
+    });
+    return index;
+  }
+
+  // A name that ends in a number or an ordinal ("步骤一", "S1") labels one thing: its tail
+  // ("骤一") labels nothing.
+  static bool EndsInNumber(std::string_view name) {
+    // The name holds Chinese characters and ASCII only, so a last byte below 0x80 is ASCII.
+    if (static_cast<unsigned char>(name.back()) < 0x80) return IsAsciiDigit(name.back());
+    return OrdinalChars().HasAt(name, Size(name) - 2);
+  }
+
+  static bool StandsAlone(std::string_view text, int previous) {
+    return previous < 0 || !IsHanziAt(text, previous) || LeftBoundaryChars().HasAt(text, previous);
+  }
+
+  bool OverBudget() const { return budget_ < 0; }
+
+  bool HeldAnywhere(std::string_view name) {
+    if (Size(name) < kKeyBytes) return true;
+    if (firstKeys_.empty()) {
+      for (const ClaimRecord& record : g_claims) {
+        const std::string_view text = record.text;
+        for (int pos = 0; pos + kKeyBytes <= Size(text); pos += CharLength(text[pos])) {
+          firstKeys_.insert(KeyOf(text.substr(pos, kKeyBytes)));
+        }
+      }
+      firstKeys_.insert(0);  // never empty once built
+    }
+    return firstKeys_.count(KeyOf(name)) > 0;
+  }
+
+  const Dependencies& deps_;
+  std::vector<uint32_t> reached_;
+  std::vector<int> pending_;
+  uint32_t epoch_ = 0;
+  int64_t budget_ = 0;
+  std::vector<ClaimText> texts_;
+  std::unordered_set<uint32_t> firstKeys_;
+};
+
+// Where `name` has a basis for the claim at `pos` whose reference stands at `said`: nothing
+// when it has one, else the branches (by position) that lack it, all of them when none has it.
+struct Basis {
+  bool found = false;
+  std::vector<int> lacking;
+};
+
+Basis BasisOf(BasisSearch& search, const Dependencies& deps, int pos, int said,
+              std::string_view name) {
+  Basis basis;
+  basis.found = search.Before(pos, name, said);
+  for (int named : deps.named[pos]) {
+    if (basis.found) return basis;
+    basis.found = search.Reaches(named, name);
+  }
+  if (basis.found) return basis;
+  for (int branch : deps.branches[pos]) {
+    if (!search.Reaches(branch, name)) basis.lacking.push_back(branch);
+  }
+  basis.found = !deps.branches[pos].empty() && basis.lacking.empty();
+  return basis;
+}
+
+// True when the characters of `name` from `cut` on are a verb and one part's word after it
+// ("连接件", "固定座"): they close one name with what stands before them.
+bool ClosesPartName(std::string_view name, int cut) {
+  const int verb = VerbAt(name, cut);
+  return verb > 0 && cut + verb + 2 == Size(name) && PartSuffixChars().HasAt(name, cut + verb);
+}
+
+// The basis of the term or, failing it, of the longest shorter name from its start that has a
+// basis (or, where the term has none on any branch, a basis on some branch) and that the rest of
+// the term does not make one name with: the rest is two characters or more and not a verb with a
+// part's word ("梯带绳" + "连接件", "进料" + "口" are one name each), or, where `wordFollows` (the
+// term ended at a function word, not at punctuation) and no branch holds the term, one
+// character, which may open the verb that word ends ("指令" + "促使"). `nameLength` becomes the length of the name judged.
+Basis TermBasis(BasisSearch& search, const Dependencies& deps, int pos, int said,
+                std::string_view name, bool wordFollows, int& nameLength) {
+  nameLength = Size(name);
+  Basis basis = BasisOf(search, deps, pos, said, name);
+  if (basis.found) return basis;
+  const bool nowhere = basis.lacking.size() == deps.branches[pos].size();
+  std::vector<int> cuts;  // the character boundaries that leave two characters or more before
+  for (int i = 0, chars = 0; i < Size(name); i += CharLength(name[i]), ++chars) {
+    if (chars >= kMinNameChars) cuts.push_back(i);
+  }
+  const bool oneCharRest = !cuts.empty() && Size(name) - cuts.back() == 2;
+  // A term that some branch holds whole is a name of its own ("清洗罐").
+  if (!cuts.empty() && !(nowhere && wordFollows && oneCharRest && IsHanziAt(name, cuts.back()))) {
+    cuts.pop_back();
+  }
+  int tried = 0;
+  for (auto it = cuts.rbegin(); it != cuts.rend() && tried < kShorterNamesTried; ++it, ++tried) {
+    const int cut = *it;
+    if (IsOnlyCount(name, 0, cut) || VerbAt(name, 0) == cut) continue;
+    Basis shorter = BasisOf(search, deps, pos, said, name.substr(0, cut));
+    const bool somewhere = shorter.lacking.size() < deps.branches[pos].size();
+    if (!shorter.found && !(nowhere && somewhere)) continue;
+    if (ClosesPartName(name, cut)) return basis;
+    nameLength = cut;
+    return shorter;
+  }
+  return basis;
+}
+
+// True when the reference sign of the term stands in the claim's earlier text or on every
+// branch without it, after another name.
+bool SignNamedOtherwise(BasisSearch& search, int pos, int said,
+                        std::string_view sign, const std::vector<int>& lacking) {
+  if (search.Holds(pos, sign, said)) return true;
+  return !lacking.empty() && std::all_of(lacking.begin(), lacking.end(), [&](int branch) {
+    return search.Reaches(branch, sign);
+  });
+}
+
+// True when `sign` stands in `text` before `limit` after a name, each time one that ends otherwise
+// than `name` does: another thing ("水球(17)" before "所述触发管(17)"), not the same one named
+// longer or shorter ("履带(15)" before "所述三角形履带(15)").
+bool SignBorneByAnotherName(std::string_view text, int limit, std::string_view name,
+                            std::string_view sign) {
+  constexpr int kHeadNounBytes = 4;
+  if (Size(name) < kHeadNounBytes) return false;
+  const std::string_view headNoun = name.substr(name.size() - kHeadNounBytes);
+  bool borne = false;
+  for (int at = FindFrom(text, sign); at != kNotFound && at < limit;
+       at = FindFrom(text, sign, at + Size(sign))) {
+    // A label after punctuation ("：(1)将…") is borne by no name.
+    if (at < kHeadNounBytes || !IsHanziAt(text, at - 2)) continue;
+    if (text.substr(at - kHeadNounBytes, kHeadNounBytes) == headNoun) return false;
+    borne = true;
+  }
+  return borne;
+}
+
+// True when `name` names a step by its label: "步骤" with letters, digits or numerals before or
+// after it ("步骤S5", "S5步骤", "步骤一"), or with a reference sign (`withSign`: "步骤(1)").
+bool IsStepLabel(std::string_view name, bool withSign) {
+  std::string_view label = name;
+  if (HasAt(label, 0, gbk::kStep)) {
+    label.remove_prefix(gbk::kStep.size());
+  } else if (label.size() >= gbk::kStep.size() &&
+             label.substr(label.size() - gbk::kStep.size()) == gbk::kStep) {
+    label.remove_suffix(gbk::kStep.size());
+  } else {
+    return false;
+  }
+  if (label.empty()) return withSign;
+  for (int i = 0; i < Size(label); i += CharLength(label[i])) {
+    const bool labelChar =
+        CharLength(label[i]) == 1 ? IsNameByte(label[i]) : OrdinalChars().HasAt(label, i);
+    if (!labelChar) return false;
+  }
+  return true;
+}
+
+// The next word at or after `from` that refers back ("所述", "所述的", "该"), its position and
+// the position of its term, or kNotFound.
+int NextReferral(std::string_view text, int from, int& termStart, int& previous) {
+  previous = -1;
+  for (int pos = from; pos < Size(text); pos += CharLength(text[pos])) {
+    if (WordAt(text, pos, gbk::kSaid)) {
+      termStart = pos + Size(gbk::kSaid);
+      if (WordAt(text, termStart, gbk::kOf)) termStart += Size(gbk::kOf);
+      return pos;
+    }
+    if (WordAt(text, pos, gbk::kThat) && !(previous >= 0 && WordAt(text, previous, gbk::kShould))) {
+      termStart = pos + Size(gbk::kThat);
+      return pos;
+    }
+    previous = pos;
+  }
+  return kNotFound;
+}
+
+}  // namespace
+
+AntecedentReview::AntecedentReview() : verdicts_(g_claims.Count()) {
+  const Dependencies deps = ReadDependencies();
+  BasisSearch search(deps);
+  std::unordered_set<std::string_view> seen;  // the names asked before in the claim
+  for (int pos = 0; pos < g_claims.Count(); ++pos) {
+    const std::string_view text = g_claims[pos].text;
+    // A claim that refers to claims none of which could be read has no known basis.
+    if (deps.unknown[pos]) continue;
+    seen.clear();
+    int termStart = 0;
+    int previous = -1;
+    for (int said = NextReferral(text, 0, termStart, previous); said != kNotFound;
+         said = NextReferral(text, termStart, termStart, previous)) {
+      if (SaidOfReference(text, said, previous)) continue;
+      TermSpan term = ReadReferredTerm(text, termStart);
+      const std::string_view name = text.substr(term.start, term.nameLength);
+      if (term.length > 0 && IsStepLabel(name, term.length > term.nameLength)) {
+        verdicts_[pos].push_back({said, term, std::string(name), Verdict::Kind::kNotAName, {}});
+        continue;
+      }
+      if (term.length == 0) continue;
+      // A name asked again after its first referral has that one as its basis: one defect,
+      // one finding, and the report's own mark on the later "所述" is settled as a note.
+      // A reference sign is weighed each time: it may be another thing's.
+      if (!seen.insert(name).second && term.length == term.nameLength) {
+        verdicts_[pos].push_back({said, term, std::string(name), Verdict::Kind::kBasis, {}});
+        continue;
+      }
+      int nameLength = 0;
+      const bool wordFollows = IsHanziAt(text, term.start + term.nameLength);
+      const Basis basis = TermBasis(search, deps, pos, said, name, wordFollows, nameLength);
+      if (nameLength < term.nameLength) term = {term.start, nameLength, nameLength};
+      Verdict verdict{said, term, std::string(text.substr(term.start, term.length)),
+                      Verdict::Kind::kBasis, {}};
+      const std::string_view sign =
+          text.substr(term.start + term.nameLength, term.length - term.nameLength);
+      // A name with its basis may still bear a sign that another name bore before it.
+      if (basis.found && !sign.empty() && SignBorneByAnotherName(text, said, name, sign)) {
+        verdict.kind = Verdict::Kind::kSignTwoNames;
+      }
+      if (!basis.found) {
+        verdict.kind = Verdict::Kind::kNoBasis;
+        if (!sign.empty() && SignNamedOtherwise(search, pos, said, sign, basis.lacking)) {
+          verdict.kind = Verdict::Kind::kSignTwoNames;
+        } else if (basis.lacking.size() < deps.branches[pos].size()) {
+          for (int branch : basis.lacking) verdict.without.push_back(g_claims[branch].number);
+        }
+      }
+      verdicts_[pos].push_back(std::move(verdict));
+    }
+  }
+}
+
+AntecedentReview::~AntecedentReview() = default;
+
+void AntecedentReview::Check(int pos, std::vector<Finding>& own,
+                             std::vector<Finding>& further) const {
+  // Where the claim's reference is mistyped, the claims it rests on are not known: the typo is
+  // the one finding, and the report's own marks keep their rule.
+  if (HoldsMistypedReference(further)) return;
+  const std::vector<Verdict>& verdicts = verdicts_[pos];
+  std::vector<bool> spoken(verdicts.size(), false);
+  const auto severityOf = [](const Verdict& v) {
+    if (v.kind == Verdict::Kind::kBasis || v.kind == Verdict::Kind::kNotAName) {
+      return Severity::kNote;
+    }
+    return v.kind == Verdict::Kind::kSignTwoNames ? Severity::kFix : Severity::kReview;
+  };
+  for (Finding& finding : own) {
+    if (finding.code != FindingCode::kAntecedent) continue;
+    const auto it = std::lower_bound(
+        verdicts.begin(), verdicts.end(), finding.textStart,
+        [](const Verdict& v, int32_t said) { return v.said < said; });
+    if (it == verdicts.end() || it->said != finding.textStart) continue;
+    spoken[it - verdicts.begin()] = true;
+    finding.reviewed = true;
+    finding.severity = severityOf(*it);
+    finding.branchesWithout = it->without;
+    finding.termUnread = it->kind == Verdict::Kind::kNotAName;
+  }
+  for (size_t i = 0; i < verdicts.size(); ++i) {
+    const Verdict& v = verdicts[i];
+    if (spoken[i] || v.kind == Verdict::Kind::kBasis || v.kind == Verdict::Kind::kNotAName) {
+      continue;
+    }
+    Finding finding;
+    finding.code = FindingCode::kAntecedentBasis;
+    finding.severity = severityOf(v);
+    finding.label = v.kind == Verdict::Kind::kSignTwoNames ? gbk::kLabelSignTwoNames
+                                                           : gbk::kLabelNoBasis;
+    finding.textStart = v.term.start;
+    finding.textLength = v.term.length;
+    finding.term = v.bytes;
+    finding.reviewed = true;
+    finding.branchesWithout = v.without;
+    further.push_back(std::move(finding));
+  }
+}
