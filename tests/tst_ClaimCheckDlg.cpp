@@ -532,8 +532,8 @@ class TestClaimCheckDlg : public QObject {
   void savesReviewedCopies_data() {
     QTest::addColumn<bool>("review");
     QTest::addColumn<int>("comments");
-    QTest::newRow("the report's checks") << false << 3;
-    QTest::newRow("more checks") << true << 5;
+    QTest::newRow("the report's checks") << false << 2;
+    QTest::newRow("more checks") << true << 4;
   }
   void savesReviewedCopies() {
     QFETCH(bool, review);
