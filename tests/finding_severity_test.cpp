@@ -49,6 +49,13 @@ TEST(FindingSeverity, GravityLoweredWhereTheReadingIsUnsure) {
        {"suspected-independent:note", "no-characterising-phrase:note"}},
       {{"1.一种装置，其特征是，包括A。"}, {"no-characterising-phrase:note"}},
       {{one, "2.根据权利要求1所述的装置，包括B。"}, {"no-characterising-phrase:note"}},
+      // No full stop: a defect, unless a formula or a table was to follow.
+      {{"1.一种装置，其特征在于，包括A"}, {"no-full-stop:fix"}},
+      {{"1.一种化合物，其特征在于，具有如下结构式："}, {"no-full-stop:review"}},
+      {{"1.一种化合物，其特征在于，如式(I)"}, {"no-full-stop:review"}},
+      {{"1.一种化合物，其特征在于，选自通式(1-3)"}, {"no-full-stop:review"}},
+      {{"1.一种装置，其特征在于，包括吸盘(6)"}, {"no-full-stop:fix"}},
+      {{"1.一种装置，其特征在于，包括壳体(高强度钢材料)"}, {"no-full-stop:fix"}},
       // A correct reference the report read as independent (a notice on the reading), and a
       // mistyped one.
       {{one, "2.按照权利要求1所述的装置，其特征在于，B。"}, {"reference-wording:note"}},

@@ -1,5 +1,6 @@
 #include "checks/FindingSeverity.h"
 
+#include <algorithm>
 #include <string>
 
 #include "checks/further/ReferenceWording.h"
@@ -105,6 +106,28 @@ bool AntecedentIsReading(const ClaimRecord& record, const Finding& finding) {
   return !record.subject.empty() && HasAt(finding.term, 0, record.subject);
 }
 
+// A claim without "。" is a defect, unless it ends where a formula or a table was to follow
+// ("…具有如下结构式：", "…如式(I)"): the published claim goes on with what plain text cannot
+// hold, and only a look at the document tells.
+Severity NoFullStopGravity(const ClaimRecord& record, const Finding&) {
+  std::string_view text = record.text;
+  while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.remove_suffix(1);
+  if (text.ends_with(gbk::kColon) || text.ends_with(':')) return Severity::kReview;
+  const size_t open = text.rfind('(');
+  if (!text.ends_with(')') || open == std::string_view::npos) return Severity::kFix;
+  // A formula's label is a Roman numeral ("(I)", "(IV)") or stands after "式" ("通式(1-3)"); a
+  // number in brackets after anything else is a part's reference sign ("吸盘(6)").
+  const std::string_view label = text.substr(open + 1, text.size() - open - 2);
+  constexpr size_t kLongestLabel = 6;
+  if (label.empty() || label.size() > kLongestLabel) return Severity::kFix;
+  const bool roman = label.find_first_not_of("IVX") == std::string_view::npos;
+  const bool afterFormula = text.substr(0, open).ends_with(gbk::kFormula) &&
+                            std::all_of(label.begin(), label.end(), [](char c) {
+                              return IsAsciiLetter(c) || IsAsciiDigit(c) || c == '-';
+                            });
+  return roman || afterFormula ? Severity::kReview : Severity::kFix;
+}
+
 // A missing "其特征在于" is a matter of wording on a dependent claim and where "其特征是" or
 // "其特征为" stands. On an independent claim it is worth a look: the one-part form ("一种装置，
 // 包括：…") is accepted where the two-part form does not suit.
@@ -140,10 +163,11 @@ SeverityRule SeverityRuleOf(FindingCode code) {
     case FindingCode::kParentTooLarge:
     case FindingCode::kParentNotFound:
     case FindingCode::kMultiMulti:
-    case FindingCode::kNoFullStop:
     case FindingCode::kSeveralFullStops:
     case FindingCode::kDoubledPunctuation:
       return {kFix};
+    case FindingCode::kNoFullStop:
+      return {kFix, NoFullStopGravity};
     case FindingCode::kReferenceFormat:
       return {kFix, nullptr, ReferenceIsCorrectForm};
     case FindingCode::kNoSubject:

@@ -8,14 +8,16 @@
 //
 // 1. Gravity: how grave the defect is when the claim says what the engine read from it.
 //    - fix: a numbering gap, a parent too large or not found, multiple dependency on a multiple
-//      dependent claim, no full stop or several, doubled punctuation, a reference that cannot be
+//      dependent claim, no full stop (but where the claim ends in "：" or a formula's label
+//      "(I)", where a formula or a table was to follow) or several, doubled punctuation, a
+//      reference that cannot be
 //      read as claim numbers; of the further checks a mistyped reference, a reference without
 //      numbers or not in the alternative, a repeated word and two categories in the subject;
-//    - review: a subject not read, a subject unlike its parent's, a "所述" without antecedent, a
+//    - review: a claim without "。" that ends in "：" or a formula's label, a subject not read, a subject unlike its parent's, a "所述" without antecedent, a
 //      full stop not at the end, a missing "其特征在于" on an independent claim that does not say
-//      "其特征是" or "其特征为"; of the further checks a correct reference the report did not
-//      read, indefinite wording and unbalanced brackets;
-//    - note: a missing "其特征在于" elsewhere, a parent in another claim set, a suspected
+//      "其特征是" or "其特征为"; of the further checks an open bound ("约", "左右"), unbalanced
+//      brackets, step numbering and antecedent basis;
+//    - note: a correct reference the report did not read, a missing "其特征在于" elsewhere, a parent in another claim set, a suspected
 //      independent claim.
 // 2. Sureness: whether the finding may come from the engine's own reading of the claim rather
 //    than from its words. Such a finding is a note, whatever its gravity: a reference that cannot

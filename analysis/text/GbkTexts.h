@@ -27,6 +27,7 @@ inline constexpr std::string_view kEnumComma = "\xA1\xA2";                      
 inline constexpr std::string_view kWaveDash = "\xA1\xAB";                           // ～
 inline constexpr std::string_view kFullStop = "\xA1\xA3";                           // 。
 inline constexpr std::string_view kComma = "\xA3\xAC";                              // ，
+inline constexpr std::string_view kFormula = "\xCA\xBD";  // 式
 inline constexpr std::string_view kColon = "\xA3\xBA";                              // ：
 inline constexpr std::string_view kSemicolon = "\xA3\xBB";                          // ；
 inline constexpr std::string_view kOr = "\xBB\xF2";                                 // 或
