@@ -18,8 +18,6 @@ namespace {
 constexpr int kMinNameChars = 2;
 // Shorter names tried from a term's start, longest first, when the term itself has no basis.
 constexpr int kShorterNamesTried = 12;
-// A remainder of at most this many characters that ends in a part's word makes one name.
-constexpr int kPartNameTailChars = 3;
 
 const CharSet& BreakChars() {
   static const CharSet set(gbk::kTermBreakChars);
