@@ -58,8 +58,23 @@ int PhraseTwiceLength(std::string_view text, int pos, int first) {
   return second > 0 ? next + second - pos : 0;
 }
 
+// The length of the phrase's first characters, two or more, cut off at `pos` and then written
+// again whole or as a slip ("其特其特性在于", "其特征其特征在于"), or 0.
+int CutCopyLength(std::string_view text, int pos) {
+  for (int cut = 4; cut < Size(gbk::kCharacterisedBy); cut += 2) {
+    if (HasAt(text, pos, gbk::kCharacterisedBy.substr(0, cut)) &&
+        PhraseOrSlipLength(text, pos + cut) > 0) {
+      return cut;
+    }
+  }
+  return 0;
+}
+
 // The characterising phrase written twice or mistyped, or "的的", at `pos`, or nothing.
 WordFound PhraseAt(std::string_view text, int pos) {
+  if (const int cut = CutCopyLength(text, pos)) {
+    return {cut + PhraseOrSlipLength(text, pos + cut), gbk::kLabelRepeated};
+  }
   if (const int first = PhraseOrSlipLength(text, pos)) {
     if (const int twice = PhraseTwiceLength(text, pos, first)) {
       return {twice, gbk::kLabelRepeated};
@@ -108,11 +123,12 @@ int DoubledChars(std::string_view text, int pos) {
 }
 
 // The one right form of what was found: the word once, the characterising phrase whole and
-// once, whatever stood between its two copies. A
+// once, whatever stood between its two copies or however its first copy was cut. A
 // phrase with "的" written twice ("激活剂的筛选激活剂的筛选") is more often a heading and the text
 // under it, their separator lost, than a slip: "" for it.
 std::string Corrected(const WordFound& found, std::string_view word) {
-  if (found.label != gbk::kLabelRepeated || PhraseOrSlipLength(word, 0) > 0) {
+  if (found.label != gbk::kLabelRepeated || PhraseOrSlipLength(word, 0) > 0 ||
+      CutCopyLength(word, 0) > 0) {
     return std::string(gbk::kCharacterisedBy);
   }
   const std::string_view once = word.substr(0, word.size() / 2);

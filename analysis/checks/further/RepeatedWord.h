@@ -13,6 +13,7 @@
 // chemical name, whose syllables repeat ("3-(2,3-环氧丙氧丙基)三甲氧基硅烷": Chinese characters
 // right behind a locant's "-" or a substituent's "("), or lies within a reference-wording
 // finding already in `findings`; "其特征在于" written twice, with or without one punctuation mark
-// between ("【用词重复：其特征在于：其特征在于】"); "的的" not before "确"; "其特征在" not followed
+// between ("【用词重复：其特征在于：其特征在于】") or its first copy cut short
+// ("【用词重复：其特其特性在于】"), one slip corrected to the phrase once; "的的" not before "确"; "其特征在" not followed
 // by "于" ("【疑似漏字：其特征在】"); and "其特性在于" ("【疑似笔误：其特性在于】").
 void CheckRepeatedWord(std::string_view text, std::vector<Finding>& findings);
