@@ -14,16 +14,38 @@ TEST(IndefiniteWording, WordsNumbersAndLookAlikes) {
       {"1.压力为约1.4bar，温度大约30℃，厚度约为5mm。",
        "【用语不确定：约】【用语不确定：大约】"},
       {"1.加热至30℃左右，保持2小时左右的时间。", "【用语不确定：左右】"},
+      {"1.牵引速度为1m/min左右。", "【用语不确定：左右】"},
+      {"1.密度为5kg/m^3左右，粒径10μm左右。", "【用语不确定：左右】"},
       {"1.必要时加入A或类似物。", "【用语不确定：必要时】【用语不确定：或类似物】"},
       // Look-alikes: other words made of the same characters.
       {"1.原料的配比如下：A，比例如下：B。", ""},
       {"1.求得最优解，再最优化，并优选出参数。", ""},
       {"1.预约1次，节约2元，约束A。", ""},
       {"1.位于底座(1)的左右两侧，第2层左右两端。", ""},
+      {"1.位于底座(1)的左右，连接件ABCDEFGHIJ左右。", ""},
       {"1.所述A等于B。", ""},
   };
   for (const auto& [claim, marks] : cases) {
     EXPECT_EQ(FurtherMarks(CheckIndefiniteWording, claim), marks) << claim;
+  }
+}
+
+// A preference or an example draws an objection as a matter of course; an open bound is a
+// matter of degree.
+TEST(IndefiniteWording, SeverityByKindOfWord) {
+  const std::pair<std::string, Severity> cases[] = {
+      {"优选", Severity::kFix},   {"较优", Severity::kFix},     {"更优", Severity::kFix},
+      {"最优", Severity::kFix},   {"较佳", Severity::kFix},     {"最好", Severity::kFix},
+      {"例如", Severity::kFix},   {"比如", Severity::kFix},     {"诸如", Severity::kFix},
+      {"特别是", Severity::kFix}, {"尤其", Severity::kFix},     {"必要时", Severity::kReview},
+      {"大约", Severity::kReview}, {"或类似物", Severity::kReview},
+      {"约5", Severity::kReview}, {"5℃左右", Severity::kReview},
+  };
+  for (const auto& [words, severity] : cases) {
+    std::vector<Finding> findings;
+    CheckIndefiniteWording(Gbk("所述A为" + words + "。"), findings);
+    ASSERT_EQ(findings.size(), 1u) << words;
+    EXPECT_EQ(findings[0].severity, severity) << words;
   }
 }
 

@@ -189,7 +189,8 @@ inline constexpr std::string_view kAboutBefore =
 inline constexpr std::string_view kLeftRight = "\xD7\xF3\xD3\xD2";               // 左右
 inline constexpr std::string_view kLeftRightAfter =
     "\xB5\xC4\xCA\xB1\xBA\xF3\xC4\xDA\xBC\xB4\xD6\xAE";                     // 的时后内即之
-inline constexpr std::string_view kUnitSigns = "\xA1\xE6\xA1\xE3\xA1\xEB";  // ℃°‰
+inline constexpr std::string_view kUnitSigns =
+    "\xA1\xE6\xA1\xE3\xA1\xEB\xA6\xCC\xA6\xB8\xA1\xA4";  // ℃°‰μΩ·
 inline constexpr std::string_view kLabelIndefinite =
     "\xD3\xC3\xD3\xEF\xB2\xBB\xC8\xB7\xB6\xA8\xA3\xBA";        // 用语不确定：
 inline constexpr std::string_view kOfOf = "\xB5\xC4\xB5\xC4";  // 的的
@@ -221,7 +222,8 @@ struct GuardedWord {
   std::string_view word;
   std::string_view notBefore;  // two-byte characters
 };
-inline constexpr GuardedWord kIndefiniteWords[] = {
+// Those that state a preference or give an example: a narrower scope within the claimed one.
+inline constexpr GuardedWord kPreferenceWords[] = {
     {"\xD3\xC5\xD1\xA1", "\xB3\xF6"},          // 优选, but not 优选出
     {"\xBD\xCF\xD3\xC5", ""},                  // 较优
     {"\xB8\xFC\xD3\xC5", ""},                  // 更优
@@ -233,6 +235,9 @@ inline constexpr GuardedWord kIndefiniteWords[] = {
     {"\xB1\xC8\xC8\xE7", "\xCF\xC2"},          // 比如, but not 配比如下
     {"\xD6\xEE\xC8\xE7", ""},                  // 诸如
     {"\xD7\xEE\xBA\xC3", ""},                  // 最好
+};
+// Those that leave a bound or a condition open.
+inline constexpr GuardedWord kIndefiniteWords[] = {
     {"\xB1\xD8\xD2\xAA\xCA\xB1", ""},          // 必要时
     {"\xBB\xF2\xC0\xE0\xCB\xC6\xCE\xEF", ""},  // 或类似物
     {"\xB4\xF3\xD4\xBC", ""},                  // 大约

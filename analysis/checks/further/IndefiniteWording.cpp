@@ -15,16 +15,22 @@ bool IsOneOf(std::string_view chars, std::string_view text, int pos) {
   return false;
 }
 
-// The length of the indefinite word at `pos` (a character of the heads), or 0.
-int WordLength(std::string_view text, int pos, int previous) {
-  for (const gbk::GuardedWord& guarded : gbk::kIndefiniteWords) {
+// The length of the guarded word of `words` at `pos`, or 0.
+template <size_t N>
+int GuardedLength(const gbk::GuardedWord (&words)[N], std::string_view text, int pos) {
+  for (const gbk::GuardedWord& guarded : words) {
     if (!WordAt(text, pos, guarded.word)) continue;
     const int end = pos + Size(guarded.word);
     return IsOneOf(guarded.notBefore, text, end) ? 0 : end - pos;
   }
+  return 0;
+}
+
+// The length of "约" at `pos` when it stands before a number ("约1.4bar", "约为70℃"), or 0.
+int AboutLength(std::string_view text, int pos, int previous) {
   static const CharSet kAboutBefore(gbk::kAboutBefore);
   int next = pos + Size(gbk::kAbout);
-  if (WordAt(text, next, gbk::kAboutIs)) next += Size(gbk::kAboutIs);  // "约为70℃"
+  if (WordAt(text, next, gbk::kAboutIs)) next += Size(gbk::kAboutIs);
   if (WordAt(text, pos, gbk::kAbout) && next < Size(text) && IsAsciiDigit(text[next]) &&
       !kAboutBefore.HasAt(text, previous)) {
     return Size(gbk::kAbout);
@@ -32,23 +38,29 @@ int WordLength(std::string_view text, int pos, int previous) {
   return 0;
 }
 
-// True when a number and at most three characters of its unit ("℃", "%", "mm", "分钟") end
-// right before `pos`; two-byte units are Chinese characters and "℃", "°", "‰". Walked back over: a
-// byte of 0x80 or more before a character boundary is the second byte of a two-byte character, and
-// a digit is never part of another character; an ASCII letter right behind such a byte might be its
-// second byte, and then no number is taken.
+// True when a number and its unit end right before `pos`: at most three two-byte characters of
+// unit (Chinese characters, "℃", "°", "‰", "μ", "Ω", "·") and at most eight ASCII ones (letters,
+// "%", "/", ".", "^"), so that compound units count ("30℃", "2小时", "1m/min", "5kg/m^3"). Walked
+// back over: a byte of 0x80 or more before a character boundary is the second byte of a two-byte
+// character, and a digit is never part of another character; an ASCII letter right behind such a
+// byte might be its second byte, and then no number is taken.
 bool NumberBefore(std::string_view text, int pos) {
-  constexpr int kMaxUnitChars = 3;
-  for (int units = 0; units <= kMaxUnitChars && pos > 0; ++units) {
+  constexpr int kMaxWideUnitChars = 3;
+  constexpr int kMaxAsciiUnitChars = 8;
+  static const CharSet kUnitSigns(gbk::kUnitSigns);
+  int wide = 0;
+  int ascii = 0;
+  while (pos > 0 && wide <= kMaxWideUnitChars && ascii <= kMaxAsciiUnitChars) {
     const char c = text[pos - 1];
     if (IsAsciiDigit(c)) return true;
     if (CharLength(c) == 2) {
-      static const CharSet kUnitSigns(gbk::kUnitSigns);
       if (!IsHanziAt(text, pos - 2) && !kUnitSigns.HasAt(text, pos - 2)) return false;
       pos -= 2;
-    } else if (c == '%' || c == '/' || c == '.' ||
+      ++wide;
+    } else if (c == '%' || c == '/' || c == '.' || c == '^' ||
                (IsAsciiLetter(c) && (pos < 2 || CharLength(text[pos - 2]) == 1))) {
       --pos;
+      ++ascii;
     } else {
       return false;
     }
@@ -67,12 +79,16 @@ bool EndsWord(std::string_view text, int end) {
 void CheckIndefiniteWording(std::string_view text, std::vector<Finding>& findings) {
   static const CharSet kHeads(gbk::kIndefiniteHeads);
   FindWords(text, kHeads, FindingCode::kIndefiniteWording, Severity::kReview, findings,
-            [&](int pos, int previous) {
-              int length = WordLength(text, pos, previous);
+            [&](int pos, int previous) -> WordFound {
+              if (const int length = GuardedLength(gbk::kPreferenceWords, text, pos)) {
+                return {length, gbk::kLabelIndefinite, Severity::kFix};
+              }
+              int length = GuardedLength(gbk::kIndefiniteWords, text, pos);
+              if (length == 0) length = AboutLength(text, pos, previous);
               if (length == 0 && WordAt(text, pos, gbk::kLeftRight) && NumberBefore(text, pos) &&
                   EndsWord(text, pos + Size(gbk::kLeftRight))) {
                 length = Size(gbk::kLeftRight);
               }
-              return WordFound{length, gbk::kLabelIndefinite};
+              return {length, gbk::kLabelIndefinite};
             });
 }

@@ -1,6 +1,7 @@
 // What the further checks share: a finding about words of the text, and the walk that finds them.
 #pragma once
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -22,16 +23,23 @@ inline bool WordAt(std::string_view text, int pos, std::string_view word) {
          (word.size() < 2 || text[at + 1] == word[1]) && text.compare(at, word.size(), word) == 0;
 }
 
-// What a word check found at one place: the word's length in bytes (0 for none) and its label.
+// What a word check found at one place: the word's length in bytes (0 for none), its label and,
+// when it is not the walk's own, its severity.
 struct WordFound {
-  int length = 0;
+  WordFound(int length = 0, std::string_view label = {},
+            std::optional<Severity> severity = std::nullopt)
+      : length(length), label(label), severity(severity) {}
+
+  int length;
   std::string_view label;
+  std::optional<Severity> severity;
 };
 
 // Walks the characters of `text` and calls `wordAt(pos, previous)` at each two-byte character
 // that `heads` has (a CharSet, or anything else with Has(lead, trail)), where `previous` is the
 // position of the character before (-1 at the start and right behind a word). Each word found
-// becomes a finding (AddWordFinding); the walk goes on behind it.
+// becomes a finding (AddWordFinding) of `severity` unless it brings its own; the walk goes on
+// behind it.
 template <typename Heads, typename WordAt>
 void FindWords(std::string_view text, const Heads& heads, FindingCode code, Severity severity,
                std::vector<Finding>& findings, WordAt wordAt) {
@@ -50,7 +58,8 @@ void FindWords(std::string_view text, const Heads& heads, FindingCode code, Seve
     }
     const WordFound found = wordAt(pos, previous);
     if (found.length > 0) {
-      AddWordFinding(findings, code, severity, found.label, text, pos, found.length);
+      AddWordFinding(findings, code, found.severity.value_or(severity), found.label, text, pos,
+                     found.length);
       previous = -1;
       pos += found.length;
     } else {
