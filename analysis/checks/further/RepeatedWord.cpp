@@ -34,8 +34,26 @@ bool WithinReferenceSlip(const std::vector<Finding>& findings, int pos) {
   });
 }
 
-// The mistyped characterising phrase or "的的" at `pos`, or nothing.
+// True when the run of Chinese characters that opens at `runStart` is part of a chemical name:
+// it follows a locant's "-" ("2,3-环氧丙氧丙基") or the "(" of a substituent ("(甲基甲基)"). A
+// digit right before is as often the end of a range of claim numbers ("1-3所述所述"), and does not
+// count. Neither sign is ever the second byte of a two-byte character.
+bool OpensInChemicalName(std::string_view text, int runStart) {
+  return runStart > 0 && (text[runStart - 1] == '-' || text[runStart - 1] == '(');
+}
+
+// The length of "其特征在于" written again behind itself, with at most one punctuation mark
+// between ("其特征在于：其特征在于"), or 0.
+int PhraseTwiceLength(std::string_view text, int pos) {
+  if (!WordAt(text, pos, gbk::kCharacterisedBy)) return 0;
+  int next = pos + Size(gbk::kCharacterisedBy);
+  if (next < Size(text) && !IsHanziAt(text, next)) next += CharLength(text[next]);
+  return WordAt(text, next, gbk::kCharacterisedBy) ? next + Size(gbk::kCharacterisedBy) - pos : 0;
+}
+
+// The characterising phrase written twice or mistyped, or "的的", at `pos`, or nothing.
 WordFound PhraseAt(std::string_view text, int pos) {
+  if (const int twice = PhraseTwiceLength(text, pos)) return {twice, gbk::kLabelRepeated};
   if (WordAt(text, pos, gbk::kCharacterisedByTypo)) {
     return {Size(gbk::kCharacterisedByTypo), gbk::kLabelTypo};
   }
@@ -85,9 +103,11 @@ void CheckRepeatedWord(std::string_view text, std::vector<Finding>& findings) {
   static const uint16_t kPhraseHeads[] = {CharBytes(gbk::kItsHead.data()),
                                           CharBytes(gbk::kOf.data())};
   const int size = Size(text);
+  int runStart = 0;  // where the run of Chinese characters at `pos` opens
   for (int pos = 0; pos < size;) {
     if (pos + 1 == size || !IsHanziBytes(text[pos], text[pos + 1])) {
       pos += CharLength(text[pos]);
+      runStart = pos;
       continue;
     }
     const uint16_t code = CharBytes(text.data() + pos);
@@ -96,7 +116,7 @@ void CheckRepeatedWord(std::string_view text, std::vector<Finding>& findings) {
     if (found.length == 0) {
       const int chars = DoubledChars(text, pos);
       if (chars > 0 && !IsLegitimateDoubling(text, pos, chars) &&
-          !WithinReferenceSlip(findings, pos)) {
+          !OpensInChemicalName(text, runStart) && !WithinReferenceSlip(findings, pos)) {
         found = {4 * chars, gbk::kLabelRepeated};
       }
     }
