@@ -252,6 +252,20 @@ inline constexpr std::string_view kUnreadReferenceOpenings[] = {
     "\xB0\xB4",          // 按
 };
 
+inline constexpr std::string_view kFullWidthZero = "\xA3\xB0";  // ０
+inline constexpr std::string_view kFullWidthNine = "\xA3\xB9";  // ９
+
+// The words that open a reference to a claim by its number ("根据权利要求1").
+inline constexpr std::string_view kReferenceVerbs[] = {
+    "\xB8\xF9\xBE\xDD",  // 根据
+    "\xB0\xB4\xD5\xD5",  // 按照
+    "\xD2\xC0\xBE\xDD",  // 依据
+    "\xD2\xC0\xD5\xD5",  // 依照
+    "\xD7\xF1\xD5\xD5",  // 遵照
+    "\xC8\xE7",          // 如
+    "\xB0\xB4",          // 按
+};
+
 // What may stand between "前述" (or "上述", "以上") and "权利要求".
 inline constexpr std::string_view kUnnumberedFillers[] = {
     "\xC8\xCE\xD2\xE2\xD2\xBB\xCF\xEE",  // 任意一项

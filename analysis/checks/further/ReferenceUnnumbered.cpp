@@ -11,6 +11,15 @@ bool OpensUnnumbered(std::string_view text, int pos) {
          HasAt(text, pos, gbk::kAboveAll);
 }
 
+// Where the reference verb that ends right before `claimWord` begins, or kNotFound.
+int VerbStart(std::string_view text, int claimWord) {
+  for (std::string_view verb : gbk::kReferenceVerbs) {
+    const int start = claimWord - Size(verb);
+    if (start >= 0 && HasAt(text, start, verb)) return start;
+  }
+  return kNotFound;
+}
+
 // Where the unnumbered reference ending in the "权利要求" at `claimWord` begins, or kNotFound.
 // Every character of such a reference is a two-byte one, so counting back from a character
 // boundary over their bytes lands on character boundaries.
@@ -25,7 +34,16 @@ int UnnumberedStart(std::string_view text, int claimWord) {
       return start;
     }
   }
-  return kNotFound;
+  return VerbStart(text, claimWord);
+}
+
+// True when a claim number, in ASCII or full-width digits, stands at `pos`.
+bool NumberAt(std::string_view text, int pos) {
+  if (pos >= Size(text)) return false;
+  if (IsAsciiDigit(text[pos])) return true;
+  const std::string_view digit = Substring(text, pos, 2);
+  return digit.size() == 2 && digit[0] == gbk::kFullWidthZero[0] &&
+         digit[1] >= gbk::kFullWidthZero[1] && digit[1] <= gbk::kFullWidthNine[1];
 }
 
 }  // namespace
@@ -34,7 +52,7 @@ void CheckReferenceUnnumbered(std::string_view text, std::vector<Finding>& findi
   for (int pos = FindFrom(text, gbk::kClaimWord); pos != kNotFound;) {
     const int end = pos + Size(gbk::kClaimWord);
     const int start = UnnumberedStart(text, pos);
-    if (start != kNotFound && !(end < Size(text) && IsAsciiDigit(text[end]))) {
+    if (start != kNotFound && !NumberAt(text, end) && !WithinReferenceSlip(findings, pos)) {
       AddWordFinding(findings, FindingCode::kReferenceUnnumbered, Severity::kFix,
                      gbk::kLabelReferenceUnnumbered, text, start, end - start);
     }

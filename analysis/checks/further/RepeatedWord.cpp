@@ -27,13 +27,6 @@ uint16_t CharBytes(const char* at) {
   return bytes;
 }
 
-bool WithinReferenceSlip(const std::vector<Finding>& findings, int pos) {
-  return std::any_of(findings.begin(), findings.end(), [&](const Finding& f) {
-    return f.code == FindingCode::kReferenceWording && f.InText() && f.textStart <= pos &&
-           pos < f.textStart + f.textLength;
-  });
-}
-
 // True when the run of Chinese characters that opens at `runStart` is part of a chemical name:
 // it follows a locant's "-" ("2,3-环氧丙氧丙基") or the "(" of a substituent ("(甲基甲基)"). A
 // digit right before is as often the end of a range of claim numbers ("1-3所述所述"), and does not

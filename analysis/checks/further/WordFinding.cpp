@@ -19,3 +19,10 @@ void AddWordFinding(std::vector<Finding>& findings, FindingCode code, Severity s
   finding.term = std::string(word);
   findings.push_back(std::move(finding));
 }
+
+bool WithinReferenceSlip(const std::vector<Finding>& findings, int pos) {
+  return std::any_of(findings.begin(), findings.end(), [&](const Finding& f) {
+    return f.code == FindingCode::kReferenceWording && f.InText() && f.textStart <= pos &&
+           pos < f.textStart + f.textLength;
+  });
+}

@@ -15,6 +15,10 @@
 void AddWordFinding(std::vector<Finding>& findings, FindingCode code, Severity severity,
                     std::string_view label, std::string_view text, int start, int length);
 
+// True when `pos` lies within a reference-wording finding of `findings`: the slip is that
+// check's, and one slip makes one finding.
+bool WithinReferenceSlip(const std::vector<Finding>& findings, int pos);
+
 // HasAt for the walks of the further checks, which ask it at nearly every character: the first
 // two bytes are compared in line before the whole word. `word` is not empty.
 inline bool WordAt(std::string_view text, int pos, std::string_view word) {
