@@ -211,6 +211,7 @@ inline constexpr std::string_view kLabelTypo =
     "\xD2\xC9\xCB\xC6\xB1\xCA\xCE\xF3\xA3\xBA";                                // 疑似笔误：
 inline constexpr std::string_view kItsHead = "\xC6\xE4";                       // 其
 inline constexpr std::string_view kConjunctions = "\xBC\xB0\xBA\xCD\xD3\xEB";  // 及和与
+inline constexpr std::string_view kBackReferences = "\xC6\xE4\xB8\xC3\xB4\xCB";  // 其该此
 inline constexpr std::string_view kLabelTwoCategories =
     "\xD6\xF7\xCC\xE2\xBA\xAC\xC1\xBD\xC0\xE0\xA3\xBA";  // 主题含两类：
 inline constexpr std::string_view kLabelBrackets =
