@@ -10,7 +10,7 @@ namespace {
 
 // Per finding code, in the order of FindingCode; "%1" stands for the finding's term or pair.
 QString ExplanationPattern(FindingCode code) {
-  static const std::array<QString, 23> kPatterns = {
+  static const std::array<QString, 24> kPatterns = {
       QStringLiteral("编号与前一条权利要求不连续"),
       QStringLiteral("以“一种”开头又引用权利要求，可能应为从属权利要求"),
       QStringLiteral("读不出所引用的权利要求编号"),
@@ -34,8 +34,9 @@ QString ExplanationPattern(FindingCode code) {
       QStringLiteral("主题包含两种类型，如产品及其方法"),
       QStringLiteral("括号不成对"),
       QStringLiteral("附图标记与名称不是一一对应：“%1”"),
+      QStringLiteral("步骤编号跳号、重复或所引用的步骤未定义：“%1”"),
   };
-  static_assert(kPatterns.size() == static_cast<size_t>(FindingCode::kReferenceNumeral) + 1);
+  static_assert(kPatterns.size() == static_cast<size_t>(FindingCode::kStepNumbering) + 1);
   return kPatterns[static_cast<size_t>(code)];
 }
 

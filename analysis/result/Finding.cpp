@@ -5,7 +5,7 @@
 #include "text/GbkTexts.h"
 
 std::string_view FindingCodeName(FindingCode code) {
-  static constexpr std::array<std::string_view, 23> kNames = {
+  static constexpr std::array<std::string_view, 24> kNames = {
       "numbering-gap",       "suspected-independent",     "reference-format",
       "parent-too-large",    "parent-not-found",          "parent-other-set",
       "multi-multi",         "no-subject",                "subject-mismatch",
@@ -13,9 +13,9 @@ std::string_view FindingCodeName(FindingCode code) {
       "full-stop-not-at-end", "several-full-stops",       "doubled-punctuation",
       "reference-wording",   "reference-unnumbered",      "reference-not-alternative",
       "indefinite-wording",  "repeated-word",             "two-categories",
-      "unbalanced-brackets", "reference-numeral",
+      "unbalanced-brackets", "reference-numeral",   "step-numbering",
   };
-  static_assert(kNames.size() == static_cast<size_t>(FindingCode::kReferenceNumeral) + 1);
+  static_assert(kNames.size() == static_cast<size_t>(FindingCode::kStepNumbering) + 1);
   return kNames[static_cast<size_t>(code)];
 }
 

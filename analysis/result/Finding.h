@@ -33,6 +33,7 @@ enum class FindingCode : uint8_t {
   kTwoCategories,
   kUnbalancedBrackets,
   kReferenceNumeral,
+  kStepNumbering,
 };
 
 // The stable name of a code in every output: "numbering-gap", "antecedent", …

@@ -217,6 +217,23 @@ inline constexpr std::string_view kLabelTwoCategories =
 inline constexpr std::string_view kLabelBrackets =
     "\xC0\xA8\xBA\xC5\xB2\xBB\xB3\xC9\xB6\xD4\xA3\xBA";  // 括号不成对：
 
+inline constexpr std::string_view kOrdinalHead = "\xB5\xDA";  // 第
+inline constexpr std::string_view kStepHead = "\xB2\xBD";     // 步
+inline constexpr std::string_view kStepTail = "\xD6\xE8";     // 骤
+inline constexpr std::string_view kNumerals =
+    "\xD2\xBB\xB6\xFE\xC8\xFD\xCB\xC4\xCE\xE5\xC1\xF9\xC6\xDF\xB0\xCB\xBE\xC5";  // 一二三四五六七八九
+inline constexpr std::string_view kNumeralTen = "\xCA\xAE";  // 十
+inline constexpr std::string_view kClauseEnds =
+    "\xA3\xBA\xA3\xBB\xA1\xA3\xA3\xAC";  // ：；。，
+inline constexpr std::string_view kLabelSeparators = "\xA1\xA2\xA3\xBA\xA3\xAC";  // 、：，
+inline constexpr std::string_view kStepReferenceGoesOn =
+    "\xD6\xD0\xB5\xC4\xCB\xF9\xB5\xC3\xBA\xF3\xD6\xAE\xBA\xCD\xD3\xEB\xBB\xF2\xD6\xC1\xB5\xBD\xBC\xB0\xC7\xB0\xCA\xB1\xC0\xEF"
+    "\xB0\xFC\xBE\xDF\xBB\xB9\xBD\xF8\xCE\xAA\xCA\xC7\xD6\xC6";  // 中的所得后之和与或至到及前时里包具还进为是制
+inline constexpr std::string_view kLabelStepGap =
+    "\xB2\xBD\xD6\xE8\xB1\xE0\xBA\xC5\xB2\xBB\xC1\xAC\xD0\xF8\xA3\xBA";  // 步骤编号不连续：
+inline constexpr std::string_view kLabelStepUndefined =
+    "\xB2\xBD\xD6\xE8\xCE\xB4\xB6\xA8\xD2\xE5\xA3\xBA";  // 步骤未定义：
+
 // Words that make a claim's scope unclear, each with the characters that, standing right after it,
 // make it part of another word.
 struct GuardedWord {

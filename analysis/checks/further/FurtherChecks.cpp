@@ -6,6 +6,7 @@
 #include "checks/further/ReferenceUnnumbered.h"
 #include "checks/further/ReferenceWording.h"
 #include "checks/further/RepeatedWord.h"
+#include "checks/further/StepNumbering.h"
 #include "checks/further/TwoCategories.h"
 #include "checks/further/UnbalancedBrackets.h"
 
@@ -18,4 +19,5 @@ void RunFurtherChecks(const ClaimRecord& record, std::string_view text,
   CheckRepeatedWord(text, findings);
   CheckTwoCategories(record, text, findings);
   CheckUnbalancedBrackets(text, findings);
+  CheckStepNumbering(record, text, findings);
 }

@@ -11,7 +11,7 @@
 // Appends to `findings` what each further check finds in `text`, the text of `record` as read
 // (without antecedent brackets), in this order: the wording of references, references without
 // claim numbers, references not in the alternative, indefinite wording, repeated words, two
-// categories in the subject, unbalanced brackets. The record's number, kind, subject and
+// categories in the subject, unbalanced brackets, the numbering of steps. The record's number, kind, subject and
 // parents must be known, and so must those of every claim in g_claims.
 void RunFurtherChecks(const ClaimRecord& record, std::string_view text,
                       std::vector<Finding>& findings);
