@@ -31,6 +31,8 @@ TEST(StepLabels, LabelsReferencesAndLookAlikes) {
       {"1.一种方法，包括：1)取A；2、加热到0.5mm；图2)所示。", "1:1o 2:2o"},
       {"2.根据权利要求1所述的方法，其特征在于，还包括步骤(5)：冷却；所述步骤(3)中加热。",
        "步骤(5):5o 步骤(3):3r"},
+      {"1.一种方法，包括步骤1、取A；步骤2、拆除，包括：步骤2.1、敲击；S2-1：卸下。",
+       "步骤1:1o 步骤2:2o"},
       {"1.一种ABS1材料，由2S1和S123456组成。", ""},
   };
   for (const auto& [claim, labels] : cases) EXPECT_EQ(Labels(claim), labels) << claim;

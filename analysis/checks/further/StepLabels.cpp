@@ -44,6 +44,13 @@ int DigitsValue(std::string_view text, int pos, int& end) {
   return value;
 }
 
+// True when the number that ends at `end` goes on to a second level ("4.1", "S2-1"): a sub-step,
+// numbered within its own step.
+bool GoesOnToSubNumber(std::string_view text, int end) {
+  return end + 1 < Size(text) && (text[end] == '.' || text[end] == '-' || text[end] == '_') &&
+         IsAsciiDigit(text[end + 1]);
+}
+
 // The label proper at `pos` ("S1", "(1)", "1" and "一" only after "步骤"), or nothing. `end` is
 // where it ends.
 std::optional<StepLabel> NumberAt(std::string_view text, int pos, bool named, int& end) {
@@ -68,16 +75,14 @@ std::optional<StepLabel> NumberAt(std::string_view text, int pos, bool named, in
     // Unnamed, only a list label: "1)", "1、", "1." before anything but a digit ("0.5mm").
     const bool listLabel = end < Size(text) && (text[end] == ')' || text[end] == '.' ||
                                                 WordAt(text, end, gbk::kEnumComma));
-    if (!named && (!listLabel || (end + 1 < Size(text) && IsAsciiDigit(text[end + 1])))) {
-      return std::nullopt;
-    }
+    if (!named && !listLabel) return std::nullopt;
   } else if (named) {
     label.form = StepForm::kNumeral;
     label.value = NumeralValue(text, numberStart, end);
   } else {
     return std::nullopt;
   }
-  if (end == numberStart) return std::nullopt;
+  if (end == numberStart || GoesOnToSubNumber(text, end)) return std::nullopt;
   if (label.number.empty()) label.number = text.substr(numberStart, end - numberStart);
   return label;
 }
@@ -134,6 +139,34 @@ int BodyStart(std::string_view text) {
   return digits > 0 && digits < Size(text) && text[digits] == '.' ? digits + 1 : 0;
 }
 
+// True when a label may open at `pos`, after the character at `previous`: most characters are
+// passed over with a byte test or two.
+bool MayOpenLabel(std::string_view text, int pos, int previous) {
+  const char c = text[pos];
+  // A letter right behind another letter or a digit is part of a word ("ABS1", "2S1").
+  if (c == 'S') {
+    return previous < 0 || CharLength(text[previous]) == 2 ||
+           !(IsAsciiLetter(text[previous]) || IsAsciiDigit(text[previous]));
+  }
+  // Unnamed, a bracketed number inside a clause is a reference sign, and digits a quantity.
+  if (c == '(' || IsAsciiDigit(c)) return ClauseEndsAt(text, previous);
+  return pos + 1 < Size(text) && ((c == gbk::kStep[0] && text[pos + 1] == gbk::kStep[1]) ||
+                                  (c == gbk::kOrdinalHead[0] && text[pos + 1] == gbk::kOrdinalHead[1]));
+}
+
+// The label at `pos`, which may open one, or nothing; `end` is where it ends.
+std::optional<StepLabel> LabelAt(std::string_view text, int pos, int& end) {
+  const bool named = WordAt(text, pos, gbk::kStep);
+  const int at = named ? pos + Size(gbk::kStep) : pos;
+  std::optional<StepLabel> label = OrdinalAt(text, at, end);
+  if (!label) label = NumberAt(text, at, named, end);
+  if (label) {
+    label->start = pos;
+    label->length = end - pos;
+  }
+  return label;
+}
+
 }  // namespace
 
 std::vector<StepLabel> ReadStepLabels(std::string_view text) {
@@ -142,33 +175,27 @@ std::vector<StepLabel> ReadStepLabels(std::string_view text) {
   int previous = -1;  // the character before `pos`
   const int size = Size(text);
   for (int pos = BodyStart(text); pos < size;) {
-    const bool opensClause = ClauseEndsAt(text, previous);
-    const bool named = WordAt(text, pos, gbk::kStep);
-    const int at = named ? pos + Size(gbk::kStep) : pos;
-    int end = at;
-    // A letter right behind another letter or a digit is part of a word ("ABS1", "2S1").
-    const bool letterOpens = previous < 0 || CharLength(text[previous]) == 2 ||
-                             !(IsAsciiLetter(text[previous]) || IsAsciiDigit(text[previous]));
-    std::optional<StepLabel> label = OrdinalAt(text, at, end);
-    if (!label && (named || letterOpens)) label = NumberAt(text, at, named, end);
-    // An unnamed bracketed number inside a clause is a reference sign; unnamed digits there are
-    // a quantity.
-    const bool unnamedNumber =
-        label && !named && (label->form == StepForm::kBracketed || label->form == StepForm::kDigits);
-    if (label && !(unnamedNumber && !opensClause)) {
-      label->start = pos;
-      label->length = end - pos;
-      const int key = static_cast<int>(label->form) * kKeysPerForm + label->value;
-      label->opensStep = OpensStep(text, *label, opensClause, opened.count(key) > 0, end);
-      if (label->opensStep) opened.insert(key);
-      labels.push_back(*label);
-      // Labels end in a digit, ")" or a two-byte character whose second byte is 0x80 or more.
-      previous = static_cast<unsigned char>(text[end - 1]) < 0x80 ? end - 1 : end - 2;
-      pos = end;
+    int end = pos;
+    std::optional<StepLabel> label;
+    if (MayOpenLabel(text, pos, previous)) label = LabelAt(text, pos, end);
+    if (!label) {
+      previous = pos;
+      pos += CharLength(text[pos]);
       continue;
     }
-    previous = pos;
-    pos += CharLength(text[pos]);
+    const int key = static_cast<int>(label->form) * kKeysPerForm + label->value;
+    // "包括步骤1、…", "还包括步骤S11，…" introduce a step as a clause's opening does.
+    const bool opensClause = ClauseEndsAt(text, previous) ||
+                             (label->named && previous >= 2 &&
+                              (WordAt(text, previous - 2, gbk::kInclude) ||
+                               WordAt(text, previous - 2, gbk::kContain)));
+    label->opensStep = OpensStep(text, *label, opensClause, opened.count(key) > 0, end);
+    if (label->opensStep) opened.insert(key);
+    labels.push_back(*label);
+    // Labels end in a digit, ")" or a two-byte character whose second byte is 0x80 or more.
+    previous = static_cast<unsigned char>(text[end - 1]) < 0x80 ? end - 1 : end - 2;
+    pos = end;
   }
   return labels;
 }
+

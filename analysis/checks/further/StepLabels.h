@@ -21,8 +21,8 @@ struct StepLabel {
   // usual way of referring to a step.
   bool named = false;
   // The label opens the step's own text: it stands at the opening of a clause (the claim's
-  // text, or after "：", "；", "。", "，", ";" or a line break) and is followed by its text or a
-  // separator, or it stands anywhere before "：" ("还包括步骤S5：…"). A named or ordinal label
+  // text, or after "：", "；", "。", "，", ";" or a line break; a named label also right after
+  // "包括" or "包含", "还包括步骤S11，…") and is followed by its text or a separator, or it stands anywhere before "：" ("还包括步骤S5：…"). A named or ordinal label
   // that opens a clause refers to its step instead when a word that goes on about a step follows
   // it ("，步骤S2中，", "步骤(1)得到的", "步骤三包括": "中", "的", "所", "得", "后", "之", "和",
   // "与", "或", "至", "到", "及", "前", "时", "里", "包", "具", "还", "进", "为", "是", "制"), or
@@ -39,7 +39,8 @@ struct StepLabel {
 
 // Every step label of `text` (GBK, a claim's text as read), in order. A bracketed number that
 // opens no clause and is not named is a reference sign ("底座(1)") and no label, and so are
-// digits that open no clause ("2)" of "图2)"); "第一" that
+// digits that open no clause ("2)" of "图2)"), and a number that goes on to a second level
+// ("步骤4.1", "S2-1"), a sub-step numbered within its step; "第一" that
 // "步" does not follow is an ordinal name ("第一连接件") and no label. Numbers above 9999 are not
 // read.
 std::vector<StepLabel> ReadStepLabels(std::string_view text);
