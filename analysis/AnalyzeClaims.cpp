@@ -90,8 +90,9 @@ ClaimResult ResultOf(int pos, int set, int& problemNumber) {
                                               : static_cast<int>(g_paragraphs.size());
   claim.paragraphCount = next - record.firstParagraph;
   // Rated while the record holds them: a rule may weigh the claim's other findings.
+  const RatedClaim rated(record);
   for (Finding& finding : record.findings) {
-    if (!finding.reviewed) finding.severity = SeverityOf(record, finding);
+    if (!finding.reviewed) finding.severity = SeverityOf(rated, finding);
   }
   claim.findings = std::move(record.findings);
   // The report shows the merged bracket, its marks in the order of their codes, before the text

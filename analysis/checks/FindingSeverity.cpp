@@ -52,9 +52,9 @@ bool IsBenignAgainst(std::string_view subject, std::string_view parentSubject) {
   return EndsWith(own, other) || EndsWith(other, own);
 }
 
-bool MismatchIsBenign(const ClaimRecord& record, const Finding&) {
-  for (int parent : record.parentIndices) {
-    if (!IsBenignAgainst(record.subject, g_claims[parent].subject)) return false;
+bool MismatchIsBenign(const RatedClaim& claim, const Finding&) {
+  for (int parent : claim.record.parentIndices) {
+    if (!IsBenignAgainst(claim.record.subject, g_claims[parent].subject)) return false;
   }
   return true;
 }
@@ -62,8 +62,8 @@ bool MismatchIsBenign(const ClaimRecord& record, const Finding&) {
 // True when a dependent claim's reference is a correct form the parents are not read from
 // ("如权利要求1～3之一所述", "根据权利要求1或权利要求2所述", "根据权利要求5的"): numbers, then
 // "所述", "的", "中", "任" or "之一".
-bool ReferenceIsCorrectForm(const ClaimRecord& record, const Finding&) {
-  const ClaimOpening& opening = record.opening;
+bool ReferenceIsCorrectForm(const RatedClaim& claim, const Finding&) {
+  const ClaimOpening& opening = claim.record.opening;
   if (opening.form != ReferenceForm::kPhrase || opening.list.end == opening.list.start) {
     return false;
   }
@@ -84,23 +84,22 @@ bool ReferenceIsCorrectForm(const ClaimRecord& record, const Finding&) {
 
 // True when a claim without a read subject still has one: it is not a dependent claim that names
 // nothing at all after its reference ("根据权利要求1，…").
-bool SubjectIsThere(const ClaimRecord& record, const Finding&) {
-  const ClaimOpening& opening = record.opening;
-  return record.isIndependent || opening.form != ReferenceForm::kPhrase ||
+bool SubjectIsThere(const RatedClaim& claim, const Finding&) {
+  const ClaimOpening& opening = claim.record.opening;
+  return claim.record.isIndependent || opening.form != ReferenceForm::kPhrase ||
          (opening.listEnd != ListEnd::kComma && opening.listEnd != ListEnd::kFullStop);
 }
 
 // True when an independent claim cites another claim: often a dependent one the report did not
 // read as such, or one whose "所述" belongs to the reference.
-bool CitesAClaim(const ClaimRecord& record, const Finding&) {
-  return record.isIndependent && Contains(record.text, gbk::kClaimWord);
-}
+bool CitesAClaim(const RatedClaim& claim, const Finding&) { return claim.citesAClaim; }
 
 // True when an antecedent finding comes from a reading of the claim rather than from its words:
 // an independent claim that cites another claim, a dependent claim whose parents were not read, a
 // step named by its label ("所述步骤(1)"), or the claim's own subject with its reference sign.
-bool AntecedentIsReading(const ClaimRecord& record, const Finding& finding) {
-  if (CitesAClaim(record, finding) || HoldsMistypedReference(record.findings)) return true;
+bool AntecedentIsReading(const RatedClaim& claim, const Finding& finding) {
+  const ClaimRecord& record = claim.record;
+  if (claim.citesAClaim || claim.holdsMistypedReference) return true;
   if (!record.isIndependent && record.parentNumbers.empty()) return true;
   if (HasAt(finding.term, 0, gbk::kStep)) return true;
   return !record.subject.empty() && HasAt(finding.term, 0, record.subject);
@@ -109,8 +108,8 @@ bool AntecedentIsReading(const ClaimRecord& record, const Finding& finding) {
 // A claim without "。" is a defect, unless it ends where a formula or a table was to follow
 // ("…具有如下结构式：", "…如式(I)"): the published claim goes on with what plain text cannot
 // hold, and only a look at the document tells.
-Severity NoFullStopGravity(const ClaimRecord& record, const Finding&) {
-  std::string_view text = record.text;
+Severity NoFullStopGravity(const RatedClaim& claim, const Finding&) {
+  std::string_view text = claim.record.text;
   while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.remove_suffix(1);
   if (text.ends_with(gbk::kColon) || text.ends_with(':')) return Severity::kReview;
   const size_t open = text.rfind('(');
@@ -131,7 +130,8 @@ Severity NoFullStopGravity(const ClaimRecord& record, const Finding&) {
 // A missing "其特征在于" is a matter of wording on a dependent claim and where "其特征是" or
 // "其特征为" stands. On an independent claim it is worth a look: the one-part form ("一种装置，
 // 包括：…") is accepted where the two-part form does not suit.
-Severity CharacterisingGravity(const ClaimRecord& record, const Finding&) {
+Severity CharacterisingGravity(const RatedClaim& claim, const Finding&) {
+  const ClaimRecord& record = claim.record;
   if (!record.isIndependent || Contains(record.text, gbk::kCharacterisedIs) ||
       Contains(record.text, gbk::kCharacterisedAs)) {
     return Severity::kNote;
@@ -141,13 +141,13 @@ Severity CharacterisingGravity(const ClaimRecord& record, const Finding&) {
 
 // A mistyped reference is a defect; that a correct one was not read by the report says
 // something of the reading, nothing of the text.
-Severity ReferenceWordingGravity(const ClaimRecord&, const Finding& finding) {
+Severity ReferenceWordingGravity(const RatedClaim&, const Finding& finding) {
   return finding.label == gbk::kLabelReferenceUnread ? Severity::kNote : Severity::kFix;
 }
 
 // A preference or an example ("优选", "例如", "特别是") draws an objection as a matter of course; an
 // open bound ("约", "左右") is worth a look.
-Severity IndefiniteGravity(const ClaimRecord&, const Finding& finding) {
+Severity IndefiniteGravity(const RatedClaim&, const Finding& finding) {
   for (const gbk::GuardedWord& word : gbk::kPreferenceWords) {
     if (finding.term == word.word) return Severity::kFix;
   }
@@ -204,8 +204,13 @@ SeverityRule SeverityRuleOf(FindingCode code) {
   return {kFix};
 }
 
-Severity SeverityOf(const ClaimRecord& record, const Finding& finding) {
+RatedClaim::RatedClaim(const ClaimRecord& record)
+    : record(record),
+      citesAClaim(record.isIndependent && Contains(record.text, gbk::kClaimWord)),
+      holdsMistypedReference(HoldsMistypedReference(record.findings)) {}
+
+Severity SeverityOf(const RatedClaim& claim, const Finding& finding) {
   const SeverityRule rule = SeverityRuleOf(finding.code);
-  if (rule.unsure != nullptr && rule.unsure(record, finding)) return Severity::kNote;
-  return rule.gravityOf != nullptr ? rule.gravityOf(record, finding) : rule.gravity;
+  if (rule.unsure != nullptr && rule.unsure(claim, finding)) return Severity::kNote;
+  return rule.gravityOf != nullptr ? rule.gravityOf(claim, finding) : rule.gravity;
 }

@@ -29,17 +29,26 @@
 //    reference mistyped or without its number), of a step by its label or of the claim's own subject; a missing "其特征在于" on an independent
 //    claim that cites another claim.
 //
+// A checked claim as its findings' rules see it: the record, and what the rules ask of the claim
+// as a whole, worked out once for all of its findings (a long claim may have thousands).
+struct RatedClaim {
+  explicit RatedClaim(const ClaimRecord& record);
+  const ClaimRecord& record;
+  bool citesAClaim;             // independent, yet "权利要求" stands in its text
+  bool holdsMistypedReference;  // a finding of a mistyped or unnumbered reference
+};
+
 // The rule of one finding code. Every code has one (SeverityRuleOf has no default, and this
 // library does not build with a code left out).
 struct SeverityRule {
   // Step 1: `gravity`, or, where it depends on the claim or the finding, what `gravityOf` says.
   Severity gravity = Severity::kFix;
-  Severity (*gravityOf)(const ClaimRecord&, const Finding&) = nullptr;
+  Severity (*gravityOf)(const RatedClaim&, const Finding&) = nullptr;
   // Step 2: true when the engine is unsure of its reading; nullptr when it always is sure.
-  bool (*unsure)(const ClaimRecord&, const Finding&) = nullptr;
+  bool (*unsure)(const RatedClaim&, const Finding&) = nullptr;
 };
 SeverityRule SeverityRuleOf(FindingCode code);
 
-// The severity of `finding`, a finding of the checked `record` (every claim of g_claims
+// The severity of `finding`, a finding of the checked `claim` (every claim of g_claims
 // complete): the note of step 2 when its rule is unsure, else the gravity of step 1.
-Severity SeverityOf(const ClaimRecord& record, const Finding& finding);
+Severity SeverityOf(const RatedClaim& claim, const Finding& finding);
