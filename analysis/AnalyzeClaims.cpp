@@ -12,6 +12,7 @@
 #include "checks/FindingSeverity.h"
 #include "checks/Renumbering.h"
 #include "checks/further/AntecedentBasisReview.h"
+#include "checks/further/DependencyReview.h"
 #include "checks/further/FurtherChecks.h"
 #include "text/GbkText.h"
 #include "text/GbkTexts.h"
@@ -44,7 +45,13 @@ void CompleteRecord(int pos, int32_t& currentLeader) {
 
 // Runs every check on the record at `pos` in the fixed order and counts its problems: one for
 // each finding, as each finding is one mark of the report.
-void CheckRecord(int pos, AntecedentChecker& antecedents, const AntecedentReview* review,
+// What the review reads of every claim before the checks run, and carries from claim to claim.
+struct Review {
+  AntecedentReview antecedents;
+  DependencyReview dependencies;
+};
+
+void CheckRecord(int pos, AntecedentChecker& antecedents, Review* review,
                  const AnalysisOptions& options, ProblemTotals& totals) {
   ClaimRecord& record = g_claims[pos];
   record.findings.clear();
@@ -57,7 +64,10 @@ void CheckRecord(int pos, AntecedentChecker& antecedents, const AntecedentReview
   std::vector<Finding> further;
   if (options.review) RunFurtherChecks(record, record.text, further);
   if (!record.multiMulti) antecedents.Check(pos);
-  if (review) review->Check(pos, record.findings, further);
+  if (review) {
+    review->antecedents.Check(pos, record.findings, further);
+    review->dependencies.Check(pos, further);
+  }
   CheckWording(pos);
   std::move(further.begin(), further.end(), std::back_inserter(record.findings));
   record.problemCount = static_cast<int32_t>(record.findings.size());
@@ -90,7 +100,7 @@ ClaimResult ResultOf(int pos, int set, int& problemNumber) {
                                               : static_cast<int>(g_paragraphs.size());
   claim.paragraphCount = next - record.firstParagraph;
   // Rated while the record holds them: a rule may weigh the claim's other findings.
-  const RatedClaim rated(record);
+  const RatedClaim rated(pos);
   for (Finding& finding : record.findings) {
     if (!finding.reviewed) finding.severity = SeverityOf(rated, finding);
   }
@@ -136,8 +146,8 @@ AnalysisResult AnalyzeToResult(std::string text, const AnalysisOptions& options)
   ProblemTotals totals;
   AntecedentChecker antecedents;
   // The review reads every claim's text before the antecedent brackets go in.
-  std::unique_ptr<AntecedentReview> review;
-  if (options.review) review = std::make_unique<AntecedentReview>();
+  std::unique_ptr<Review> review;
+  if (options.review) review = std::make_unique<Review>();
   for (int pos = 0; pos < g_claims.Count(); ++pos) {
     CheckRecord(pos, antecedents, review.get(), options, totals);
   }

@@ -49,14 +49,6 @@ TEST(AntecedentBasisReview, TermEndsAtPunctuationFunctionWordsVerbsAndSigns) {
   }
 }
 
-TEST(AntecedentBasisReview, ReferencesReadFromTheText) {
-  EXPECT_EQ(ReferencedClaims(Gbk("与权利要求1至5中任一项所述的装置")),
-            (std::vector<int32_t>{1, 2, 3, 4, 5}));
-  EXPECT_EQ(ReferencedClaims(Gbk("如权利要求1～3之一或权利要求7所述")),
-            (std::vector<int32_t>{1, 2, 3, 7}));
-  EXPECT_EQ(ReferencedClaims(Gbk("权利要求2、4或6的装置")), (std::vector<int32_t>{2, 4, 6}));
-}
-
 TEST(AntecedentBasisReview, BasisOnEveryBranchToAnyDepth) {
   const MarksCase cases[] = {
       // the name matched whole, not on its first characters

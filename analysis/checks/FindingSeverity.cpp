@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <string>
 
+#include "checks/SubjectConsistency.h"
 #include "checks/further/ReferenceWording.h"
+#include "claims/ReviewedReferences.h"
 #include "text/GbkText.h"
 #include "text/GbkTexts.h"
 
@@ -12,49 +14,15 @@
 
 namespace {
 
-bool EndsWith(std::string_view text, std::string_view end) {
-  return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
-}
-
-bool NamesProcess(std::string_view subject) {
-  for (std::string_view word : gbk::kProcessWords) {
-    if (EndsWith(subject, word)) return true;
-  }
-  return false;
-}
-
-// A process that says what it is of ("橡胶组合物的制造方法"), not the bare "方法".
-bool NamesProcessOfSomething(std::string_view subject) {
-  for (std::string_view word : gbk::kProcessWords) {
-    if (EndsWith(subject, word) && subject.size() > word.size()) return true;
-  }
-  return false;
-}
-
-// The subject without "的" and without a reference sign at its end ("装置(100)").
-std::string BareSubject(std::string_view subject) {
-  if (!subject.empty() && subject.back() == ')') {
-    const size_t open = subject.rfind('(');
-    if (open != std::string_view::npos) subject = subject.substr(0, open);
-  }
-  return ReplaceAll(subject, gbk::kOf, "");
-}
-
-// True when a parent's subject gives no ground for a mismatch: it was not read, the claim is of
-// another category (a method or use of something under a product; a bare "方法" under a
-// product is a wrong reference), or the two subjects name the same thing
-// once "的" and reference signs are dropped, one the end part of the other.
-bool IsBenignAgainst(std::string_view subject, std::string_view parentSubject) {
-  if (parentSubject.empty()) return true;
-  if (NamesProcessOfSomething(subject) && !NamesProcess(parentSubject)) return true;
-  const std::string own = BareSubject(subject);
-  const std::string other = BareSubject(parentSubject);
-  return EndsWith(own, other) || EndsWith(other, own);
-}
-
+// True when the subject gives no ground for a mismatch with any claim it depends on as the
+// review reads it, except that a method limiting a step no claim it depends on has ("所述步骤
+// (3)" hung on a product claim) points to a wrong reference rather than another category.
 bool MismatchIsBenign(const RatedClaim& claim, const Finding&) {
-  for (int parent : claim.record.parentIndices) {
-    if (!IsBenignAgainst(claim.record.subject, g_claims[parent].subject)) return false;
+  const std::string_view subject = ReviewSubject(claim.record);
+  for (int parent : ReviewParents(claim.pos)) {
+    const SubjectFit fit = FitOfSubject(subject, ReviewSubject(g_claims[parent]));
+    if (fit == SubjectFit::kMismatch) return false;
+    if (fit == SubjectFit::kOtherCategory && claim.namesUndefinedStep) return false;
   }
   return true;
 }
@@ -204,10 +172,16 @@ SeverityRule SeverityRuleOf(FindingCode code) {
   return {kFix};
 }
 
-RatedClaim::RatedClaim(const ClaimRecord& record)
-    : record(record),
+RatedClaim::RatedClaim(int pos)
+    : pos(pos),
+      record(g_claims[pos]),
       citesAClaim(record.isIndependent && Contains(record.text, gbk::kClaimWord)),
-      holdsMistypedReference(HoldsMistypedReference(record.findings)) {}
+      holdsMistypedReference(HoldsMistypedReference(record.findings)),
+      namesUndefinedStep(std::any_of(record.findings.begin(), record.findings.end(),
+                                     [](const Finding& finding) {
+                                       return finding.code == FindingCode::kStepNumbering &&
+                                              finding.label == gbk::kLabelStepUndefined;
+                                     })) {}
 
 Severity SeverityOf(const RatedClaim& claim, const Finding& finding) {
   const SeverityRule rule = SeverityRuleOf(finding.code);

@@ -32,10 +32,12 @@
 // A checked claim as its findings' rules see it: the record, and what the rules ask of the claim
 // as a whole, worked out once for all of its findings (a long claim may have thousands).
 struct RatedClaim {
-  explicit RatedClaim(const ClaimRecord& record);
+  explicit RatedClaim(int pos);  // the claim at `pos` of g_claims
+  int pos;
   const ClaimRecord& record;
   bool citesAClaim;             // independent, yet "权利要求" stands in its text
   bool holdsMistypedReference;  // a finding of a mistyped or unnumbered reference
+  bool namesUndefinedStep;      // a step-numbering finding of a step no claim it rests on has
 };
 
 // The rule of one finding code. Every code has one (SeverityRuleOf has no default, and this

@@ -9,6 +9,7 @@
 #include "checks/further/ReferenceWording.h"
 #include "checks/further/WordFinding.h"
 #include "claims/ClaimRecord.h"
+#include "claims/ReviewedReferences.h"
 #include "claims/SubjectRecognition.h"
 #include "text/GbkText.h"
 #include "text/GbkTexts.h"
@@ -133,56 +134,6 @@ int SignLength(std::string_view text, int pos) {
   return i + 1 - pos;
 }
 
-// The claim numbers of the list that starts at `pos` (right behind "权利要求"), joined by any
-// joining word of a claim's opening, appended to `numbers`; `budget` bounds the numbers that
-// ranges spell out.
-void ReadNumbers(std::string_view text, int pos, std::vector<int32_t>& numbers, int& budget) {
-  bool range = false;
-  while (pos < Size(text) && IsAsciiDigit(text[pos])) {
-    const int end = DigitRunEnd(text, pos);
-    if (end - pos > 4) return;
-    const int32_t n = std::stoi(std::string(text.substr(pos, end - pos)));
-    const int32_t from = range && !numbers.empty() ? numbers.back() + 1 : n;
-    if (n - from + 1 > budget) {
-      numbers.push_back(n);
-    } else {
-      for (int32_t k = from; k <= n; ++k) numbers.push_back(k);
-      budget -= std::max(0, n - from + 1);
-    }
-    const ListSign sign = ListSignAt(text, end);
-    if (sign.join == Join::kNone) return;
-    range = sign.join == Join::kRange;
-    pos = end + sign.length;
-    if (HasAt(text, pos, gbk::kClaimWord)) pos += Size(gbk::kClaimWord);
-  }
-}
-
-// Where a claim's opening ends: its first comma, colon or "其特征在于".
-int OpeningEnd(std::string_view text) {
-  int end = Size(text);
-  for (std::string_view stop : {gbk::kComma, gbk::kColon, gbk::kCharacterisedBy}) {
-    const int at = FindFrom(text, stop);
-    if (at != kNotFound) end = std::min(end, at);
-  }
-  return end;
-}
-
-// True when the claim's opening is a reference ("根据权利要求1", "按照权利要求1", "权利要求2的",
-// "根据前述权利要求"): "权利要求" within the first four characters, not after "一种".
-bool OpensWithReference(const ClaimRecord& record) {
-  constexpr int kOpeningBytes = 8;
-  const std::string_view text = record.text;
-  const int first = record.opening.first;
-  if (first == kNotFound || HasAt(text, first, gbk::kOneKind)) return false;
-  const int claimWord = FindFrom(text, gbk::kClaimWord, first);
-  return claimWord != kNotFound && claimWord <= first + kOpeningBytes;
-}
-
-// True when the claim is dependent as the report reads it, or its opening is a reference.
-bool RefersBack(const ClaimRecord& record) {
-  return !record.isIndependent || OpensWithReference(record);
-}
-
 // True when the "所述" at `said` belongs to a reference ("权利要求1所述", "任一项所述").
 bool SaidOfReference(std::string_view text, int said, int previous) {
   if (said > 0 && IsAsciiDigit(text[said - 1])) return true;
@@ -198,21 +149,6 @@ uint32_t KeyOf(std::string_view bytes) {
 }
 
 }  // namespace
-
-std::vector<int32_t> ReferencedClaims(std::string_view text) {
-  std::vector<int32_t> numbers;
-  int budget = Size(text);
-  for (int at = FindFrom(text, gbk::kClaimWord); at != kNotFound;
-       at = FindFrom(text, gbk::kClaimWord, at + Size(gbk::kClaimWord))) {
-    ReadNumbers(text, at + Size(gbk::kClaimWord), numbers, budget);
-  }
-  std::vector<int32_t> unique;
-  std::unordered_set<int32_t> seen;
-  for (int32_t n : numbers) {
-    if (seen.insert(n).second) unique.push_back(n);
-  }
-  return unique;
-}
 
 TermSpan ReadReferredTerm(std::string_view text, int pos) {
   TermSpan term;
@@ -268,13 +204,6 @@ struct Dependencies {
   std::vector<bool> unknown;
 };
 
-void AddPositions(const std::vector<int32_t>& numbers, int self, std::vector<int>& positions) {
-  for (int32_t n : numbers) {
-    const int at = FindClaimIndex(n);
-    if (at >= 0 && at != self) positions.push_back(at);
-  }
-}
-
 Dependencies ReadDependencies() {
   Dependencies deps;
   deps.branches.resize(g_claims.Count());
@@ -284,16 +213,13 @@ Dependencies ReadDependencies() {
     const ClaimRecord& record = g_claims[pos];
     const std::string_view text = record.text;
     const int opening = OpeningEnd(text);
-    for (int parent : record.parentIndices) {
-      if (parent != pos) deps.branches[pos].push_back(parent);
-    }
+    deps.branches[pos] = ReviewParents(pos);
     // An opening that is no reference may still name claims ("一种根据权利要求1～4任一项所述的
     //复合膜的制备方法"): their text is there to rest on, as a reference inside the text is.
-    if (record.parentIndices.empty()) {
-      AddPositions(ReferencedClaims(text.substr(0, opening)), pos,
-                   RefersBack(record) ? deps.branches[pos] : deps.named[pos]);
+    if (record.parentIndices.empty() && !RefersBack(record)) {
+      AddClaimPositions(ReferencedClaims(text.substr(0, opening)), pos, deps.named[pos]);
     }
-    AddPositions(ReferencedClaims(text.substr(opening)), pos, deps.named[pos]);
+    AddClaimPositions(ReferencedClaims(text.substr(opening)), pos, deps.named[pos]);
     deps.unknown[pos] = deps.branches[pos].empty() && RefersBack(record);
   }
   return deps;

@@ -10,12 +10,6 @@
 
 #include "result/Finding.h"
 
-// The claim numbers that the references "权利要求N" of `text` name, in order and without
-// repeats: single numbers and lists ("1、2或4"), and ranges ("1～5", "1至5", "1-5"), which
-// stand for every number between. Ranges that would spell out more numbers than the text
-// has bytes are read as their two ends only.
-std::vector<int32_t> ReferencedClaims(std::string_view text);
-
 // The term referred back to at `pos` (right behind "所述", "所述的" or "该"), as a byte span
 // of `text`: a name of at least two characters (Chinese characters, ASCII letters and digits),
 // with its reference sign when one follows it ("弹簧(3)"). The name ends
