@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <cstdio>
+#include <iconv.h>
 #include <map>
 #include <memory>
 #include <utility>
@@ -25,7 +26,7 @@ namespace {
 
 struct Input {
   QString text;             // as the window holds it
-  qsizetype utf8Bytes = 0;  // as a file holds it
+  std::string utf8;         // as a file holds it
   std::string engineText;   // the engine's bytes, as the check receives them
   std::string normalized;   // normalised, as the analysis receives them
   std::string report;       // the analysis' report
@@ -39,7 +40,7 @@ const Input& InputFor(Family family, size_t bytes) {
     const std::string utf8 = GenerateClaims(family, bytes, BenchCorpus());
     slot = std::make_unique<Input>();
     slot->text = QString::fromUtf8(utf8);
-    slot->utf8Bytes = static_cast<qsizetype>(utf8.size());
+    slot->utf8 = utf8;
     slot->engineText = ToEngineText(slot->text);
     slot->normalized = NormalizeClaimsText(slot->engineText);
     slot->report = RunCheck(slot->engineText).shownText;
@@ -81,8 +82,45 @@ void WholeCheckOf(benchmark::State& state, Family family, size_t bytes, bool rev
     shown = WholeCheck(input.text, {.review = review});
     benchmark::DoNotOptimize(shown.data());
   }
-  ReportWork(state, static_cast<double>(input.utf8Bytes),
+  ReportWork(state, static_cast<double>(input.utf8.size()),
              static_cast<double>(shown.toUtf8().size()));
+}
+
+// `from` converted to `toCode` by iconv(3), into `to` (kept between runs, so that only the
+// conversion is timed). Every text of the benchmarks converts; one that does not is an error.
+bool Iconv(const char* toCode, const char* fromCode, const std::string& from, std::string& to) {
+  iconv_t cd = iconv_open(toCode, fromCode);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+  // No character grows by more than twice its bytes between UTF-8 and GB18030.
+  to.resize(2 * from.size() + 16);
+  char* in = const_cast<char*>(from.data());
+  size_t inLeft = from.size();
+  char* out = to.data();
+  size_t outLeft = to.size();
+  const bool done = iconv(cd, &in, &inLeft, &out, &outLeft) != static_cast<size_t>(-1);
+  to.resize(to.size() - outLeft);
+  iconv_close(cd);
+  return done && inLeft == 0;
+}
+
+// The iconv(3) round trip of the same text, UTF-8 → GB18030 → UTF-8, one direction after the
+// other on one core: what merely converting the text costs, against which the whole check is
+// measured.
+void IconvRoundTrip(benchmark::State& state, Family family, size_t bytes) {
+  const Input& input = InputFor(family, bytes);
+  if (!HasInput(state, input)) return;
+  std::string gb18030;
+  std::string back;
+  for (auto _ : state) {
+    if (!Iconv("GB18030", "UTF-8", input.utf8, gb18030) ||
+        !Iconv("UTF-8", "GB18030", gb18030, back)) {
+      state.SkipWithError("iconv could not convert the text");
+      return;
+    }
+    benchmark::DoNotOptimize(back.data());
+  }
+  if (back != input.utf8) state.SkipWithError("the round trip changed the text");
+  ReportWork(state, static_cast<double>(input.utf8.size()), static_cast<double>(back.size()));
 }
 
 // One stage of the whole check on its own, to show where the time of the check goes.
@@ -91,7 +129,7 @@ void StageOf(benchmark::State& state, Family family, size_t bytes, Stage stage) 
   const Input& input = InputFor(family, bytes);
   if (!HasInput(state, input)) return;
   for (auto _ : state) benchmark::DoNotOptimize(stage(input));
-  state.counters["input_bytes"] = static_cast<double>(input.utf8Bytes);
+  state.counters["input_bytes"] = static_cast<double>(input.utf8.size());
 }
 
 void RegisterStages(Family family, size_t bytes) {
@@ -157,6 +195,10 @@ void RegisterAll() {
           ->UseRealTime();
       benchmark::RegisterBenchmark(("WholeReview/" + suffix).c_str(), WholeCheckOf, family, bytes,
                                    true)
+          ->Unit(benchmark::kMillisecond)
+          ->UseRealTime();
+      benchmark::RegisterBenchmark(("IconvRoundTrip/" + suffix).c_str(), IconvRoundTrip, family,
+                                   bytes)
           ->Unit(benchmark::kMillisecond)
           ->UseRealTime();
     }
