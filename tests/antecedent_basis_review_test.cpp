@@ -90,6 +90,11 @@ TEST(AntecedentBasisReview, BasisOnEveryBranchToAnyDepth) {
        {"【所述】note"}},
       {{"1.一种钻具，包括钻头。", "2.根据权利权利1所述的钻具，其特征在于，所述导流件固定。"},
        {"【所述】note"}},
+      // a claim resting on one whose reference is mistyped lacks nothing on that branch, but
+      // lacks on the others what only that one gives
+      {{"1.一种钻具，包括壳体和钻头。", "2.根据权利权利1所述的钻具，其特征在于，还包括导流件。",
+        "3.根据权利要求1或2所述的钻具，其特征在于，所述钻头和所述导流件固定。"},
+       {"【缺乏引用基础：导流件（权利要求1）】"}},
       {{"1.一种方法，包括：(1)加热；(2)冷却。",
         "2.根据权利要求1所述的方法，其特征在于，所述步骤(2)在室温进行。"},
        {"【所述步骤(2)】note"}},

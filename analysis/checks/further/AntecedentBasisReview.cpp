@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "checks/further/ReferenceUnnumbered.h"
 #include "checks/further/ReferenceWording.h"
 #include "checks/further/WordFinding.h"
 #include "claims/ClaimRecord.h"
@@ -204,6 +205,18 @@ struct Dependencies {
   std::vector<bool> unknown;
 };
 
+// True when an independent claim's opening holds a reference written wrong ("根据权利权利1所述
+// 的"): the report took it for independent, but what it rests on is not known.
+bool OpensWithMistypedReference(const ClaimRecord& record) {
+  if (!record.isIndependent) return false;
+  const std::string_view text = record.text;
+  const std::string_view opening = text.substr(0, OpeningEnd(text));
+  std::vector<Finding> slips;
+  CheckReferenceWording(record, opening, slips);
+  CheckReferenceUnnumbered(opening, slips);
+  return HoldsMistypedReference(slips);
+}
+
 Dependencies ReadDependencies() {
   Dependencies deps;
   deps.branches.resize(g_claims.Count());
@@ -220,7 +233,8 @@ Dependencies ReadDependencies() {
       AddClaimPositions(ReferencedClaims(text.substr(0, opening)), pos, deps.named[pos]);
     }
     AddClaimPositions(ReferencedClaims(text.substr(opening)), pos, deps.named[pos]);
-    deps.unknown[pos] = deps.branches[pos].empty() && RefersBack(record);
+    deps.unknown[pos] =
+        (deps.branches[pos].empty() && RefersBack(record)) || OpensWithMistypedReference(record);
   }
   return deps;
 }
