@@ -84,6 +84,12 @@ TEST(AntecedentBasisReview, BasisOnEveryBranchToAnyDepth) {
       {{"1.一种系统，包括清洗装置。", "2.根据权利要求1所述的系统，其特征在于，还包括清洗罐。",
         "3.根据权利要求1或2所述的系统，其特征在于，所述清洗罐为圆柱形。"},
        {"【缺乏引用基础：清洗罐（权利要求1）】"}},
+      // a name of one character, written as a word of its own before, not inside another name
+      {{"1.一种方法，识别视频中的人所对应的图像。",
+        "2.根据权利要求1所述的方法，其特征在于，识别所述人身上的附着物。"},
+       {"【所述】note"}},
+      {{"1.一种工具，包括一个导流槽。", "2.根据权利要求1所述的工具，其特征在于，所述导向件固定。"},
+       {"【所述】review"}},
       // a parent whose own parents are not known, a mistyped reference, a step by its label
       {{"1.一种装置，包括壳体。", "2.根据前述权利要求中任一项所述的装置，还包括风扇。",
         "3.根据权利要求2所述的装置，其特征在于，所述风扇和所述叶轮转动。"},

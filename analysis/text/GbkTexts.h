@@ -354,6 +354,11 @@ inline constexpr std::string_view kTermBreakChars =
 inline constexpr std::string_view kTermCoverbChars = "\xD1\xD8\xB3\xAF\xCA\xCA\xBA\xAC\xCF\xC8\xCF\xE0\xB1\xCB\xCA\xDC";
 // The first characters of the words that end in "应" (反应, 响应, …): 反响供对相适效感.
 inline constexpr std::string_view kBeforeShouldChars = "\xB7\xB4\xCF\xEC\xB9\xA9\xB6\xD4\xCF\xE0\xCA\xCA\xD0\xA7\xB8\xD0";
+// What stands before a name of one character written as a word of its own, and what after it:
+// 的、个种 and 、，；。：的所和与及或在.
+inline constexpr std::string_view kBeforeOneCharNameChars = "\xB5\xC4\xA1\xA2\xB8\xF6\xD6\xD6";
+inline constexpr std::string_view kAfterOneCharNameChars =
+    "\xA1\xA2\xA3\xAC\xA3\xBB\xA1\xA3\xA3\xBA\xB5\xC4\xCB\xF9\xBA\xCD\xD3\xEB\xBC\xB0\xBB\xF2\xD4\xDA";
 inline constexpr std::string_view kLocativeChars =
     "\xC9\xCF\xCF\xC2\xC4\xDA\xCD\xE2\xD6\xD0\xC0\xEF\xB2\xE0\xC5\xD4\xD6\xDC\xC7\xB0\xBA\xF3\xD6\xAE";  // 上下内外中里侧旁周前后之
 inline constexpr std::string_view kOrdinalChars =

@@ -423,6 +423,30 @@ bool ClosesPartName(std::string_view name, int cut) {
   return verb > 0 && cut + verb + 2 == Size(name) && PartSuffixChars().HasAt(name, cut + verb);
 }
 
+// True when a name of one character opens at `pos`: a Chinese character that is no function
+// word, word of place, verb or number ("所述人身上", "所述酸选自").
+bool OneCharacterNameAt(std::string_view text, int pos) {
+  return IsHanziAt(text, pos) && !BreaksNameAt(text, pos) && VerbAt(text, pos) == 0 &&
+         !OrdinalChars().HasAt(text, pos);
+}
+
+// True when the one character `name` has its basis as a word of its own: after "的", "、", "个"
+// or "种" and before punctuation or a function word ("视频中的人所", "水、酸、粘结剂"), not inside
+// another name ("一个导流槽").
+bool OneCharacterNameHasBasis(BasisSearch& search, const Dependencies& deps, int pos, int said,
+                              std::string_view name) {
+  const std::string_view leads = gbk::kBeforeOneCharNameChars;
+  const std::string_view follows = gbk::kAfterOneCharNameChars;
+  for (size_t i = 0; i < leads.size(); i += 2) {
+    for (size_t j = 0; j < follows.size(); j += 2) {
+      const std::string word =
+          std::string(leads.substr(i, 2)).append(name).append(follows.substr(j, 2));
+      if (BasisOf(search, deps, pos, said, word).found) return true;
+    }
+  }
+  return false;
+}
+
 // The basis of the term or, failing it, of the longest shorter name from its start that has a
 // basis (or, where the term has none on any branch, a basis on some branch) and that the rest of
 // the term does not make one name with: the rest is two characters or more and not a verb with a
@@ -454,6 +478,13 @@ Basis TermBasis(BasisSearch& search, const Dependencies& deps, int pos, int said
     if (ClosesPartName(name, cut)) return basis;
     nameLength = cut;
     return shorter;
+  }
+  // Last, a name of one character before a word ("所述人身上").
+  constexpr int kOneChar = 2;
+  if (nowhere && wordFollows && OneCharacterNameAt(name, 0) &&
+      OneCharacterNameHasBasis(search, deps, pos, said, name.substr(0, kOneChar))) {
+    nameLength = kOneChar;
+    return {.found = true, .lacking = {}};
   }
   return basis;
 }
@@ -549,7 +580,17 @@ AntecedentReview::AntecedentReview() : verdicts_(g_claims.Count()) {
         verdicts_[pos].push_back({said, term, std::string(name), Verdict::Kind::kNotAName, {}});
         continue;
       }
-      if (term.length == 0) continue;
+      if (term.length == 0) {
+        // What the report marks behind a name of one character ("所述酸选自") rests on it
+        // where it has its basis as a word of its own.
+        const std::string_view one = text.substr(termStart, 2);
+        if (OneCharacterNameAt(text, termStart) &&
+            OneCharacterNameHasBasis(search, deps, pos, said, one)) {
+          verdicts_[pos].push_back(
+              {said, {termStart, 2, 2}, std::string(one), Verdict::Kind::kBasis, {}});
+        }
+        continue;
+      }
       // A name asked again after its first referral has that one as its basis: one defect,
       // one finding, and the report's own mark on the later "所述" is settled as a note.
       // A reference sign is weighed each time: it may be another thing's.
