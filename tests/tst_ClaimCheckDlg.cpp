@@ -146,13 +146,9 @@ class TestClaimCheckDlg : public QObject {
     QTest::addColumn<QString>("plain");
     const QString one = u"一种杯子，其特征在于，包括杯体。"_s;
     const QString two = u"根据权利要求1所述的杯子，其特征在于，所述手柄为陶瓷"_s;
-    QTest::newRow("ideographic spaces")
-        << u"　　1.　"_s + one + u"\n　　2.　"_s + two << u"  1. "_s + one + u"\n  2. "_s + two;
-    QTest::newRow("no-break spaces")
-        << u"1.\u00A0"_s + one + u"\n2.\u00A0"_s + two << u"1. "_s + one + u"\n2. "_s + two;
-    QTest::newRow("full-width digits")
-        << u"１．"_s + one + u"\n２．"_s + QString(two).replace(u'1', u'１')
-        << u"1."_s + one + u"\n2."_s + two;
+    QTest::newRow("ideographic and no-break spaces, full-width digits")
+        << u"　　1.　"_s + one + u"\n\u00A0２．"_s + QString(two).replace(u'1', u'１')
+        << u"  1. "_s + one + u"\n 2."_s + two;
     QTest::newRow("Word's manual line break")
         << u"1."_s + one + u"\v2."_s + two << u"1."_s + one + u"\n2."_s + two;
     QTest::newRow("line and paragraph separators, next line")
