@@ -73,30 +73,22 @@ async function OpensAs(page, name, bytes, how, claims, report) {
   assert.equal(await BoxText(page), 'before', name);
 }
 
-test('every Word fixture gives its claims text, checked at once and undone as a paste', async () => {
+test('every Word fixture, and a text file read as UTF-8 else as GB18030 whatever its name, gives its claims, checked at once and undone as a paste', async () => {
   assert.ok(kFixtures.length >= 6, kFixtures.join(' '));
+  const table = `${kData}/table.txt`;
+  const claims = readFileSync(table, 'utf8');
+  const files = [
+    ...kFixtures.map((name, index) => [`${name}.docx`, readFileSync(`${kData}/${name}.docx`), index % 2 === 0 ? 'drop' : 'button',
+      `${kData}/${name}.txt`]),
+    ['utf8.txt', Buffer.concat([Buffer.from([0xEF, 0xBB, 0xBF]), Buffer.from(claims)]), 'drop', table],
+    ['gb18030.txt', iconv.encode(claims, 'gb18030', { addBOM: true }), 'drop', table],
+    ['claims.docx', iconv.encode(claims, 'gb18030'), 'button', table],
+  ];
   const page = await OpenPage(browser);
-  for (const [index, name] of kFixtures.entries()) {
-    const text = `${kData}/${name}.txt`;
-    const how = index % 2 === 0 ? 'drop' : 'button';
-    await OpensAs(page, `${name}.docx`, readFileSync(`${kData}/${name}.docx`), how,
-      readFileSync(text, 'utf8'), CheckReport(text).report);
+  for (const [name, bytes, how, text] of files) {
+    await OpensAs(page, name, bytes, how, readFileSync(text, 'utf8'), CheckReport(text).report);
   }
   assert.deepEqual(await Troubles(page), { refused: [], errors: [] });
-});
-
-test('a text file is read as UTF-8, else as GB18030, whatever its name', async () => {
-  const text = `${kData}/table.txt`;
-  const claims = readFileSync(text, 'utf8');
-  const { report } = CheckReport(text);
-  const page = await OpenPage(browser);
-  for (const [name, bytes] of [
-    ['utf8.txt', Buffer.concat([Buffer.from([0xEF, 0xBB, 0xBF]), Buffer.from(claims)])],
-    ['gb18030.txt', iconv.encode(claims, 'gb18030', { addBOM: true })],
-    ['claims.docx', iconv.encode(claims, 'gb18030')],
-  ]) {
-    await OpensAs(page, name, bytes, 'drop', claims, report);
-  }
 });
 
 test('each bad input gets quillex-check\'s reason in one line naming it, and the box stays', async () => {
