@@ -94,8 +94,8 @@ std::string Plain(std::string_view text) {
   return changed ? plain : std::string();
 }
 
-void Fail(const std::string& broken) {
-  std::fprintf(stderr, "broken rule: %s\n", broken.c_str());
+void Fail(std::string_view broken) {
+  std::fprintf(stderr, "broken rule: %.*s\n", static_cast<int>(broken.size()), broken.data());
   std::abort();
 }
 
@@ -227,10 +227,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                                 .fileName = {}, .savedAt = 0, .version = "1"}),
                                boxText);
     }
-    if (broken) {
-      std::fprintf(stderr, "broken rule: %s\n", broken);
-      std::abort();
-    }
+    if (broken) Fail(broken);
   }
   // Released here, the claims of one input do not look like a leak to the fuzzer's leak check,
   // which would otherwise run after every input.

@@ -68,6 +68,12 @@ QString Write(const QString& name, const QByteArray& bytes) {
   return file.fileName();
 }
 
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(path);
+  return file.readAll();
+}
+
 TEST(QuillexCheck, OutcomesOfStandardInput) {
   const QStringList gbk = {QStringLiteral("--encoding"), QStringLiteral("GBK")};
   const QByteArray crOnly = QByteArray(kWorkedExample).replace("\n", "\r");
@@ -93,6 +99,8 @@ TEST(QuillexCheck, OutcomesOfStandardInput) {
       {{}, " \t\r\n\n【】", 2, "", "quillex-check: standard input: no text to check\n"},
       {{"--bogus"}, kClean, 2, "", "quillex-check: Unknown option 'bogus'." + tryHelp},
       {{"--encoding", "latin1"}, kClean, 2, "", latin1 + tryHelp},
+      {{"--min-severity", "high"}, kClean, 2, "",
+       "quillex-check: unknown min-severity 'high' (use fix, review, note)" + tryHelp},
       {{"--help"}, "", 0, "--encoding", ""},
   };
   for (const Case& c : cases) {
@@ -236,9 +244,6 @@ TEST(QuillexCheck, ReviewAddsFurtherChecksAndItsOwnExitStatus) {
     EXPECT_EQ(file["status"].toString(), QString::fromLatin1(status));
     EXPECT_EQ(file["summary"]["problems"].toInt(), 1);
   }
-  const ProcessResult bad = RunQuillexCheck({"--min-severity", "high"}, kClean);
-  EXPECT_EQ(bad.exitCode, 2);
-  EXPECT_TRUE(bad.err.contains("unknown min-severity 'high' (use fix, review, note)"));
 }
 
 // Real claims texts, each in its report and in its JSON: the JSON holds what the report shows,
@@ -302,22 +307,6 @@ TEST(QuillexCheck, CorpusJsonAgreesWithReportsAndPointsIntoTheInput) {
   EXPECT_EQ(QString::fromUtf8(lines.out).split(u'\n', Qt::SkipEmptyParts), expectedLines);
 }
 
-}  // namespace
-
-namespace {
-
-QByteArray ReadFile(const QString& path) {
-  QFile file(path);
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(path);
-  return file.readAll();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
-
 // Slips, and claim 3 after claim 1; lines end in "\r\n", "\n" and nothing.
 const QByteArray kSlips =
     "1. 一种杯子，其特征在于，包括杯体和杯盖\xF0\x9F\x98\x80。\r\n"
@@ -327,72 +316,61 @@ const QByteArray kSlipsFixed =
     "1. 一种杯子，其特征在于，包括杯体和杯盖\xF0\x9F\x98\x80。\r\n"
     "2.根据权利要求1所述的杯子，其特征在于，杯盖为圆形。\n"
     "3.根据权利要求2所述的杯子，其特征在于，杯体为圆形。";
+// Pasted characters, line and paragraph separators among them, stay as they were around the
+// fixes; the numbers keep their width.
+const QByteArray kPasted =
+    "1.\u3000一种杯子，其特征在于，包括杯体和杯盖。\u2028"
+    "３．据权利要求１所述所述的杯子，其特征在于，杯盖为圆形；\u2029"
+    "４．根据权利要求３所述的杯子，其特征在于，杯体为\u00a0圆形。\v\u2028";
+const QByteArray kPastedFixed =
+    "1.\u3000一种杯子，其特征在于，包括杯体和杯盖。\u2028"
+    "２．根据权利要求１所述的杯子，其特征在于，杯盖为圆形。\u2029"
+    "３．根据权利要求２所述的杯子，其特征在于，杯体为\u00a0圆形。\v\u2028";
 
-}  // namespace
-
+// --diff shows the fixes and changes nothing, --fix rewrites the file keeping its byte-order
+// mark, its encoding and every byte around the fixes, and a second --diff finds nothing to change.
 TEST(QuillexCheck, FixRewritesFilesKeepingTheirBytesAndDiffShowsIt) {
-  QTemporaryDir dir;
-  const QString utf8 = dir.filePath(QStringLiteral("utf8.txt"));
-  const QString gbk = dir.filePath(QStringLiteral("gbk.txt"));
-  WriteFile(utf8, "\xEF\xBB\xBF" + kSlips);
-  WriteFile(gbk, Gb18030(kSlips));
-
-  const ProcessResult diff = RunQuillexCheck({QStringLiteral("--diff"), utf8});
-  EXPECT_EQ(diff.exitCode, 0);  // the fixed text has nothing left
-  EXPECT_TRUE(diff.out.startsWith("--- " + utf8.toUtf8() + "\n+++ " + utf8.toUtf8() + "\n"));
-  EXPECT_TRUE(diff.out.contains("\n-3.据权利要求1所述所述的杯子，其特征在于，杯盖为圆形；\n"
-                                "+2.根据权利要求1所述的杯子，其特征在于，杯盖为圆形。\n"));
-  EXPECT_EQ(ReadFile(utf8), "\xEF\xBB\xBF" + kSlips);  // --diff changes nothing
-
-  const ProcessResult fix = RunQuillexCheck({QStringLiteral("--fix"), utf8});
-  EXPECT_EQ(fix.exitCode, 0);
-  EXPECT_TRUE(fix.err.contains("places fixed")) << fix.err.constData();
-  EXPECT_EQ(ReadFile(utf8), "\xEF\xBB\xBF" + kSlipsFixed);
-  const ProcessResult gbkFix =
-      RunQuillexCheck({QStringLiteral("--fix"), QStringLiteral("--encoding"),
-                       QStringLiteral("gb18030"), gbk});
-  EXPECT_EQ(ReadFile(gbk), Gb18030(kSlipsFixed));
-  // A second --fix finds nothing to change; --diff prints nothing.
-  EXPECT_EQ(RunQuillexCheck({QStringLiteral("--diff"), utf8}).out, "");
+  const QStringList gbk = {QStringLiteral("--encoding"), QStringLiteral("gb18030")};
+  const QByteArray removed = "\n-3.据权利要求1所述所述的杯子，其特征在于，杯盖为圆形；\n"
+                             "+2.根据权利要求1所述的杯子，其特征在于，杯盖为圆形。\n";
+  const QByteArray renumbered = "３．根据权利要求２所述的杯子";
+  const struct {
+    const char* name;
+    QStringList encoding;
+    QByteArray before, after, diff;
+  } cases[] = {
+      {"bom.txt", {}, "\xEF\xBB\xBF" + kSlips, "\xEF\xBB\xBF" + kSlipsFixed, removed},
+      {"gbk.txt", gbk, Gb18030(kSlips), Gb18030(kSlipsFixed), Gb18030(removed)},
+      {"pasted.txt", {}, kPasted, kPastedFixed, renumbered},
+      {"pasted-gbk.txt", gbk, Gb18030(kPasted), Gb18030(kPastedFixed), Gb18030(renumbered)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QString path = Write(c.name, c.before);
+    const ProcessResult diff = RunQuillexCheck(c.encoding + QStringList{"--diff", path});
+    EXPECT_EQ(diff.exitCode, 0);  // the fixed text has nothing left
+    EXPECT_TRUE(diff.out.startsWith("--- " + path.toUtf8() + "\n+++ " + path.toUtf8() + "\n"));
+    EXPECT_TRUE(diff.out.contains(c.diff)) << diff.out.constData();
+    EXPECT_EQ(Contents(path), c.before);
+    const ProcessResult fix = RunQuillexCheck(c.encoding + QStringList{"--fix", path});
+    EXPECT_EQ(fix.exitCode, 0);
+    EXPECT_TRUE(fix.err.contains("places fixed")) << fix.err.constData();
+    EXPECT_EQ(Contents(path), c.after);
+    EXPECT_EQ(RunQuillexCheck(c.encoding + QStringList{"--diff", path}).out, "");
+  }
   // Standard input goes out fixed.
   EXPECT_EQ(RunQuillexCheck({QStringLiteral("--fix")}, kSlips).out, kSlipsFixed);
 }
 
-// Pasted characters, line and paragraph separators among them, stay as they were around the fixes,
-// in either encoding; the numbers keep their width.
-TEST(QuillexCheck, FixKeepsPastedCharacters) {
-  const QByteArray pasted =
-      "1.\u3000一种杯子，其特征在于，包括杯体和杯盖。\u2028"
-      "３．据权利要求１所述所述的杯子，其特征在于，杯盖为圆形；\u2029"
-      "４．根据权利要求３所述的杯子，其特征在于，杯体为\u00a0圆形。\v\u2028";
-  const QByteArray fixed =
-      "1.\u3000一种杯子，其特征在于，包括杯体和杯盖。\u2028"
-      "２．根据权利要求１所述的杯子，其特征在于，杯盖为圆形。\u2029"
-      "３．根据权利要求２所述的杯子，其特征在于，杯体为\u00a0圆形。\v\u2028";
-  QTemporaryDir dir;
-  for (const bool gbk : {false, true}) {
-    const QString path = dir.filePath(gbk ? QStringLiteral("gbk.txt") : QStringLiteral("utf8.txt"));
-    const QStringList encoding{QStringLiteral("--encoding"),
-                               gbk ? QStringLiteral("gb18030") : QStringLiteral("utf-8")};
-    WriteFile(path, gbk ? Gb18030(pasted) : pasted);
-    const QByteArray renumbered = "３．根据权利要求２所述的杯子";
-    EXPECT_TRUE(RunQuillexCheck(encoding + QStringList{QStringLiteral("--diff"), path})
-                    .out.contains(gbk ? Gb18030(renumbered) : renumbered));
-    const ProcessResult fix = RunQuillexCheck(encoding + QStringList{QStringLiteral("--fix"), path});
-    EXPECT_EQ(fix.exitCode, 0) << fix.err.constData();
-    EXPECT_EQ(ReadFile(path), gbk ? Gb18030(fixed) : fixed);
-  }
-}
-
 TEST(QuillexCheck, AFileThatCannotBeWrittenStaysAsItWas) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath(QStringLiteral("locked.txt"));
-  WriteFile(path, kSlips);
+  const QString path = Write("locked.txt", kSlips);
   // Read-only for everyone: refused even where the user could write it anyway.
   QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
   const ProcessResult fix = RunQuillexCheck({QStringLiteral("--fix"), path});
   EXPECT_EQ(fix.exitCode, 2);
   EXPECT_EQ(fix.err, "quillex-check: " + path.toUtf8() + ": cannot write: permission denied\n");
-  EXPECT_EQ(ReadFile(path), kSlips);
+  EXPECT_EQ(Contents(path), kSlips);
   EXPECT_EQ(RunQuillexCheck({QStringLiteral("--fix"), QStringLiteral("--diff"), path}).exitCode, 2);
 }
+
+}  // namespace

@@ -51,7 +51,6 @@ TEST(FindingTexts, WithoutTheWord) {
   const std::pair<FindingCode, std::string> cases[] = {
       {FindingCode::kAntecedent, "缺乏引用基础"},
       {FindingCode::kDoubledPunctuation, "标点重复或冲突"},
-      {FindingCode::kReferenceWording, "引用部分写法有误或未被识别"},
   };
   for (const auto& [code, explanation] : cases) {
     Finding finding;

@@ -37,12 +37,9 @@ TEST(IndefiniteWording, WordsNumbersAndLookAlikes) {
 // matter of degree.
 TEST(IndefiniteWording, SeverityByKindOfWord) {
   const std::pair<std::string, Severity> cases[] = {
-      {"优选", Severity::kFix},   {"较优", Severity::kFix},     {"更优", Severity::kFix},
-      {"最优", Severity::kFix},   {"较佳", Severity::kFix},     {"最好", Severity::kFix},
-      {"例如", Severity::kFix},   {"比如", Severity::kFix},     {"诸如", Severity::kFix},
-      {"特别是", Severity::kFix}, {"尤其", Severity::kFix},     {"必要时", Severity::kReview},
-      {"大约", Severity::kReview}, {"或类似物", Severity::kReview},
-      {"约5", Severity::kReview}, {"5℃左右", Severity::kReview},
+      {"优选", Severity::kFix},      {"最好", Severity::kFix},   {"例如", Severity::kFix},
+      {"特别是", Severity::kFix},    {"必要时", Severity::kReview}, {"或类似物", Severity::kReview},
+      {"约5", Severity::kReview},   {"5℃左右", Severity::kReview},
   };
   for (const auto& [words, severity] : cases) {
     const CheckOutcome outcome =

@@ -33,7 +33,6 @@ class BodyWalk {
 
   std::map<QString, QString> anchored;  // comment id → words
   std::vector<ReviewEntry> changes;
-  QString error;
 
  private:
   qsizetype Offset() const { return m_reader.characterOffset(); }

@@ -73,30 +73,22 @@ async function OpensAs(page, name, bytes, how, claims, report) {
   assert.equal(await BoxText(page), 'before', name);
 }
 
-test('every Word fixture gives its claims text, checked at once and undone as a paste', async () => {
+test('every Word fixture, and a text file read as UTF-8 else as GB18030 whatever its name, gives its claims, checked at once and undone as a paste', async () => {
   assert.ok(kFixtures.length >= 6, kFixtures.join(' '));
+  const table = `${kData}/table.txt`;
+  const claims = readFileSync(table, 'utf8');
+  const files = [
+    ...kFixtures.map((name, index) => [`${name}.docx`, readFileSync(`${kData}/${name}.docx`), index % 2 === 0 ? 'drop' : 'button',
+      `${kData}/${name}.txt`]),
+    ['utf8.txt', Buffer.concat([Buffer.from([0xEF, 0xBB, 0xBF]), Buffer.from(claims)]), 'drop', table],
+    ['gb18030.txt', iconv.encode(claims, 'gb18030', { addBOM: true }), 'drop', table],
+    ['claims.docx', iconv.encode(claims, 'gb18030'), 'button', table],
+  ];
   const page = await OpenPage(browser);
-  for (const [index, name] of kFixtures.entries()) {
-    const text = `${kData}/${name}.txt`;
-    const how = index % 2 === 0 ? 'drop' : 'button';
-    await OpensAs(page, `${name}.docx`, readFileSync(`${kData}/${name}.docx`), how,
-      readFileSync(text, 'utf8'), CheckReport(text).report);
+  for (const [name, bytes, how, text] of files) {
+    await OpensAs(page, name, bytes, how, readFileSync(text, 'utf8'), CheckReport(text).report);
   }
   assert.deepEqual(await Troubles(page), { refused: [], errors: [] });
-});
-
-test('a text file is read as UTF-8, else as GB18030, whatever its name', async () => {
-  const text = `${kData}/table.txt`;
-  const claims = readFileSync(text, 'utf8');
-  const { report } = CheckReport(text);
-  const page = await OpenPage(browser);
-  for (const [name, bytes] of [
-    ['utf8.txt', Buffer.concat([Buffer.from([0xEF, 0xBB, 0xBF]), Buffer.from(claims)])],
-    ['gb18030.txt', iconv.encode(claims, 'gb18030', { addBOM: true })],
-    ['claims.docx', iconv.encode(claims, 'gb18030')],
-  ]) {
-    await OpensAs(page, name, bytes, 'drop', claims, report);
-  }
 });
 
 test('each bad input gets quillex-check\'s reason in one line naming it, and the box stays', async () => {
@@ -177,87 +169,12 @@ test('the page reads changed documents as quillex-check reads them', async () =>
   rmSync(dir, { recursive: true });
 });
 
-// A reviewed copy's main part and comments part read in the page as a drafter sees them in Word's
-// 审阅: { rows, others, rejected }, the rows of our comments (in the comments part's order, with
-// the words they are on as before any change) and then of our changes (in the document's order),
-// as the fixtures' NAME.review.tsv lists them; how many comments of others it keeps; and the main
-// part with our changes rejected.
-function ReadReview(tab, documentXml, commentsXml) {
-  return tab.evaluate(({ documentXml, commentsXml }) => {
-    const W = 'http://schemas.openxmlformats.org/wordprocessingml/2006/main';
-    const Parse = (xml) => new DOMParser().parseFromString(xml, 'application/xml');
-    const Ours = (element) => element.getAttributeNS(W, 'author') === 'Quillex';
-    const ours = [];
-    let others = 0;
-    for (const comment of commentsXml ? Parse(commentsXml).getElementsByTagNameNS(W, 'comment') : []) {
-      if (Ours(comment)) ours.push({ id: comment.getAttributeNS(W, 'id'), text: comment.textContent });
-      else ++others;
-    }
-    const body = Parse(documentXml);
-    const words = new Map();
-    const open = new Set();
-    const changes = [];
-    let deletion = null;
-    const Walk = (element) => {
-      for (let node = element.firstChild; node; node = node.nextSibling) {
-        if (node.nodeType !== Node.ELEMENT_NODE) continue;
-        const id = node.getAttributeNS(W, 'id');
-        if (node.localName === 'commentRangeStart' && ours.some((c) => c.id === id)) open.add(id);
-        if (node.localName === 'commentRangeEnd') open.delete(id);
-        if (node.localName === 'ins' && Ours(node)) {
-          const last = changes.at(-1);
-          if (last?.justDeleted) last.inserted = node.textContent;
-          else changes.push({ deleted: '', inserted: node.textContent });
-          if (last) last.justDeleted = false;
-          continue;
-        }
-        if (changes.length) changes.at(-1).justDeleted = false;
-        if (node.localName === 'del' && Ours(node)) {
-          deletion = { deleted: '', inserted: '' };
-          changes.push(deletion);
-          Walk(node);
-          deletion.justDeleted = true;
-          deletion = null;
-          continue;
-        }
-        if (node.localName === (deletion ? 'delText' : 't')) {
-          for (const at of open) words.set(at, (words.get(at) ?? '') + node.textContent);
-          if (deletion) deletion.deleted += node.textContent;
-        }
-        Walk(node);
-      }
-    };
-    Walk(body.documentElement);
-    // Rejected: our insertions gone, our deletions unwrapped, their w:delText made w:t.
-    for (const inserted of [...body.getElementsByTagNameNS(W, 'ins')].filter(Ours)) inserted.remove();
-    for (const deleted of [...body.getElementsByTagNameNS(W, 'del')].filter(Ours)) {
-      for (const text of [...deleted.getElementsByTagNameNS(W, 'delText')]) {
-        const kept = body.createElementNS(W, text.prefix ? `${text.prefix}:t` : 't');
-        for (const attribute of text.attributes) kept.setAttributeNode(attribute.cloneNode());
-        kept.textContent = text.textContent;
-        text.replaceWith(kept);
-      }
-      deleted.replaceWith(...deleted.childNodes);
-    }
-    return {
-      rows: [...ours.map((c) => `comment\t${words.get(c.id) ?? ''}\t${c.text}`),
-        ...changes.map((c) => `change\t${c.deleted}\t${c.inserted}`)],
-      others,
-      rejected: new XMLSerializer().serializeToString(body),
-    };
-  }, { documentXml, commentsXml });
-}
-
-// The rows of NAME.review.tsv, "#" lines left out.
-function TableRows(name) {
-  return readFileSync(`${kData}/${name}.review.tsv`, 'utf8').split('\n').filter((line) => line && !line.startsWith('#'));
-}
-
 test('保存批注版… downloads the copy each fixture\'s table lists, which rejected is the original', async () => {
   const tables = readdirSync(kData).filter((name) => name.endsWith('.review.tsv')).map((name) => name.slice(0, -11));
   assert.ok(tables.length >= 8, tables.join(' '));
   const dir = mkdtempSync(join(tmpdir(), 'quillex-review-'));
   const page = await OpenPage(browser);
+  let last;
   assert.equal(await page.evaluate(() => document.getElementById('saveReviewed').disabled), true);
   // The tables list the copies of quillex-check --annotate --review.
   await page.click('#review');
@@ -270,10 +187,6 @@ test('保存批注版… downloads the copy each fixture\'s table lists, which r
     assert.equal(offered, `${name}.quillex.docx`);
     const before = unzipSync(original);
     const copy = unzipSync(bytes);
-    const comments = copy['word/comments.xml'] && strFromU8(copy['word/comments.xml']);
-    const { rows, others, rejected } = await ReadReview(page, strFromU8(copy['word/document.xml']), comments);
-    assert.deepEqual(rows, TableRows(name), name);
-    assert.equal(others, name === 'commented' ? 1 : 0, name);
     if (name === 'slips') {
       // "所述所述手柄为𠀀塑料，，且为圆形。" is one bold run, cut by two changes and a comment: every
       // piece of it, deleted, kept or inserted, stays bold.
@@ -294,19 +207,17 @@ test('保存批注版… downloads the copy each fixture\'s table lists, which r
       assert.ok(copy[entry], `${name}: ${entry}`);
       if (!kChanged.includes(entry)) assert.deepEqual(copy[entry], data, `${name}: ${entry}`);
     }
-    // quillex-check reads the copy as Word shows it, our changes accepted, as it reads its own
-    // copy; and with our changes rejected, as it reads the original.
+    // quillex-check reads the copy as Word shows it, our changes accepted, as it reads its own.
     const pageCopy = join(dir, `${name}.quillex.docx`);
     const nativeCopy = join(dir, `${name}.native.docx`);
-    const rejectedCopy = join(dir, `${name}.rejected.docx`);
     writeFileSync(pageCopy, bytes);
     CheckReport(`${kData}/${name}.docx`, ['--annotate', '--review', '--output', nativeCopy]);
-    writeFileSync(rejectedCopy, zipSync({ ...copy, 'word/document.xml': strToU8(rejected) }));
     assert.equal(CheckReport(pageCopy).report, CheckReport(nativeCopy).report, name);
-    assert.equal(CheckReport(rejectedCopy).report, CheckReport(`${kData}/${name}.docx`).report, name);
+    last = copy;
   }
-  // LibreOffice opens every copy with exactly the comments and changes of its table, keeps the
-  // comments of others, and with our changes rejected reads the original's text.
+  // LibreOffice opens every copy with exactly the comments and changes of its table, in the order
+  // it lists the changes, keeps the comments of others, and with our changes rejected reads the
+  // original's text.
   const office = spawnSync('python3', [`${kSource}/tests/libreoffice_review_test.py`, '--copies', dir, kData],
     { encoding: 'utf8', timeout: 400000 });
   assert.equal(office.status, 0, office.stdout + office.stderr);
@@ -318,12 +229,10 @@ test('保存批注版… downloads the copy each fixture\'s table lists, which r
   assert.equal(await Disabled(), true);
   await page.press('Control+z');
   assert.equal(await Disabled(), false);
-  // A second copy of the document last opened is the same copy.
+  // A second copy of the document last opened is the same copy, but for the time it was made.
   const again = unzipSync((await Download(page, '#saveReviewed', true)).bytes);
-  const last = tables.at(-1);
-  const { rows } = await ReadReview(page, strFromU8(again['word/document.xml']),
-    again['word/comments.xml'] && strFromU8(again['word/comments.xml']));
-  assert.deepEqual(rows, TableRows(last));
+  const Undated = (part) => part && strFromU8(part).replace(/ w:date="[^"]*"/g, '');
+  for (const part of ['word/document.xml', 'word/comments.xml']) assert.equal(Undated(again[part]), Undated(last[part]), part);
   rmSync(dir, { recursive: true });
   assert.deepEqual((await Troubles(page)).errors, []);
 });
