@@ -86,8 +86,10 @@ TEST(AntecedentBasisReview, BasisOnEveryBranchToAnyDepth) {
        {"【缺乏引用基础：清洗罐（权利要求1）】"}},
       // a name of one character, written as a word of its own before, not inside another name
       {{"1.一种方法，识别视频中的人所对应的图像。",
-        "2.根据权利要求1所述的方法，其特征在于，识别所述人身上的附着物。"},
+        "2.根据权利要求1所述的方法，其特征在于，从所述人中识别附着物。"},
        {"【所述】note"}},
+      {{"1.一种笔，包括笔杆。", "2.根据权利要求1所述的笔，其特征在于，所述笔帽为金属。"},
+       {"【所述】review"}},
       {{"1.一种工具，包括一个导流槽。", "2.根据权利要求1所述的工具，其特征在于，所述导向件固定。"},
        {"【所述】review"}},
       // a parent whose own parents are not known, a mistyped reference, a step by its label

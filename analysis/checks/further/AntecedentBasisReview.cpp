@@ -424,7 +424,7 @@ bool ClosesPartName(std::string_view name, int cut) {
 }
 
 // True when a name of one character opens at `pos`: a Chinese character that is no function
-// word, word of place, verb or number ("所述人身上", "所述酸选自").
+// word, word of place, verb or number ("所述人中", "所述酸选自").
 bool OneCharacterNameAt(std::string_view text, int pos) {
   return IsHanziAt(text, pos) && !BreaksNameAt(text, pos) && VerbAt(text, pos) == 0 &&
          !OrdinalChars().HasAt(text, pos);
@@ -478,13 +478,6 @@ Basis TermBasis(BasisSearch& search, const Dependencies& deps, int pos, int said
     if (ClosesPartName(name, cut)) return basis;
     nameLength = cut;
     return shorter;
-  }
-  // Last, a name of one character before a word ("所述人身上").
-  constexpr int kOneChar = 2;
-  if (nowhere && wordFollows && OneCharacterNameAt(name, 0) &&
-      OneCharacterNameHasBasis(search, deps, pos, said, name.substr(0, kOneChar))) {
-    nameLength = kOneChar;
-    return {.found = true, .lacking = {}};
   }
   return basis;
 }
