@@ -113,12 +113,16 @@ TEST(JudgedCorpus, FurtherChecksFireOnTrueHitsOnly) {
   });
 }
 
+// The severity rules on their own sample, and the tiers on a sample of every code at fix and
+// at review.
 TEST(JudgedCorpus, SeveritiesAsJudged) {
-  CheckTable("severity_judged.tsv", [](const JudgedRow& row, const Judged& finding) {
-    return std::get<0>(finding) == row.code &&
-           (row.term.empty() || std::get<1>(finding) == row.term) &&
-           std::get<2>(finding) == row.severity;
-  });
+  for (const char* table : {"severity_judged.tsv", "tiers_judged.tsv"}) {
+    CheckTable(table, [](const JudgedRow& row, const Judged& finding) {
+      return std::get<0>(finding) == row.code &&
+             (row.term.empty() || std::get<1>(finding) == row.term) &&
+             std::get<2>(finding) == row.severity;
+    });
+  }
 }
 
 // The edits (code, the user's text replaced, the text put there; UTF-8) of each claim's fixes.
