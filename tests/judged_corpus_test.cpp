@@ -88,7 +88,7 @@ std::map<int, std::vector<Judged>> ReviewFindings(const std::string& file) {
 // Checks the rows of `table` against what `read` gives of each file; `matches` says whether a
 // claim's finding (or edit) is the row's. A row judged true, debatable or right must find its
 // finding, and so must a known miss ("known-false": judged false, still given, and counted so in
-// the README); a row judged false, or withheld, must not.
+// the README) and a defect found; a row judged false, withheld or missed must not.
 template <typename Matches, typename Read = decltype(&ReviewFindings)>
 void CheckTable(const std::string& table, Matches matches, Read read = &ReviewFindings) {
   std::map<std::string, std::map<int, std::vector<Judged>>> byFile;
@@ -97,9 +97,10 @@ void CheckTable(const std::string& table, Matches matches, Read read = &ReviewFi
     const std::vector<Judged>& found = byFile[row.file][row.claim];
     const bool fires = std::any_of(found.begin(), found.end(),
                                    [&](const Judged& finding) { return matches(row, finding); });
-    const bool judgedFalse = row.verdict == "false" || row.verdict.starts_with("withheld-");
+    const bool judgedFalse = row.verdict == "false" || row.verdict == "missed" ||
+                             row.verdict.starts_with("withheld-");
     EXPECT_TRUE(judgedFalse || row.verdict == "true" || row.verdict == "debatable" ||
-                row.verdict == "right" || row.verdict == "known-false")
+                row.verdict == "right" || row.verdict == "known-false" || row.verdict == "found")
         << table << ": verdict " << row.verdict;
     EXPECT_EQ(fires, !judgedFalse) << table << ": " << row.file << " claim " << row.claim << " "
                                    << row.code << " " << row.term << " " << row.severity << " ("
@@ -113,11 +114,26 @@ TEST(JudgedCorpus, FurtherChecksFireOnTrueHitsOnly) {
   });
 }
 
+// The severity rules on their own sample, and the tiers on a sample of every code at fix and
+// at review.
 TEST(JudgedCorpus, SeveritiesAsJudged) {
-  CheckTable("severity_judged.tsv", [](const JudgedRow& row, const Judged& finding) {
+  for (const char* table : {"severity_judged.tsv", "tiers_judged.tsv"}) {
+    CheckTable(table, [](const JudgedRow& row, const Judged& finding) {
+      return std::get<0>(finding) == row.code &&
+             (row.term.empty() || std::get<1>(finding) == row.term) &&
+             std::get<2>(finding) == row.severity;
+    });
+  }
+}
+
+// The clear defects listed on whole files: each found one is still marked on its claim at fix or
+// review by the code that covers it, and each missed one is not yet.
+TEST(JudgedCorpus, WholeFilesAsJudged) {
+  CheckTable("whole_files_judged.tsv", [](const JudgedRow& row, const Judged& finding) {
+    const std::string& severity = std::get<2>(finding);
     return std::get<0>(finding) == row.code &&
            (row.term.empty() || std::get<1>(finding) == row.term) &&
-           std::get<2>(finding) == row.severity;
+           (severity == "fix" || severity == "review");
   });
 }
 
