@@ -169,18 +169,24 @@ void AppendSummary(std::string& report, const AnalysisResult& result,
   report.append(gbk::kSummaryTail).append("\r\n\r\n");
 }
 
-// Turns the report's byte spans in the result, the brackets' and the findings', into code
-// points, in one walk: the findings stand in the report in the order of the brackets, those of
-// one bracket sharing its span.
+// Turns the report's byte spans in the result, the claims', the brackets' and the findings',
+// into code points, in one walk: each claim's head stands before its brackets, and the findings
+// stand in the order of the brackets, those of one bracket sharing its span.
 void CountReportPlaces(std::string_view report, AnalysisResult& result) {
-  TextWalker walker(report);
+  CodePointCounter counter(report);
+  auto head = result.claims.begin();  // the first claim whose reportStart is still in bytes
+  const auto countHeadsUpTo = [&](size_t byte) {
+    for (; head != result.claims.end() && static_cast<size_t>(head->reportStart) <= byte; ++head) {
+      head->reportStart = counter.Before(static_cast<size_t>(head->reportStart));
+    }
+  };
   auto claim = result.claims.begin();
   size_t next = 0;  // the first finding of *claim still in bytes
   for (TextSpan& inside : result.markInsides) {
     const int32_t byteStart = inside.start;
-    inside.start = walker.CodePointsBefore(static_cast<size_t>(byteStart));
-    inside.length = walker.CodePointsBefore(static_cast<size_t>(byteStart + inside.length)) -
-                    inside.start;
+    countHeadsUpTo(static_cast<size_t>(byteStart));
+    inside.start = counter.Before(static_cast<size_t>(byteStart));
+    inside.length = counter.Before(static_cast<size_t>(byteStart + inside.length)) - inside.start;
     for (;; ++next) {
       for (; claim != result.claims.end() && next == claim->findings.size(); ++claim) next = 0;
       if (claim == result.claims.end() || claim->findings[next].reportStart != byteStart) break;
@@ -188,10 +194,7 @@ void CountReportPlaces(std::string_view report, AnalysisResult& result) {
       claim->findings[next].reportLength = inside.length;
     }
   }
-  TextWalker heads(report);
-  for (ClaimResult& each : result.claims) {
-    each.reportStart = heads.CodePointsBefore(static_cast<size_t>(each.reportStart));
-  }
+  countHeadsUpTo(report.size());
 }
 
 }  // namespace

@@ -117,6 +117,12 @@ int32_t TextWalker::CodePointsBefore(size_t pos) {
   return codePoints_;
 }
 
+int32_t CodePointCounter::Before(size_t pos) {
+  pos = std::min(pos, text_.size());
+  if (byte_ < pos) byte_ = WalkCharacters(text_, byte_, pos, codePoints_);
+  return codePoints_;
+}
+
 TextPlace TextWalker::PlaceOf(size_t pos) {
   const int32_t before = CodePointsBefore(pos);
   return {line_, before - lineStart_ + 1};

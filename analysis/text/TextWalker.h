@@ -48,3 +48,19 @@ class TextWalker {
   int32_t line_ = 1;
   int32_t lineStart_ = 0;  // code points before the line's first character
 };
+
+// Counts code points as TextWalker does, but not lines: a line break is one code point for
+// each of its characters either way, so the walk need not stop at the breaks. Places asked in
+// ascending order cost one walk in all.
+class CodePointCounter {
+ public:
+  explicit CodePointCounter(std::string_view text) : text_(text) {}
+
+  // TextWalker::CodePointsBefore(pos) of the same text.
+  int32_t Before(size_t pos);
+
+ private:
+  std::string_view text_;
+  size_t byte_ = 0;
+  int32_t codePoints_ = 0;
+};
