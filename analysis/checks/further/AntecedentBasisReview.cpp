@@ -438,10 +438,13 @@ bool OneCharacterNameHasBasis(BasisSearch& search, const Dependencies& deps, int
   const std::string_view leads = gbk::kBeforeOneCharNameChars;
   const std::string_view follows = gbk::kAfterOneCharNameChars;
   for (size_t i = 0; i < leads.size(); i += 2) {
+    const std::string word = std::string(leads.substr(i, 2)).append(name);
+    // Most such words stand nowhere: asked first, they spare the asking of each ending.
+    if (!BasisOf(search, deps, pos, said, word).found) continue;
     for (size_t j = 0; j < follows.size(); j += 2) {
-      const std::string word =
-          std::string(leads.substr(i, 2)).append(name).append(follows.substr(j, 2));
-      if (BasisOf(search, deps, pos, said, word).found) return true;
+      if (BasisOf(search, deps, pos, said, word + std::string(follows.substr(j, 2))).found) {
+        return true;
+      }
     }
   }
   return false;
