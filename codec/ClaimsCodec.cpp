@@ -106,39 +106,30 @@ void ConvertSideBySide(View text, const std::vector<qsizetype>& ends, Convert co
   for (std::future<void>& other : others) other.get();
 }
 
-// True for "\r" and for the breaks of IsBreak; most characters of a Chinese text are passed
-// over on one comparison.
-bool IsCrOrBreak(QChar c) {
-  if (c.unicode() > std::max(QChar::LineSeparator, QChar::ParagraphSeparator)) return false;
-  return c == u'\r' || IsBreak(c);
-}
-
-// Appends the GB18030 bytes of `run`, a text without line breaks, to `out`; `encoded` is room
-// the caller keeps from run to run, so that `out` grows by the bytes written alone.
-void AppendEncodedRun(QStringEncoder& encoder, QStringView run, QByteArray& encoded,
-                      std::string& out) {
-  if (run.isEmpty()) return;
-  encoded.resize(encoder.requiredSpace(run.size()));
-  const char* end = encoder.appendToBuffer(encoded.data(), run);
-  out.append(encoded.constData(), static_cast<size_t>(end - encoded.constData()));
-}
-
-// Appends the engine's bytes for one piece of Unicode text to `out`, every line break as
-// "\r\n" ("\r\n" itself counts as one break); `encoded` is room the caller keeps from piece to
-// piece. The runs between breaks are encoded as they stand, and a break is written as its
-// bytes, which GB18030 spells as ASCII does.
-void AppendEngineBytes(QStringEncoder& encoder, QStringView text, QByteArray& encoded,
-                       std::string& out) {
+// Appends `text` to `out` with every line break as "\r\n"; "\r\n" itself counts as one break. The
+// runs between breaks are copied whole.
+void AppendWithCrLfBreaks(QStringView text, QString& out) {
   qsizetype copied = 0;
   for (qsizetype i = 0; i < text.size(); ++i) {
     const QChar c = text[i];
-    if (!IsCrOrBreak(c)) continue;
-    AppendEncodedRun(encoder, text.sliced(copied, i - copied), encoded, out);
-    out.append("\r\n");
+    if (c != u'\r' && !IsBreak(c)) continue;
+    out.append(text.sliced(copied, i - copied)).append(u"\r\n");
     if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
     copied = i + 1;
   }
-  AppendEncodedRun(encoder, text.sliced(copied), encoded, out);
+  out.append(text.sliced(copied));
+}
+
+// Appends the engine's bytes for one piece of Unicode text to `out`; `scratch` is room the
+// caller keeps from piece to piece.
+void AppendEngineBytes(QStringEncoder& encoder, QStringView text, QString& scratch,
+                       std::string& out) {
+  scratch.resize(0);
+  AppendWithCrLfBreaks(text, scratch);
+  const size_t used = out.size();
+  out.resize(used + static_cast<size_t>(encoder.requiredSpace(scratch.size())));
+  const char* end = encoder.appendToBuffer(out.data() + used, scratch);
+  out.resize(static_cast<size_t>(end - out.data()));
 }
 
 // Room for the engine's bytes of `units` bytes or characters: about what they take in GBK, so
@@ -147,35 +138,30 @@ size_t EngineRoom(qsizetype units, qsizetype pieceSize) {
   return static_cast<size_t>(units + units / 4 + 4 * std::min(units, pieceSize));
 }
 
-// Appends the decoded `bytes` to `out`.
-void AppendDecoded(QStringDecoder& decoder, QByteArrayView bytes, QString& out) {
-  const qsizetype used = out.size();
-  out.resize(used + decoder.requiredSpace(bytes.size()));
-  out.truncate(decoder.appendToBuffer(out.data() + used, bytes) - out.constData());
-}
-
 // `out` becomes the decoded `bytes`; its room is kept from call to call.
 void DecodeInto(QStringDecoder& decoder, QByteArrayView bytes, QString& out) {
-  out.resize(0);
-  AppendDecoded(decoder, bytes, out);
+  out.resize(decoder.requiredSpace(bytes.size()));
+  out.truncate(decoder.appendToBuffer(out.data(), bytes) - out.constData());
 }
 
 // Calls `take` with the Unicode text of each piece of `part` of the engine's bytes in turn, every
-// "\r\n" as "\n". Neither byte is ever part of a GB18030 character, so the runs between the
-// "\r" of each "\r\n" are decoded one after the other, the "\r" left out.
+// "\r\n" as "\n". Neither byte is ever part of a GB18030 character, so they can go before
+// decoding.
 template <typename Take>
 void DecodeEnginePart(QByteArrayView part, qsizetype pieceSize, Take take) {
   QStringDecoder decoder(kGb18030, kFlags);
+  QByteArray lf;
   QString text;
   ForEachPiece(part, pieceSize, [&](QByteArrayView piece, qsizetype) {
-    text.resize(0);
+    lf.resize(0);
     qsizetype copied = 0;
     for (qsizetype pos = piece.indexOf('\n'); pos >= 0; pos = piece.indexOf('\n', pos + 1)) {
       if (pos == 0 || piece[pos - 1] != '\r') continue;
-      AppendDecoded(decoder, piece.sliced(copied, pos - 1 - copied), text);
+      lf.append(piece.sliced(copied, pos - 1 - copied));
       copied = pos;  // the "\n" starts the next run
     }
-    AppendDecoded(decoder, piece.sliced(copied), text);
+    lf.append(piece.sliced(copied));
+    DecodeInto(decoder, lf, text);
     take(QStringView(text));
     return true;
   });
@@ -223,7 +209,7 @@ EngineTextResult ConvertFilePart(QByteArrayView part, qsizetype offset, qsizetyp
   EngineTextResult result;
   result.bytes.reserve(EngineRoom(room, pieceSize));
   QString decoded;
-  QByteArray encoded;
+  QString scratch;
   ForEachPiece(part, pieceSize, [&](QByteArrayView piece, qsizetype at) {
     DecodeInto(decoder, piece, decoded);
     if (decoder.hasError()) {
@@ -232,7 +218,7 @@ EngineTextResult ConvertFilePart(QByteArrayView part, qsizetype offset, qsizetyp
     }
     QStringView text(decoded);
     if (offset + at == 0 && text.startsWith(kByteOrderMark)) text = text.sliced(1);
-    AppendEngineBytes(encoder, text, encoded, result.bytes);
+    AppendEngineBytes(encoder, text, scratch, result.bytes);
     return true;
   });
   return result;
@@ -288,9 +274,9 @@ std::string ToEngineText(const QString& text) {
     QStringEncoder encoder(kGb18030, kFlags);
     // The first part holds room for them all, so that the others join it without a move.
     parts[i].reserve(EngineRoom(2 * (i == 0 ? text.size() : part.size()), kPieceSize));
-    QByteArray encoded;
+    QString scratch;
     ForEachPiece(part, kPieceSize, [&](QStringView piece, qsizetype) {
-      AppendEngineBytes(encoder, piece, encoded, parts[i]);
+      AppendEngineBytes(encoder, piece, scratch, parts[i]);
       return true;
     });
   });
