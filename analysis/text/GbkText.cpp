@@ -5,13 +5,6 @@
 #include <cstdint>
 #include <cstring>
 
-bool IsHanziPair(std::string_view pair) {
-  return pair.size() == 2 && static_cast<unsigned char>(pair[0]) >= 0xB0 &&
-         static_cast<unsigned char>(pair[1]) >= 0xA1;
-}
-
-bool IsHanziAt(std::string_view text, int pos) { return IsHanziPair(Substring(text, pos, 2)); }
-
 std::string_view Substring(std::string_view text, int pos, int n) {
   if (pos < 0 || pos >= Size(text) || n <= 0) return {};
   return text.substr(pos, std::min(n, Size(text) - pos));

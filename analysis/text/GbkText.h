@@ -31,10 +31,17 @@ inline bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' &
 
 // True when `pair` is exactly two bytes, the first at least 0xB0 and the second at least 0xA1:
 // a Chinese character. Full-width punctuation, digits, letters and spaces are not.
-bool IsHanziPair(std::string_view pair);
+inline bool IsHanziPair(std::string_view pair) {
+  return pair.size() == 2 && static_cast<unsigned char>(pair[0]) >= 0xB0 &&
+         static_cast<unsigned char>(pair[1]) >= 0xA1;
+}
 
-// True when the (at most) two bytes at `pos` form a Chinese character.
-bool IsHanziAt(std::string_view text, int pos);
+// True when the (at most) two bytes at `pos` form a Chinese character. In line: the walks over
+// a claim's text ask it at nearly every character.
+inline bool IsHanziAt(std::string_view text, int pos) {
+  return pos >= 0 && pos + 1 < static_cast<int>(text.size()) &&
+         IsHanziPair(text.substr(static_cast<size_t>(pos), 2));
+}
 
 // The bytes from `pos`, at most `n` of them, cut short at the end of the text; "" when `pos` lies
 // at or beyond the end.

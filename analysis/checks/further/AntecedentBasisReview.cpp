@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -52,17 +53,35 @@ const CharSet& LeftBoundaryChars() {
   return set;
 }
 
+// The first four bytes of `bytes` (fewer at its end, the rest 0) as one number.
+uint32_t KeyOf(std::string_view bytes) {
+  uint32_t key = 0;
+  std::memcpy(&key, bytes.data(), std::min<size_t>(sizeof key, bytes.size()));
+  return key;
+}
+
+constexpr int kVerbBytes = 4;
+static_assert(std::all_of(std::begin(gbk::kTermBreakVerbs), std::end(gbk::kTermBreakVerbs),
+                          [](std::string_view verb) { return verb.size() == size_t{kVerbBytes}; }),
+              "every verb that ends a term is two characters long");
+
+// The length of the verb at `pos` that ends a term, or 0: its first character looked up, then
+// its two characters among the verbs' in order.
 int VerbAt(std::string_view text, int pos) {
   static const CharSet kHeads = [] {
     std::string heads;
     for (std::string_view verb : gbk::kTermBreakVerbs) heads.append(verb.substr(0, 2));
     return CharSet(heads);
   }();
-  if (!kHeads.HasAt(text, pos)) return 0;
-  for (std::string_view verb : gbk::kTermBreakVerbs) {
-    if (WordAt(text, pos, verb)) return Size(verb);
-  }
-  return 0;
+  static const std::vector<uint32_t> kVerbs = [] {
+    std::vector<uint32_t> keys;
+    for (std::string_view verb : gbk::kTermBreakVerbs) keys.push_back(KeyOf(verb));
+    std::sort(keys.begin(), keys.end());
+    return keys;
+  }();
+  if (pos + kVerbBytes > Size(text) || !kHeads.HasAt(text, pos)) return 0;
+  const uint32_t key = KeyOf(text.substr(pos, kVerbBytes));
+  return std::binary_search(kVerbs.begin(), kVerbs.end(), key) ? kVerbBytes : 0;
 }
 
 bool IsNameByte(char c) { return IsAsciiLetter(c) || IsAsciiDigit(c); }
@@ -143,10 +162,13 @@ bool SaidOfReference(std::string_view text, int said, int previous) {
   return said >= 4 && (HasAt(text, said - 4, gbk::kOneOf) || HasAt(text, said - 4, gbk::kAnyOne));
 }
 
-uint32_t KeyOf(std::string_view bytes) {
-  uint32_t key = 0;
-  std::memcpy(&key, bytes.data(), std::min<size_t>(sizeof key, bytes.size()));
-  return key;
+// Where the character before the one at `at` (a character boundary) begins, or -1 at the start.
+// A byte of 0x80 or more right before a boundary is a second byte; a byte below 0x80 may be one
+// too, but then the character is no Chinese one under either reading, and only whether it is a
+// Chinese character, or which one, is ever asked of it.
+int PreviousChar(std::string_view text, int at) {
+  if (at == 0) return -1;
+  return static_cast<unsigned char>(text[at - 1]) >= 0x80 ? at - 2 : at - 1;
 }
 
 }  // namespace
@@ -292,25 +314,27 @@ class BasisSearch {
     if (Size(needle) < kKeyBytes) return false;
     const std::string_view text = g_claims[pos].text;
     const bool label = EndsInNumber(needle);
-    const auto matches = [&](int at, int previous) {
-      return HasAt(text, at, needle) && (!label || StandsAlone(text, previous));
-    };
     ClaimText& claim = texts_[pos];
     if (claim.index.empty() && claim.walked > kWalksBeforeIndex * Size(text) + kFreeWalkBytes) {
       claim.index = IndexOf(text);
     }
     if (claim.index.empty()) {
-      int previous = -1;
-      for (int at = 0; at + Size(needle) <= limit; at += CharLength(text[at])) {
-        if (text[at] == needle[0] && matches(at, previous)) {
+      // The walk is paid for as far as it would have gone character by character, so that when
+      // a claim is indexed does not depend on how its text is searched.
+      const std::string_view before = text.substr(0, limit);
+      for (int at = FindFrom(before, needle); at != kNotFound;
+           at = FindFrom(before, needle, at + CharLength(text[at]))) {
+        if (!label || StandsAlone(text, PreviousChar(text, at))) {
           Spend(claim, at);
           return true;
         }
-        previous = at;
       }
       Spend(claim, limit);
       return false;
     }
+    const auto matches = [&](int at, int previous) {
+      return HasAt(text, at, needle) && (!label || StandsAlone(text, previous));
+    };
     const uint32_t key = KeyOf(needle);
     auto it = std::lower_bound(claim.index.begin(), claim.index.end(), key,
                                [](const Entry& e, uint32_t k) { return e.key < k; });
@@ -535,24 +559,44 @@ bool IsStepLabel(std::string_view name, bool withSign) {
   return true;
 }
 
-// The next word at or after `from` that refers back ("所述", "所述的", "该"), its position and
-// the position of its term, or kNotFound.
-int NextReferral(std::string_view text, int from, int& termStart, int& previous) {
-  previous = -1;
-  for (int pos = from; pos < Size(text); pos += CharLength(text[pos])) {
-    if (WordAt(text, pos, gbk::kSaid)) {
-      termStart = pos + Size(gbk::kSaid);
-      if (WordAt(text, termStart, gbk::kOf)) termStart += Size(gbk::kOf);
-      return pos;
-    }
-    if (WordAt(text, pos, gbk::kThat) && !(previous >= 0 && WordAt(text, previous, gbk::kShould))) {
-      termStart = pos + Size(gbk::kThat);
-      return pos;
-    }
-    previous = pos;
+// The words of a claim's text that refer back ("所述", "所述的", "该"), found in order. Each word
+// is searched for on its own and its next place kept, so that the text is gone over once for each.
+class ReferralFinder {
+ public:
+  explicit ReferralFinder(std::string_view text)
+      : text_(text), said_(FindFrom(text, gbk::kSaid)), that_(NextThat(0)) {}
+
+  // The next word at or after `from` (a character boundary), its position and the position of
+  // its term, and where the character before it begins (-1 when it stands at `from`); or
+  // kNotFound.
+  int Next(int from, int& termStart, int& previous) {
+    if (said_ != kNotFound && said_ < from) said_ = FindFrom(text_, gbk::kSaid, from);
+    if (that_ != kNotFound && that_ < from) that_ = NextThat(from);
+    const int said = said_;
+    // Right at `from` nothing stands before "该" to make it "应该".
+    const int that = WordAt(text_, from, gbk::kThat) ? from : that_;
+    if (said == kNotFound && that == kNotFound) return kNotFound;
+    const int pos = that == kNotFound || (said != kNotFound && said < that) ? said : that;
+    previous = pos == from ? -1 : PreviousChar(text_, pos);
+    termStart = pos + (pos == said ? Size(gbk::kSaid) : Size(gbk::kThat));
+    if (pos == said && WordAt(text_, termStart, gbk::kOf)) termStart += Size(gbk::kOf);
+    return pos;
   }
-  return kNotFound;
-}
+
+ private:
+  // The next "该" at or after `from` that is not the end of "应该".
+  int NextThat(int from) const {
+    int at = FindFrom(text_, gbk::kThat, from);
+    while (at != kNotFound && WordAt(text_, PreviousChar(text_, at), gbk::kShould)) {
+      at = FindFrom(text_, gbk::kThat, at + Size(gbk::kThat));
+    }
+    return at;
+  }
+
+  std::string_view text_;
+  int said_;  // the next "所述" at or after the last search's start, or kNotFound
+  int that_;  // the next "该" that is no "应该", likewise
+};
 
 }  // namespace
 
@@ -567,8 +611,9 @@ AntecedentReview::AntecedentReview() : verdicts_(g_claims.Count()) {
     seen.clear();
     int termStart = 0;
     int previous = -1;
-    for (int said = NextReferral(text, 0, termStart, previous); said != kNotFound;
-         said = NextReferral(text, termStart, termStart, previous)) {
+    ReferralFinder referrals(text);
+    for (int said = referrals.Next(0, termStart, previous); said != kNotFound;
+         said = referrals.Next(termStart, termStart, previous)) {
       if (SaidOfReference(text, said, previous)) continue;
       TermSpan term = ReadReferredTerm(text, termStart);
       const std::string_view name = text.substr(term.start, term.nameLength);
