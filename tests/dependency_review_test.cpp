@@ -82,6 +82,34 @@ TEST(DependencyReview, UnreadReferencesAreDependentClaims) {
   }
 }
 
+// How grave the report's own multiple dependency on a multiple dependent claim is: a defect of a
+// dependent claim; debatable for a claim of another category citing the claims; a consequence
+// where it comes only through the claim's reference to itself, which is the defect.
+TEST(DependencyReview, MultiMultiSeverity) {
+  const std::vector<std::string> products = {C(1), C(2, "1"), C(3, "1或2")};
+  const std::pair<std::string, std::string> cases[] = {
+      {C(4, "1-3任一项"), "multi-multi:fix"},
+      {"4.根据权利要求1-3任一项所述的装置的制作方法，其特征在于，包括B。",
+       "multi-multi:reviewsubject-mismatch:note"},
+      {"4.根据权利要求1-3任一项所述的方法制备得到的装置，其特征在于，包括B。",
+       "multi-multi:reviewsubject-mismatch:note"},
+      // claim 3 read by the review alone ("或权利要求2") is multiple dependent all the same
+      {"4.根据权利要求2或权利要求3所述的装置，其特征在于，包括B。", "multi-multi:fix"},
+  };
+  for (const auto& [last, severity] : cases) {
+    std::vector<std::string> claims = products;
+    claims.push_back(last);
+    EXPECT_EQ(DependencyFindings(claims, /*review=*/true), "///" + severity) << last;
+  }
+  const std::vector<std::string> selfCited = {C(1), C(2, "1"), C(3, "1"),
+                                              "4.根据权利要求2-4任一项所述的装置，其特征在于，包括B。"};
+  EXPECT_EQ(DependencyFindings(selfCited, /*review=*/true), "///multi-multi:note");
+  const std::vector<std::string> unreadParent = {
+      C(1), C(2, "1"), "3.根据权利要求1或权利要求2所述的装置，其特征在于，包括B。",
+      "4.根据权利要求1-4任一项所述的装置，其特征在于，包括B。"};
+  EXPECT_EQ(DependencyFindings(unreadParent, /*review=*/true), "///multi-multi:fix");
+}
+
 // A method limiting a step that no claim it rests on has ("所述步骤(3)" under a product claim)
 // points to a wrong reference number, not to another category.
 TEST(DependencyReview, StepOnlyAnotherClaimHas) {

@@ -27,6 +27,29 @@ bool MismatchIsBenign(const RatedClaim& claim, const Finding&) {
   return true;
 }
 
+// Multiple dependency on a multiple dependent claim is a defect of a dependent claim; a claim of
+// another category than the claims it cites ("…所述的方法制备的纤维", "…所述的装置的制作方法") is
+// an independent claim in the form of a reference, though some examiners object.
+Severity MultiMultiGravity(const RatedClaim& claim, const Finding&) {
+  return OfAnotherCategory(ReviewSubject(claim.record), ReviewParents(claim.pos))
+             ? Severity::kReview
+             : Severity::kFix;
+}
+
+// True when the report's multiple dependency on a multiple dependent claim comes only through
+// the claim's reference to itself or to a claim after it ("如权利要求6到8中任意一项所述" in claim
+// 8): the wrong reference is the defect, and has its own finding. An earlier parent is multiple
+// dependent also where only the review reads its reference ("根据权利要求2或权利要求3").
+bool MultiOnlyThroughWrongReference(const RatedClaim& claim, const Finding&) {
+  if (!claim.record.multiMulti) return false;
+  const std::vector<int>& parents = claim.record.parentIndices;
+  return std::none_of(parents.begin(), parents.end(), [&](int parent) {
+    const ClaimRecord& earlier = g_claims[parent];
+    return parent < claim.pos && (earlier.multiRef || earlier.dependsOnMultiRef ||
+                                  ReviewParents(parent).size() >= 2);
+  });
+}
+
 // True when a dependent claim's reference is a correct form the parents are not read from
 // ("如权利要求1～3之一所述", "根据权利要求1或权利要求2所述", "根据权利要求5的"): numbers, then
 // "所述", "的", "中", "任" or "之一".
@@ -130,10 +153,11 @@ SeverityRule SeverityRuleOf(FindingCode code) {
     case FindingCode::kNumberingGap:
     case FindingCode::kParentTooLarge:
     case FindingCode::kParentNotFound:
-    case FindingCode::kMultiMulti:
     case FindingCode::kSeveralFullStops:
     case FindingCode::kDoubledPunctuation:
       return {kFix};
+    case FindingCode::kMultiMulti:
+      return {kFix, MultiMultiGravity, MultiOnlyThroughWrongReference};
     case FindingCode::kNoFullStop:
       return {kFix, NoFullStopGravity};
     case FindingCode::kReferenceFormat:

@@ -1,8 +1,10 @@
 #include "checks/SubjectConsistency.h"
 
+#include <algorithm>
 #include <string>
 
 #include "claims/ClaimRecord.h"
+#include "claims/ReviewedReferences.h"
 #include "text/GbkText.h"
 #include "text/GbkTexts.h"
 
@@ -23,6 +25,23 @@ bool NamesProcess(std::string_view subject) {
 bool NamesProcessOfSomething(std::string_view subject) {
   for (std::string_view word : gbk::kProcessWords) {
     if (EndsWith(subject, word) && subject.size() > word.size()) return true;
+  }
+  return false;
+}
+
+// A product of a process ("方法制备得到的3D打印制品", "制备方法获得的碳材料"): a process word, perhaps
+// "所", then a verb of making, and the subject itself names no process.
+bool NamesProductOfProcess(std::string_view subject) {
+  if (NamesProcess(subject)) return false;
+  for (std::string_view word : gbk::kProcessWords) {
+    for (size_t at = subject.find(word); at != std::string_view::npos;
+         at = subject.find(word, at + word.size())) {
+      size_t next = at + word.size();
+      if (subject.substr(next).starts_with(gbk::kTerminatorSo)) next += gbk::kTerminatorSo.size();
+      for (std::string_view verb : gbk::kMakingVerbs) {
+        if (subject.substr(next).starts_with(verb)) return true;
+      }
+    }
   }
   return false;
 }
@@ -57,10 +76,17 @@ void CheckSubject(int pos) {
 
 SubjectFit FitOfSubject(std::string_view subject, std::string_view parentSubject) {
   if (parentSubject.empty()) return SubjectFit::kParentUnread;
+  if (NamesProductOfProcess(subject)) return SubjectFit::kOtherCategory;
   if (NamesProcessOfSomething(subject) && !NamesProcess(parentSubject)) {
     return SubjectFit::kOtherCategory;
   }
   const std::string own = BareSubject(subject);
   const std::string other = BareSubject(parentSubject);
   return EndsWith(own, other) || EndsWith(other, own) ? SubjectFit::kSame : SubjectFit::kMismatch;
+}
+
+bool OfAnotherCategory(std::string_view subject, const std::vector<int>& parents) {
+  return std::any_of(parents.begin(), parents.end(), [&](int parent) {
+    return FitOfSubject(subject, ReviewSubject(g_claims[parent])) == SubjectFit::kOtherCategory;
+  });
 }

@@ -329,6 +329,20 @@ inline constexpr std::string_view kProcessWords[] = {
     "\xD3\xA6\xD3\xC3",  // 应用
     "\xD3\xC3\xCD\xBE",  // 用途
 };
+// The verbs that say a process makes something ("方法制备的", "方法得到的"): a subject naming a
+// process and then one of them claims the product of that process.
+inline constexpr std::string_view kMakingVerbs[] = {
+    "\xD6\xC6\xB1\xB8",  // 制备
+    "\xD6\xC6\xB5\xC3",  // 制得
+    "\xBB\xF1\xB5\xC3",  // 获得
+    "\xB5\xC3\xB5\xBD",  // 得到
+    "\xD6\xC6\xB3\xC9",  // 制成
+    "\xD6\xC6\xD4\xEC",  // 制造
+    "\xC9\xFA\xB2\xFA",  // 生产
+    "\xBA\xCF\xB3\xC9",  // 合成
+    "\xBC\xD3\xB9\xA4",  // 加工
+    "\xD6\xC6\xD7\xF7",  // 制作
+};
 inline constexpr std::string_view kProductWords[] = {
     "\xD7\xB0\xD6\xC3",  // 装置
     "\xCF\xB5\xCD\xB3",  // 系统
