@@ -41,6 +41,10 @@ TEST(AntecedentBasisReview, TermEndsAtPunctuationFunctionWordsVerbsAndSigns) {
       {"所述基座一侧", "基座"},
       {"所述脱水反应釜中", "脱水反应釜"},
       {"所述第二条件时，", "第二条件"},
+      // what the thing has, or does "具体"
+      {"所述获取模块具体用于", "获取模块"},
+      {"所述壳体具有凹槽", "壳体"},
+      {"所述弹性体制品呈带条", "弹性体制品"},
   };
   for (const auto& [text, term] : cases) {
     const std::string gbk = Gbk(text);
@@ -79,6 +83,13 @@ TEST(AntecedentBasisReview, BasisOnEveryBranchToAnyDepth) {
         "所述触发管(17)内部固定。"},
        {"【附图标记已另有名称：触发管(17)】"}},
       {{"1.一种机构，包括履带(15)，所述履带(15)为三角形履带，所述三角形履带(15)绕行。"}, {""}},
+      // a rest that names a part of its own needs its own basis; a place on a thing does not
+      {{"1.一种系统，包括加药系统。", "2.根据权利要求1所述的系统，其特征在于，所述加药管道上设有阀。"},
+       {"【缺乏引用基础：加药管道】"}},
+      {{"1.一种系统，包括清洗剂。", "2.根据权利要求1所述的系统，其特征在于，所述清洗剂储存罐为圆柱形。"},
+       {"【缺乏引用基础：清洗剂储存罐】"}},
+      {{"1.一种装置，包括壳体。", "2.根据权利要求1所述的装置，其特征在于，所述壳体端部设有阀。"},
+       {""}},
       // one character left over, before a word only, and never when some branch holds the term
       {{"1.一种介质，存储指令，所述指令促使处理器运行。"}, {""}},
       {{"1.一种系统，包括清洗装置。", "2.根据权利要求1所述的系统，其特征在于，还包括清洗罐。",

@@ -447,6 +447,15 @@ bool ClosesPartName(std::string_view name, int cut) {
   return verb > 0 && cut + verb + 2 == Size(name) && PartSuffixChars().HasAt(name, cut + verb);
 }
 
+// True when the characters of `name` from `cut` on, two or three, end in a part's word that names
+// a thing of its own ("加药" + "管道", "清洗剂" + "储存罐"): the term names that part, which the
+// shorter name does not introduce. A place on a thing ("壳体" + "端部") is no such part.
+bool RestNamesPart(std::string_view name, int cut) {
+  static const CharSet kPlaceOnThing(gbk::kPlaceOnThingChars);
+  const int last = Size(name) - 2;
+  return last - cut >= 2 && last - cut <= 4 && PartSuffixChars().HasAt(name, last) && !kPlaceOnThing.HasAt(name, last);
+}
+
 // True when a name of one character opens at `pos`: a Chinese character that is no function
 // word, word of place, verb or number ("所述人中", "所述酸选自").
 bool OneCharacterNameAt(std::string_view text, int pos) {
@@ -502,7 +511,7 @@ Basis TermBasis(BasisSearch& search, const Dependencies& deps, int pos, int said
     Basis shorter = BasisOf(search, deps, pos, said, name.substr(0, cut));
     const bool somewhere = shorter.lacking.size() < deps.branches[pos].size();
     if (!shorter.found && !(nowhere && somewhere)) continue;
-    if (ClosesPartName(name, cut)) return basis;
+    if (ClosesPartName(name, cut) || RestNamesPart(name, cut)) return basis;
     nameLength = cut;
     return shorter;
   }
