@@ -93,6 +93,8 @@ TEST(DependencyReview, MultiMultiSeverity) {
        "multi-multi:reviewsubject-mismatch:note"},
       {"4.根据权利要求1-3任一项所述的方法制备得到的装置，其特征在于，包括B。",
        "multi-multi:reviewsubject-mismatch:note"},
+      // a claim that is all subject, none read
+      {"4.根据权利要求1-3任一项所述的方法制备得到的材料。", "multi-multi:review"},
       // claim 3 read by the review alone ("或权利要求2") is multiple dependent all the same
       {"4.根据权利要求2或权利要求3所述的装置，其特征在于，包括B。", "multi-multi:fix"},
   };

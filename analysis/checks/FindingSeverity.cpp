@@ -29,11 +29,13 @@ bool MismatchIsBenign(const RatedClaim& claim, const Finding&) {
 
 // Multiple dependency on a multiple dependent claim is a defect of a dependent claim; a claim of
 // another category than the claims it cites ("…所述的方法制备的纤维", "…所述的装置的制作方法") is
-// an independent claim in the form of a reference, though some examiners object.
+// an independent claim in the form of a reference, though some examiners object. Where no subject
+// was read (a claim that is all subject, "…所述的制备方法获得的碳材料。"), its opening is taken for
+// it.
 Severity MultiMultiGravity(const RatedClaim& claim, const Finding&) {
-  return OfAnotherCategory(ReviewSubject(claim.record), ReviewParents(claim.pos))
-             ? Severity::kReview
-             : Severity::kFix;
+  std::string_view subject = ReviewSubject(claim.record);
+  if (subject.empty()) subject = claim.record.text.substr(0, OpeningEnd(claim.record.text));
+  return OfAnotherCategory(subject, ReviewParents(claim.pos)) ? Severity::kReview : Severity::kFix;
 }
 
 // True when the report's multiple dependency on a multiple dependent claim comes only through
