@@ -60,6 +60,17 @@ TEST(FindingSeverity, GravityLoweredWhereTheReadingIsUnsure) {
       // mistyped one.
       {{one, "2.按照权利要求1所述的装置，其特征在于，B。"}, {"reference-wording:note"}},
       {{one, "2.如权力要求1所述的装置，其特征在于，B。"}, {"reference-wording:fix"}},
+      // A claim the report reads as part of the one before, as it opens with a letter, a digit
+      // or "(" after its number: the gap, the missing parent and the second full stop are the
+      // reading's; a true gap, a parent truly missing and two full stops are not.
+      {{"1.一种分子筛，其特征在于，含A。", "2.CHA型分子筛的合成方法，包括B。",
+        "3.根据权利要求2所述的合成方法，其特征在于，C。"},
+       {"numbering-gap:note", "parent-not-found:note"}},
+      {{"1.一种分子筛，其特征在于，含A。", "(NH4)2SO4的用途。"}, {"several-full-stops:fix"}},
+      {{"1.一种分子筛，其特征在于，含A。", "2.(NH4)2SO4的用途。"}, {"several-full-stops:note"}},
+      {{"1.一种分子筛，其特征在于，含A。", "3.CHA型分子筛的合成方法。",
+        "4.根据权利要求2所述的合成方法，其特征在于，C。"},
+       {"numbering-gap:fix", "parent-not-found:fix"}},
   };
   // clang-format on
   for (const Case& c : cases) {

@@ -5,6 +5,7 @@
 
 #include "checks/SubjectConsistency.h"
 #include "checks/further/ReferenceWording.h"
+#include "claims/ClaimNumbering.h"
 #include "claims/ReviewedReferences.h"
 #include "text/GbkText.h"
 #include "text/GbkTexts.h"
@@ -50,6 +51,46 @@ bool MultiOnlyThroughWrongReference(const RatedClaim& claim, const Finding&) {
     return parent < claim.pos && (earlier.multiRef || earlier.dependsOnMultiRef ||
                                   ReviewParents(parent).size() >= 2);
   });
+}
+
+// True when a claim the reading took for part of the record at `pos` is numbered `number`.
+bool StandsUnreadIn(int pos, int32_t number) {
+  if (pos < 0) return false;
+  const ClaimRecord& host = g_claims[pos];
+  const std::vector<int32_t> unread = UnreadClaimNumbers(host.text, host.number);
+  return std::find(unread.begin(), unread.end(), number) != unread.end();
+}
+
+// True when the gap in the numbers is the claim before standing unread in the record before.
+bool GapIsUnreadClaim(const RatedClaim& claim, const Finding&) {
+  return StandsUnreadIn(claim.pos - 1, claim.record.number - 1);
+}
+
+// True when every claim the reference names that was not found stands unread in the record
+// that the numbers place it in: of the records before the claim, numbered in order, the last one
+// numbered below it (sought by halves: a reference may name thousands of claims).
+bool MissingParentsAreUnread(const RatedClaim& claim, const Finding&) {
+  const ClaimRecord& record = claim.record;
+  return std::all_of(record.parentNumbers.begin(), record.parentNumbers.end(), [&](int32_t number) {
+    const bool found = std::any_of(record.parentIndices.begin(), record.parentIndices.end(),
+                                   [&](int parent) { return g_claims[parent].number == number; });
+    if (found) return true;
+    int low = 0, high = claim.pos;
+    while (low < high) {
+      const int middle = low + (high - low) / 2;
+      if (g_claims[middle].number < number) {
+        low = middle + 1;
+      } else {
+        high = middle;
+      }
+    }
+    return StandsUnreadIn(low - 1, number);
+  });
+}
+
+// True when the full stops are the claim's own and those of the claims standing unread in it.
+bool FullStopsOfUnreadClaims(const RatedClaim& claim, const Finding&) {
+  return !UnreadClaimNumbers(claim.record.text, claim.record.number).empty();
 }
 
 // True when a dependent claim's reference is a correct form the parents are not read from
@@ -152,12 +193,15 @@ Severity IndefiniteGravity(const RatedClaim&, const Finding& finding) {
 SeverityRule SeverityRuleOf(FindingCode code) {
   using enum Severity;
   switch (code) {
-    case FindingCode::kNumberingGap:
     case FindingCode::kParentTooLarge:
-    case FindingCode::kParentNotFound:
-    case FindingCode::kSeveralFullStops:
     case FindingCode::kDoubledPunctuation:
       return {kFix};
+    case FindingCode::kNumberingGap:
+      return {kFix, nullptr, GapIsUnreadClaim};
+    case FindingCode::kParentNotFound:
+      return {kFix, nullptr, MissingParentsAreUnread};
+    case FindingCode::kSeveralFullStops:
+      return {kFix, nullptr, FullStopsOfUnreadClaims};
     case FindingCode::kMultiMulti:
       return {kFix, MultiMultiGravity, MultiOnlyThroughWrongReference};
     case FindingCode::kNoFullStop:

@@ -44,20 +44,38 @@ void AppendListItem(std::string& list, int32_t number) {
   list.append(start, static_cast<size_t>(std::end(item) - start));
 }
 
-int32_t ClaimStartNumber(std::string_view paragraph) {
+namespace {
+
+// Where the text after a paragraph's opening number and its "." or "、" begins, or 0 when the
+// paragraph opens with no such number.
+int AfterClaimNumber(std::string_view paragraph) {
   int digits = 0;
   while (digits < Size(paragraph) && IsAsciiDigit(paragraph[digits])) ++digits;
-  if (digits == Size(paragraph)) return 0;
-  int next;
-  if (paragraph[digits] == '.') {
-    next = digits + 1;
-  } else if (HasAt(paragraph, digits, gbk::kEnumComma)) {
-    next = digits + 2;
-  } else {
-    return 0;
+  if (digits == 0 || digits == Size(paragraph)) return 0;
+  if (paragraph[digits] == '.') return digits + 1;
+  return HasAt(paragraph, digits, gbk::kEnumComma) ? digits + 2 : 0;
+}
+
+}  // namespace
+
+int32_t ClaimStartNumber(std::string_view paragraph) {
+  const int next = AfterClaimNumber(paragraph);
+  if (next == 0 || next >= Size(paragraph) || !IsHanziAt(paragraph, next)) return 0;
+  return ParseClaimNumber(paragraph);
+}
+
+std::vector<int32_t> UnreadClaimNumbers(std::string_view text, int32_t number) {
+  std::vector<int32_t> unread;
+  for (int at = FindFrom(text, "\r\n"); at != kNotFound; at = FindFrom(text, "\r\n", at + 2)) {
+    const std::string_view paragraph = text.substr(at + 2);
+    const int next = AfterClaimNumber(paragraph);
+    if (next == 0 || next >= Size(paragraph)) continue;
+    const char first = paragraph[next];
+    if (!IsAsciiDigit(first) && !IsAsciiLetter(first) && first != '(') continue;
+    const int32_t expected = (unread.empty() ? number : unread.back()) + 1;
+    if (ParseClaimNumber(paragraph) == expected) unread.push_back(expected);
   }
-  if (next >= Size(paragraph) || !IsHanziAt(paragraph, next)) return 0;
-  return ParseClaimNumber(paragraph.substr(0, digits));
+  return unread;
 }
 
 void SplitParagraphs(std::string_view text, std::vector<TextSpan>* spans) {

@@ -39,6 +39,14 @@ void ForEachListItem(std::string_view list, Visit visit) {
 // "、", then a Chinese character), or 0 when it opens none.
 int32_t ClaimStartNumber(std::string_view paragraph);
 
+// The numbers of the claims that stand unread in the text of the record numbered `number`: a
+// paragraph after its first that opens with a number and "." or "、", then a letter, a digit or
+// "(" rather than a Chinese character ("14.a-β-不饱和羧酸的聚酯…", "2.CHA型分子筛的合成方法…"),
+// its number going on by one from the record's or from the unread claim's before it. Findings that
+// rest on such a claim's absence (a gap in the numbers, a parent not found, a second full stop)
+// come from the reading, not from the claims.
+std::vector<int32_t> UnreadClaimNumbers(std::string_view text, int32_t number);
+
 // Fills g_paragraphs with views of the pieces of `text` between "\r\n", trimmed, empty ones left
 // out, and `spans` (when given) with where each of them lies in `text`. `text` must stay as it is
 // while g_paragraphs is used: the analysis splits g_analysedText.
