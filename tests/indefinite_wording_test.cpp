@@ -27,6 +27,10 @@ TEST(IndefiniteWording, WordsNumbersAndLookAlikes) {
       {"1.位于底座(1)的左右两侧，第2层左右两端。", ""},
       {"1.位于底座(1)的左右，连接件ABCDEFGHIJ左右。", ""},
       {"1.所述A等于B。", ""},
+      // "等" closing a list of alternatives, not a word of its own nor a list of another clause
+      {"1.断面为圆形、异形等形状，所述气体为氮气、氦气等中的至少一种。", "【用语不确定：等】"},
+      {"1.所述A、B的长度相等，C、D等于E，F、G等距排列，H、I呈中等大小。", ""},
+      {"1.加入A、B，再加入C等物料。", ""},
   };
   for (const auto& [claim, marks] : cases) {
     EXPECT_EQ(FurtherMarks(CheckIndefiniteWording, claim), marks) << claim;
@@ -39,7 +43,7 @@ TEST(IndefiniteWording, SeverityByKindOfWord) {
   const std::pair<std::string, Severity> cases[] = {
       {"优选", Severity::kFix},      {"最好", Severity::kFix},   {"例如", Severity::kFix},
       {"特别是", Severity::kFix},    {"必要时", Severity::kReview}, {"或类似物", Severity::kReview},
-      {"约5", Severity::kReview},   {"5℃左右", Severity::kReview},
+      {"约5", Severity::kReview},   {"5℃左右", Severity::kReview}, {"A、B等", Severity::kReview},
   };
   for (const auto& [words, severity] : cases) {
     const CheckOutcome outcome =

@@ -1,5 +1,7 @@
 #include "checks/further/IndefiniteWording.h"
 
+#include <algorithm>
+
 #include "checks/further/WordFinding.h"
 #include "text/GbkText.h"
 #include "text/GbkTexts.h"
@@ -74,6 +76,27 @@ bool EndsWord(std::string_view text, int end) {
   return !IsHanziAt(text, end) || kAfter.HasAt(text, end);
 }
 
+// True when "等" at `pos` closes a list of alternatives ("圆形、异形等形状", "氮气、氦气等中的至少一
+// 种"): a "、" stands before it in the same clause, at most forty characters back, and it makes no
+// word with the character after or before it ("等于", "等离子", "相等", "中等").
+bool ClosesList(std::string_view text, int pos) {
+  static const CharSet kWordAfter(gbk::kEqualWordAfter);
+  static const CharSet kWordBefore(gbk::kEqualWordBefore);
+  if (kWordAfter.HasAt(text, pos + 2) || (pos >= 2 && kWordBefore.HasAt(text, pos - 2))) {
+    return false;
+  }
+  constexpr int kListReach = 80;  // bytes
+  const int from = std::max(0, pos - kListReach);
+  const std::string_view before = text.substr(from, pos - from);
+  const size_t comma = before.rfind(gbk::kEnumComma);
+  if (comma == std::string_view::npos) return false;
+  const std::string_view list = before.substr(comma);
+  for (std::string_view stop : {gbk::kComma, gbk::kSemicolon, gbk::kColon, gbk::kFullStop}) {
+    if (list.find(stop) != std::string_view::npos) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 void CheckIndefiniteWording(std::string_view text, std::vector<Finding>& findings) {
@@ -88,6 +111,9 @@ void CheckIndefiniteWording(std::string_view text, std::vector<Finding>& finding
               if (length == 0 && WordAt(text, pos, gbk::kLeftRight) && NumberBefore(text, pos) &&
                   EndsWord(text, pos + Size(gbk::kLeftRight))) {
                 length = Size(gbk::kLeftRight);
+              }
+              if (length == 0 && WordAt(text, pos, gbk::kEtc) && ClosesList(text, pos)) {
+                length = Size(gbk::kEtc);
               }
               return {length, gbk::kLabelIndefinite};
             });

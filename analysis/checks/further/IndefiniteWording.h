@@ -14,6 +14,8 @@
 // "大约"; "约" before an ASCII digit or before "为" and a digit, but not after "预", "节", "简",
 // "契", "合", "制", "公", "条" or "隐"; and "左右" right behind a number and its unit, compound
 // units included ("30℃左右", "2小时左右", "1m/min左右"), when no Chinese character follows it
-// other than "的", "时", "后", "内", "即" or "之" (so not "左右两侧"). A unit letter right behind
+// other than "的", "时", "后", "内", "即" or "之" (so not "左右两侧"); and "等" closing a list of
+// alternatives ("圆形、异形等形状"): a "、" before it in its clause, at most forty characters back,
+// and no word made with the character after or before it ("等于", "等离子", "等距", "相等", "中等"). A unit letter right behind
 // a two-byte character is not told from that character's second byte: no number is taken then.
 void CheckIndefiniteWording(std::string_view text, std::vector<Finding>& findings);
