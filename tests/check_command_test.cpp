@@ -31,49 +31,6 @@ TEST(CheckCommand, Normalisation) {
   }
 }
 
-// A text pasted with other spaces, full-width digits and other line breaks is checked as the
-// same text written with the ASCII blank, digits and "\r\n": each pair gives the same report,
-// messages and outcome.
-TEST(CheckCommand, PastedTextsAreCheckedAsTheirPlainVersions) {
-  const std::pair<std::string, std::string> cases[] = {
-      // Indented by hand with ideographic spaces.
-      {"　　1.　一种杯子，其特征在于，包括杯体。\r\n　　2.　根据权利要求1所述的杯子，其特征在于，"
-       "所述杯体为陶瓷。",
-       "  1. 一种杯子，其特征在于，包括杯体。\r\n  2. 根据权利要求1所述的杯子，其特征在于，"
-       "所述杯体为陶瓷。"},
-      // A no-break space after the number, as web pages and PDF viewers have it.
-      {"1.\u00a0一种杯子，其特征在于，包括杯体。\r\n2.\u00a0根据权利要求1所述的杯子，其特征在于，"
-       "所述手柄为陶瓷。",
-       "1. 一种杯子，其特征在于，包括杯体。\r\n2. 根据权利要求1所述的杯子，其特征在于，"
-       "所述手柄为陶瓷。"},
-      // Numbered and referred to in full width, one number in both widths.
-      {"１．一种杯子，其特征在于，包括杯体。\r\n２．根据权利要求１所述的杯子，其特征在于，包括杯盖"
-       "。"
-       "\r\n1０．根据权利要求２或１１所述的杯子",
-       "1.一种杯子，其特征在于，包括杯体。\r\n2.根据权利要求1所述的杯子，其特征在于，包括杯盖。"
-       "\r\n10.根据权利要求2或11所述的杯子"},
-      // Word's manual line break between two claims.
-      {"1.一种杯子，其特征在于，包括杯体。\v2.根据权利要求1所述的杯子，其特征在于，包括杯盖。",
-       "1.一种杯子，其特征在于，包括杯体。\r\n2.根据权利要求1所述的杯子，其特征在于，包括杯盖。"},
-      // Every other line break, and spaces inside a term and at the ends.
-      {"\ufeff\u2029权利要求书\u20281.一种杯子，其特征在于：\u0085包括杯体。\f2.根据权利要求1所述的"
-       "杯子，其特征在于，所\u2009述杯体\u202f为陶瓷。\u2029\u3000",
-       " \r\n权利要求书\r\n1.一种杯子，其特征在于：\r\n包括杯体。\r\n2.根据权利要求1所述的"
-       "杯子，其特征在于，所 述杯体 为陶瓷。\r\n "},
-      // No claim 1: the same normalised text comes back.
-      {"\u3000权利要求书\u2028２．一种杯子\u00a0", " 权利要求书\r\n2.一种杯子 "},
-      {"\u3000\u2028\ufeff", " \r\n "},
-  };
-  for (const auto& [pasted, plain] : cases) {
-    const EngineRun expected = Check(Gbk(plain));
-    const EngineRun run = Check(Gbk(pasted));
-    EXPECT_EQ(run.text, expected.text) << pasted;
-    EXPECT_EQ(run.messages, expected.messages) << pasted;
-    EXPECT_EQ(run.checked, expected.checked) << pasted;
-    EXPECT_EQ(run.congratulate, expected.congratulate) << pasted;
-  }
-}
-
 struct OutcomeCase {
   std::string box;    // GBK
   std::string shown;  // UTF-8

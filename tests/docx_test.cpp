@@ -2,56 +2,28 @@
 // the document, and every kind of bad input refused with one line.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-
 #include "DocxReader.h"
+#include "support/CheckProgram.h"
 
 namespace {
 
-const QString kData = QStringLiteral(QUILLEX_TEST_DATA_DIR "/docx/");
+ProcessResult Check(const QStringList& args) { return RunQuillexCheck(args, {}, {}, kDocxData); }
 
-QByteArray Contents(const QString& name) {
-  QFile file(kData + name);
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-  return file.readAll();
-}
-
-struct Checked {
-  int exitCode = -1;
-  QByteArray out, err;
-};
-
-Checked Check(const QStringList& args) {
-  QProcess process;
-  process.setWorkingDirectory(kData);
-  process.start(QStringLiteral(QUILLEX_CHECK_PATH), args);
-  EXPECT_TRUE(process.waitForFinished(60000));
-  return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-// Every fixture that has a text beside it.
-QStringList Fixtures() {
-  QStringList names;
-  for (const QString& text : QDir(kData).entryList({QStringLiteral("*.txt")})) {
-    names << text.chopped(4);
-  }
-  return names;
-}
+QByteArray Fixture(const QString& name) { return Contents(kDocxData + name); }
 
 // Each fixture gives the text beside it, and quillex-check gives it the report of that text, with
 // the further checks and without.
 TEST(DocxReader, EveryFixtureGivesItsTextAndItsReport) {
-  ASSERT_GE(Fixtures().size(), 6);
-  for (const QString& name : Fixtures()) {
+  const QStringList fixtures = DocxFixtures(QStringLiteral(".txt"));
+  ASSERT_GE(fixtures.size(), 6);
+  for (const QString& name : fixtures) {
     SCOPED_TRACE(name.toStdString());
-    const DocxDocument document = ReadDocx(Contents(name + ".docx"), name + ".docx");
+    const DocxDocument document = ReadDocx(Fixture(name + ".docx"), name + ".docx");
     ASSERT_TRUE(document.error.isEmpty()) << document.error.toStdString();
-    EXPECT_EQ(document.claimsText.toStdString(), QString::fromUtf8(Contents(name + ".txt")).toStdString());
+    EXPECT_EQ(document.claimsText.toStdString(), QString::fromUtf8(Fixture(name + ".txt")).toStdString());
     for (const QStringList& options : {QStringList(), QStringList{QStringLiteral("--review")}}) {
-      const Checked fromWord = Check(options + QStringList{name + ".docx"});
-      const Checked fromText = Check(options + QStringList{name + ".txt"});
+      const ProcessResult fromWord = Check(options + QStringList{name + ".docx"});
+      const ProcessResult fromText = Check(options + QStringList{name + ".txt"});
       EXPECT_EQ(fromWord.exitCode, fromText.exitCode);
       EXPECT_EQ(fromWord.out, fromText.out);
       EXPECT_EQ(fromWord.err, fromText.err);
@@ -73,7 +45,7 @@ TEST(DocxCheck, FindingsStandWhereWordShowsThem) {
       {"no_heading.docx", "no_heading.docx:2:1: note: 权利要求2："},
   };
   for (const auto& test : kCases) {
-    const Checked run = Check({QStringLiteral("--format"), QStringLiteral("lines"),
+    const ProcessResult run = Check({QStringLiteral("--format"), QStringLiteral("lines"),
                            QString::fromUtf8(test.file)});
     EXPECT_TRUE(run.out.contains(test.line)) << test.file << "\n" << run.out.toStdString();
   }
@@ -82,7 +54,7 @@ TEST(DocxCheck, FindingsStandWhereWordShowsThem) {
 TEST(DocxCheck, LineBreakInsideAParagraphKeepsItsParagraph) {
   // "所述刷头" stands after the Shift+Enter of the second paragraph; Word shows it at character
   // 24 of that paragraph (the break counts as one).
-  const DocxDocument document = ReadDocx(Contents("revisions.docx"), "revisions.docx");
+  const DocxDocument document = ReadDocx(Fixture("revisions.docx"), "revisions.docx");
   const LineOrigin origin = OriginOf(document, 3, 1);
   EXPECT_EQ(origin.paragraph, 1);
   EXPECT_EQ(document.body.paragraphs[1].text.mid(origin.column, 4), QStringLiteral("所述刷头"));
@@ -102,7 +74,7 @@ TEST(DocxCheck, BadInputGetsOneLineAndStatusTwo) {
       {"bad_zip.docx", "压缩包已损坏"},
   };
   for (const auto& test : kCases) {
-    const Checked run = Check({QString::fromUtf8(test.file)});
+    const ProcessResult run = Check({QString::fromUtf8(test.file)});
     EXPECT_EQ(run.exitCode, 2) << test.file;
     EXPECT_TRUE(run.out.isEmpty()) << test.file;
     EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
@@ -112,11 +84,11 @@ TEST(DocxCheck, BadInputGetsOneLineAndStatusTwo) {
 }
 
 TEST(DocxCheck, FixRefusesAWordDocumentAndLeavesItAlone) {
-  const QByteArray before = Contents("numbering.docx");
-  const Checked run = Check({QStringLiteral("--fix"), QStringLiteral("numbering.docx")});
+  const QByteArray before = Fixture("numbering.docx");
+  const ProcessResult run = Check({QStringLiteral("--fix"), QStringLiteral("numbering.docx")});
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_TRUE(run.err.contains("--annotate")) << run.err.toStdString();
-  EXPECT_EQ(Contents("numbering.docx"), before);
+  EXPECT_EQ(Fixture("numbering.docx"), before);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 namespace {
 
 TEST(IndefiniteWording, WordsNumbersAndLookAlikes) {
-  const std::pair<std::string, std::string> cases[] = {
+  ExpectFurtherMarks(CheckIndefiniteWording, {
       {"1.所述A为1-5%，优选地为2%，更优选3%。", "【用语不确定：优选】【用语不确定：更优】"},
       {"1.所述A例如为B，诸如C，尤其是D，特别是E。",
        "【用语不确定：例如】【用语不确定：诸如】【用语不确定：尤其】【用语不确定：特别是】"},
@@ -27,10 +27,7 @@ TEST(IndefiniteWording, WordsNumbersAndLookAlikes) {
       {"1.位于底座(1)的左右两侧，第2层左右两端。", ""},
       {"1.位于底座(1)的左右，连接件ABCDEFGHIJ左右。", ""},
       {"1.所述A等于B。", ""},
-  };
-  for (const auto& [claim, marks] : cases) {
-    EXPECT_EQ(FurtherMarks(CheckIndefiniteWording, claim), marks) << claim;
-  }
+  });
 }
 
 // A preference or an example draws an objection as a matter of course; an open bound is a

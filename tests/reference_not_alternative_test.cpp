@@ -7,7 +7,7 @@
 namespace {
 
 TEST(ReferenceNotAlternative, CumulativeAndBareRanges) {
-  const std::pair<std::string, std::string> cases[] = {
+  ExpectFurtherMarks(CheckReferenceNotAlternative, {
       {"1.根据权利要求1和2所述的装置，B。", "【引用未择一：权利要求1和2】"},
       {"1.根据权利要求1、2以及4所述的装置，B。", "【引用未择一：权利要求1、2以及4】"},
       {"1.根据权利要求1与权利要求3所述的装置，B。", "【引用未择一：权利要求1与权利要求3】"},
@@ -20,10 +20,7 @@ TEST(ReferenceNotAlternative, CumulativeAndBareRanges) {
       {"1.根据权利要求1、2或4所述的装置，B。", ""},
       // A sign no number follows is not part of the list.
       {"1.根据权利要求1所述的装置和2个A，B。", ""},
-  };
-  for (const auto& [claim, marks] : cases) {
-    EXPECT_EQ(FurtherMarks(CheckReferenceNotAlternative, claim), marks) << claim;
-  }
+  });
 }
 
 }  // namespace

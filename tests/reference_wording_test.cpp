@@ -9,12 +9,8 @@ namespace {
 TEST(ReferenceWording, TyposAndUnreadForms) {
   const std::string one = "1.一种装置，其特征在于，包括A。";
   const std::string tail = "所述的装置，其特征在于，B。";
-  struct Case {
-    std::vector<std::string> claims;
-    std::string marks;
-  };
   // clang-format off
-  const Case cases[] = {
+  ExpectFurtherMarks(CheckReferenceWording, {
       {{one, "2.据权利要求1" + tail}, "【疑似引用有误：据权利要求】"},
       {{one, "2.如权力要求1" + tail}, "【疑似引用有误：权力要求】"},
       {{one, "2.如权利要去1" + tail}, "【疑似引用有误：权利要去】"},
@@ -39,11 +35,8 @@ TEST(ReferenceWording, TyposAndUnreadForms) {
       // reference-format finding says so, and no second finding here.
       {{one, one, "3.如权利要求1～2之一" + tail}, ""},
       {{one, one, "3.如权利要求1～2中任一项" + tail}, ""},
-  };
+  });
   // clang-format on
-  for (const Case& c : cases) {
-    EXPECT_EQ(FurtherMarks(CheckReferenceWording, c.claims), c.marks) << c.claims.back();
-  }
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 namespace {
 
 TEST(RepeatedWord, DoublingsAndThePhrase) {
-  const std::pair<std::string, std::string> cases[] = {
+  ExpectFurtherMarks(CheckRepeatedWord, {
       {"1.根据所述所述方向信息。", "【用词重复：所述所述】"},
       {"1.设有微差压型微差压型压力变送器。", "【用词重复：微差压型微差压型】"},
       {"1.所述的的A。", "【用词重复：的的】"},
@@ -28,10 +28,7 @@ TEST(RepeatedWord, DoublingsAndThePhrase) {
       {"1.在格子中填充填充物，一层一层铺设。", ""},
       {"1.所述元件的温度的温度传感器。", ""},
       {"1.所述A，其特征在于B。", ""},
-  };
-  for (const auto& [claim, marks] : cases) {
-    EXPECT_EQ(FurtherMarks(CheckRepeatedWord, claim), marks) << claim;
-  }
+  });
 }
 
 TEST(RepeatedWord, LeavesTheReferenceSlipToReferenceWording) {

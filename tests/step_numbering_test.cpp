@@ -33,12 +33,8 @@ TEST(StepNumbering, LabelsThatSkipOrRepeat) {
 }
 
 TEST(StepNumbering, StepsReferredToThatNoClaimDefines) {
-  struct Case {
-    std::vector<std::string> claims;
-    std::string marks;
-  };
   const std::string method = "1.一种方法，其特征在于，包括：(1)取A；(2)加热；(3)冷却。";
-  const Case cases[] = {
+  ExpectFurtherMarks(CheckStepNumbering, {
       {{method, "2.根据权利要求1所述的方法，其特征在于，所述步骤(5)中温度为5℃。"},
        "【步骤未定义：步骤(5)】"},
       {{method, "2.根据权利要求1所述的方法，其特征在于，所述步骤(2)中温度为5℃。"}, ""},
@@ -50,10 +46,7 @@ TEST(StepNumbering, StepsReferredToThatNoClaimDefines) {
       // Claims whose steps may be in a claim not read as a parent.
       {{method, "2.一种产品，由权利要求1所述的方法制得，其中步骤(5)中用纸。"}, ""},
       {{"1.一种方法，包括A。", "2.根据权利要求所述的方法，所述步骤(5)中用纸。"}, ""},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(FurtherMarks(CheckStepNumbering, c.claims), c.marks) << c.claims.back();
-  }
+  });
 }
 
 }  // namespace

@@ -7,11 +7,7 @@
 namespace {
 
 TEST(TwoCategories, ProductAndProcessInOneSubject) {
-  struct Case {
-    std::vector<std::string> claims;
-    std::string marks;
-  };
-  const Case cases[] = {
+  ExpectFurtherMarks(CheckTwoCategories, {
       {{"1.一种软电缆及其制备工艺，其特征在于，A。"}, "【主题含两类：及其制备工艺】"},
       {{"1.一种电镀铜浴及方法，其特征在于，A。"}, "【主题含两类：及方法】"},
       {{"1.一种检测方法和装置，其特征在于，A。"}, "【主题含两类：和装置】"},
@@ -27,10 +23,7 @@ TEST(TwoCategories, ProductAndProcessInOneSubject) {
       {{"1.一种加热和冷却方法，其特征在于，A。"}, ""},
       {{"1.一种基于深度学习和知识图谱的推荐方法，其特征在于，A。"}, ""},
       {{"1.一种装置，其特征在于，A。", "2.根据权利要求1所述的装置及方法，B。"}, ""},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(FurtherMarks(CheckTwoCategories, c.claims), c.marks) << c.claims.back();
-  }
+  });
 }
 
 }  // namespace

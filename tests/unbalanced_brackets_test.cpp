@@ -7,17 +7,14 @@
 namespace {
 
 TEST(UnbalancedBrackets, StrayAndUnclosed) {
-  const std::pair<std::string, std::string> cases[] = {
+  ExpectFurtherMarks(CheckUnbalancedBrackets, {
       {"1.所述弹簧(3连接A。", "【括号不成对：(】"},
       {"1.所述弹簧(3)连接(A(B)。", "【括号不成对：(】"},
       {"1.含量为5wt%)的A。", "【括号不成对：)】"},
       {"1.所述弹簧(3)与（4）连接，取值[0,1)。", ""},
       // List labels close nothing.
       {"1.包括以下步骤：a)将A加入；b)加热；S1)冷却；步骤121)过滤。", ""},
-  };
-  for (const auto& [claim, marks] : cases) {
-    EXPECT_EQ(FurtherMarks(CheckUnbalancedBrackets, claim), marks) << claim;
-  }
+  });
 }
 
 }  // namespace

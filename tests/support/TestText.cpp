@@ -97,9 +97,20 @@ std::string FurtherMarks(FurtherCheck check, const std::vector<std::string>& cla
   return marks;
 }
 
-std::string FurtherMarks(void (*check)(std::string_view, std::vector<Finding>&),
-                         const std::string& claim) {
+std::string FurtherMarks(TextCheck check, const std::string& claim) {
   return FurtherMarks([check](const ClaimRecord&, std::string_view text,
                               std::vector<Finding>& findings) { check(text, findings); },
                       {claim});
+}
+
+void ExpectFurtherMarks(TextCheck check,
+                        const std::vector<std::pair<std::string, std::string>>& cases) {
+  for (const auto& [claim, marks] : cases) EXPECT_EQ(FurtherMarks(check, claim), marks) << claim;
+}
+
+void ExpectFurtherMarks(const FurtherCheck& check,
+                        const std::vector<std::pair<std::vector<std::string>, std::string>>& cases) {
+  for (const auto& [claims, marks] : cases) {
+    EXPECT_EQ(FurtherMarks(check, claims), marks) << claims.back();
+  }
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "claims/ClaimRecord.h"
@@ -52,5 +53,11 @@ using FurtherCheck =
 std::string FurtherMarks(FurtherCheck check, const std::vector<std::string>& claims);
 
 // FurtherMarks of a check that reads the text alone, on one claim.
-std::string FurtherMarks(void (*check)(std::string_view, std::vector<Finding>&),
-                         const std::string& claim);
+using TextCheck = void (*)(std::string_view, std::vector<Finding>&);
+std::string FurtherMarks(TextCheck check, const std::string& claim);
+
+// Expects the marks of each case: the claim (or the claims) and what `check` finds in it.
+void ExpectFurtherMarks(TextCheck check,
+                        const std::vector<std::pair<std::string, std::string>>& cases);
+void ExpectFurtherMarks(const FurtherCheck& check,
+                        const std::vector<std::pair<std::vector<std::string>, std::string>>& cases);
