@@ -111,7 +111,6 @@ struct BoxCase {
 TEST(SavedReport, EachStateOfTheBox) {
   const std::vector<std::string> cupRed = {" ", "所述", "本权编号与前不连续|缺句号"};
   const BoxCase cases[] = {
-      {"cup", kCup, true, false, "● 需修改 2 · ▲ 请复核 1 · ○ 提示 0", cupRed, {"<table>"}},
       {"clean", "1.一种杯子，其特征在于，包括杯体。", true, false,
        "● 需修改 0 · ▲ 请复核 0 · ○ 提示 0", {" "}, {"<p>未发现问题。</p>"}},
       {"further checks", "1.一种杯子，其特征在于，杯体优选为陶瓷。", true, true,
