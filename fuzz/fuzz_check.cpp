@@ -32,35 +32,35 @@ struct Form {
   std::string plain;
 };
 
-// A character in GB18030, converted by iconv rather than spelled in bytes, so that the fuzzer
-// cannot share a mistake with the engine's own table.
-std::string ToGb18030(char32_t c) {
-  iconv_t cd = iconv_open("GB18030", "UTF-32LE");
+std::string ToGb18030(const std::string& utf8) {
+  iconv_t cd = iconv_open("GB18030", "UTF-8");
   if (cd == reinterpret_cast<iconv_t>(-1)) std::abort();
-  char utf32[4] = {static_cast<char>(c & 0xff), static_cast<char>(c >> 8 & 0xff),
-                   static_cast<char>(c >> 16), 0};
-  char out[8];
-  char* in = utf32;
-  char* to = out;
-  size_t inLeft = sizeof utf32, outLeft = sizeof out;
+  std::string out(4 * utf8.size(), '\0');
+  char* in = const_cast<char*>(utf8.data());
+  char* to = out.data();
+  size_t inLeft = utf8.size(), outLeft = out.size();
   if (iconv(cd, &in, &inLeft, &to, &outLeft) == static_cast<size_t>(-1)) std::abort();
   iconv_close(cd);
-  return std::string(out, sizeof out - outLeft);
+  out.resize(out.size() - outLeft);
+  return out;
 }
 
-// Every other form the check reads as its plain one.
+// Every other form the check reads as its plain one, converted by iconv rather than spelled in
+// bytes, so that the fuzzer cannot share a mistake with the engine's own table.
 const std::vector<Form>& Forms() {
   static const std::vector<Form> forms = [] {
     std::vector<Form> all;
-    for (char32_t space : std::u32string_view(U"\u3000\u00a0\u2000\u2001\u2002\u2003\u2004\u2005"
-                                              U"\u2006\u2007\u2008\u2009\u200a\u202f\u205f\ufeff")) {
+    for (const char* space : {"\u3000", "\u00a0", "\u2000", "\u2001", "\u2002", "\u2003", "\u2004",
+                              "\u2005", "\u2006", "\u2007", "\u2008", "\u2009", "\u200a", "\u202f",
+                              "\u205f", "\ufeff"}) {
       all.push_back({ToGb18030(space), " "});
     }
-    for (char32_t lineBreak : std::u32string_view(U"\v\f\u0085\u2028\u2029")) {
+    for (const char* lineBreak : {"\v", "\f", "\u0085", "\u2028", "\u2029"}) {
       all.push_back({ToGb18030(lineBreak), "\r\n"});
     }
-    for (char digit = '0'; digit <= '9'; ++digit) {
-      all.push_back({ToGb18030(U'\uff10' + static_cast<char32_t>(digit - '0')), std::string(1, digit)});
+    const std::string digits = "０１２３４５６７８９";
+    for (int digit = 0; digit < 10; ++digit) {
+      all.push_back({ToGb18030(digits.substr(3 * digit, 3)), std::string(1, '0' + digit)});
     }
     return all;
   }();
@@ -154,11 +154,12 @@ const char* BrokenBoxRange(const CheckOutcome& places, const CheckOutcome& bytes
 // own anchors and red elements are taken out, no "<" or ">" is left there, and the entities read
 // back give the text.
 const char* BrokenSavedPage(const std::string& html, std::string_view text) {
-  constexpr std::string_view kOpen = "<pre class=\"report\">", kClose = "</pre>\n</body>\n</html>\n";
+  constexpr std::string_view kOpen = "<pre class=\"report\">";
+  constexpr std::string_view kClose = "</pre>\n</body>\n</html>\n";
   const size_t open = html.find(kOpen);
   if (open == std::string::npos || !html.ends_with(kClose)) return "saved page without its report";
-  std::string_view body = std::string_view(html).substr(open + kOpen.size());
-  body.remove_suffix(kClose.size());
+  std::string_view body(html);
+  body = body.substr(open + kOpen.size(), body.size() - open - kOpen.size() - kClose.size());
   std::string shown;
   while (!body.empty()) {
     if (body[0] == '<') {

@@ -15,23 +15,20 @@ namespace {
 // The trimmed, non-empty pieces between "\r\n", walked character by character: a walk of its own,
 // not the analysis's search.
 std::vector<std::string> SplitTrimmed(std::string_view text) {
+  std::vector<std::string> pieces(1);
+  for (size_t pos = 0; pos < text.size();) {
+    const size_t length = text.substr(pos, 2) == "\r\n" ? 2 : CharLength(text[pos]);
+    if (length == 2 && text[pos] == '\r') pieces.emplace_back();
+    if (length == 1 || text[pos] != '\r') pieces.back() += text.substr(pos, length);
+    pos += length;
+  }
   std::vector<std::string> trimmed;
-  std::string piece;
-  const auto end = [&] {
+  for (const std::string& piece : pieces) {
     const size_t begin = piece.find_first_not_of(" \t\n\v\f\r");
     if (begin != std::string::npos) {
       trimmed.push_back(piece.substr(begin, piece.find_last_not_of(" \t\n\v\f\r") + 1 - begin));
     }
-    piece.clear();
-  };
-  for (size_t pos = 0; pos < text.size();) {
-    const bool lineBreak = text.substr(pos, 2) == "\r\n";
-    const size_t length = lineBreak ? 2 : static_cast<size_t>(CharLength(text[pos]));
-    if (lineBreak) end();
-    if (!lineBreak) piece += text.substr(pos, length);
-    pos += length;
   }
-  end();
   return trimmed;
 }
 
