@@ -31,15 +31,14 @@ TEST(ClaimNumbering, GatheringAndTheNumberingMark) {
   const std::string one = CleanClaim(1), two = CleanClaim(2, "1"), three = CleanClaim(3, "1");
   const std::string gap = "【本权编号与前不连续】";
   // clang-format off
-  const MarksCase cases[] = {
+  ExpectMarks({
       {{"", one, " \v ", "", two, ""}, {"", ""}}, {{two, one, three}, {"", gap}},
       {{one, two, two, three}, {"", "", gap, ""}}, {{one, three, two}, {"", gap, gap}},
       {{one, "10000.一种装置，", two}, {"【句号未在结尾】", ""}},  // too large: no claim starts
       {{one, "2.加热至100度", three},  // a numbered step is a claim of its own
        {"", "【缺“其特征在于”|缺句号】", "【存在非本套的父权编号】"}},
-  };
+  });
   // clang-format on
-  for (const MarksCase& c : cases) ExpectMarks(c);
 }
 
 TEST(ClaimNumbering, ParagraphsOfOneClaimAreTrimmedAndJoined) {

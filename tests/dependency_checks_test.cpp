@@ -12,7 +12,7 @@ std::string C(int number, std::string_view refs = "") { return CleanClaim(number
 TEST(DependencyChecks, ParentAndSuspectedIndependentMarks) {
   const std::string tooLarge = "【有的父权编号过大】";
   // clang-format off
-  const MarksCase cases[] = {
+  ExpectMarks({
       {{C(1), C(2, "2")}, {"", tooLarge}},
       // a self-reference reads the claim's own multiple reference
       {{C(1), C(2, "1"), C(3, "3或1")}, {"", "", "【有的父权编号过大|多引多】"}},
@@ -40,9 +40,8 @@ TEST(DependencyChecks, ParentAndSuspectedIndependentMarks) {
       {{C(1), "2.一种设备，其特征在于，包括B。", "如权利要求1所述的装置"},
        {"", "【句号未在结尾】"}},
       {{C(1), "2.设备，其特征在于，包括如权利要求1所述的装置。"}, {"", ""}},
-  };
+  });
   // clang-format on
-  for (const MarksCase& c : cases) ExpectMarks(c);
 }
 
 }  // namespace

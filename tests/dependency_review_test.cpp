@@ -43,13 +43,10 @@ std::string DependencyFindings(const std::vector<std::string>& claims, bool revi
 }
 
 TEST(DependencyReview, UnreadReferencesAreDependentClaims) {
-  struct Case {
-    std::vector<std::string> claims;
-    std::string review;  // DependencyFindings with the review
-  };
   const std::string method = "5.权利要求2的方法，其特征在于，包括步骤一。";
+  // The claims, and their DependencyFindings with the review.
   // clang-format off
-  const Case cases[] = {
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
       // an unread multiple reference on a multiple one, and one resting on the unread one
       {{C(1), C(2, "1"), C(3, "1或2"), "4.按照权利要求1～3之一所述的装置，其特征在于，包括B。"},
        "///multi-multi:fix"},
@@ -71,13 +68,13 @@ TEST(DependencyReview, UnreadReferencesAreDependentClaims) {
       {{C(1), C(2, "1"), "3.按照权利要求2述的底座，其特征在于，包括B。"}, "//"},
   };
   // clang-format on
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.claims.back());
-    EXPECT_EQ(DependencyFindings(c.claims, /*review=*/true), c.review);
+  for (const auto& [claims, review] : cases) {
+    SCOPED_TRACE(claims.back());
+    EXPECT_EQ(DependencyFindings(claims, /*review=*/true), review);
     // The report's own reading finds none of these.
-    const std::string none(std::count(c.review.begin(), c.review.end(), '/'), '/');
-    if (c.claims.back().find("按照") != std::string::npos) {
-      EXPECT_EQ(DependencyFindings(c.claims, /*review=*/false), none);
+    const std::string none(std::count(review.begin(), review.end(), '/'), '/');
+    if (claims.back().find("按照") != std::string::npos) {
+      EXPECT_EQ(DependencyFindings(claims, /*review=*/false), none);
     }
   }
 }

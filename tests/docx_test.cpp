@@ -34,20 +34,16 @@ TEST(DocxReader, EveryFixtureGivesItsTextAndItsReport) {
 // A finding's line is the paragraph's number in the whole document, its column the character in
 // that paragraph as Word shows it, the automatic number and its tab included.
 TEST(DocxCheck, FindingsStandWhereWordShowsThem) {
-  const struct {
-    const char* file;
-    const char* line;
-  } kCases[] = {
+  const std::pair<const char*, const char*> kCases[] = {
       {"five_parts.docx", "five_parts.docx:7:21: warning: 权利要求2：“笔帽”缺乏引用基础"},
       {"numbering.docx", "numbering.docx:4:23: warning: 权利要求3：“手柄”缺乏引用基础"},
       {"table.docx", "table.docx:3:1: error: 权利要求3：编号与前一条权利要求不连续"},
       {"revisions.docx", "revisions.docx:3:1: error: 权利要求3：权利要求中有多个句号"},
       {"no_heading.docx", "no_heading.docx:2:1: note: 权利要求2："},
   };
-  for (const auto& test : kCases) {
-    const ProcessResult run = Check({QStringLiteral("--format"), QStringLiteral("lines"),
-                           QString::fromUtf8(test.file)});
-    EXPECT_TRUE(run.out.contains(test.line)) << test.file << "\n" << run.out.toStdString();
+  for (const auto& [file, line] : kCases) {
+    const ProcessResult run = Check({QStringLiteral("--format"), QStringLiteral("lines"), file});
+    EXPECT_TRUE(run.out.contains(line)) << file << "\n" << run.out.toStdString();
   }
 }
 
@@ -61,10 +57,7 @@ TEST(DocxCheck, LineBreakInsideAParagraphKeepsItsParagraph) {
 }
 
 TEST(DocxCheck, BadInputGetsOneLineAndStatusTwo) {
-  const struct {
-    const char* file;
-    const char* reason;
-  } kCases[] = {
+  const std::pair<const char*, const char*> kCases[] = {
       {"word97.doc", "是 Word 97-2003 文档，请另存为 .docx 后再检查"},
       {"bad_encrypted.docx", "受密码保护"},
       {"bad_odt.docx", "是 OpenDocument 文本"},
@@ -73,13 +66,13 @@ TEST(DocxCheck, BadInputGetsOneLineAndStatusTwo) {
       {"bad_path.docx", "“../evil.xml”"},
       {"bad_zip.docx", "压缩包已损坏"},
   };
-  for (const auto& test : kCases) {
-    const ProcessResult run = Check({QString::fromUtf8(test.file)});
-    EXPECT_EQ(run.exitCode, 2) << test.file;
-    EXPECT_TRUE(run.out.isEmpty()) << test.file;
+  for (const auto& [file, reason] : kCases) {
+    const ProcessResult run = Check({QString::fromUtf8(file)});
+    EXPECT_EQ(run.exitCode, 2) << file;
+    EXPECT_TRUE(run.out.isEmpty()) << file;
     EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
-    EXPECT_TRUE(run.err.startsWith(QByteArray("quillex-check: ") + test.file + ": ")) << test.file;
-    EXPECT_TRUE(run.err.contains(test.reason)) << run.err.toStdString();
+    EXPECT_TRUE(run.err.startsWith(QByteArray("quillex-check: ") + file + ": ")) << file;
+    EXPECT_TRUE(run.err.contains(reason)) << run.err.toStdString();
   }
 }
 

@@ -24,12 +24,8 @@ std::vector<std::string> SeveritiesOfLast(const std::vector<std::string>& claims
 
 TEST(FindingSeverity, GravityLoweredWhereTheReadingIsUnsure) {
   const std::string one = "1.一种装置，其特征在于，包括A。";
-  struct Case {
-    std::vector<std::string> claims;
-    std::vector<std::string> severities;
-  };
   // clang-format off
-  const Case cases[] = {
+  const std::pair<std::vector<std::string>, std::vector<std::string>> cases[] = {
       // A reference the report cannot read is a defect, unless it is a correct form it does not
       // know; "之一" makes one finding, with or without the review.
       {{one, "2.根据权利要求1述的装置，其特征在于，B。"},
@@ -62,8 +58,8 @@ TEST(FindingSeverity, GravityLoweredWhereTheReadingIsUnsure) {
       {{one, "2.如权力要求1所述的装置，其特征在于，B。"}, {"reference-wording:fix"}},
   };
   // clang-format on
-  for (const Case& c : cases) {
-    EXPECT_EQ(SeveritiesOfLast(c.claims), c.severities) << c.claims.back();
+  for (const auto& [claims, severities] : cases) {
+    EXPECT_EQ(SeveritiesOfLast(claims), severities) << claims.back();
   }
 }
 

@@ -67,10 +67,7 @@ TEST(Fixes, EachCorrectionInTheUsersText) {
 }
 
 TEST(Fixes, RenumberingAfterAClaimWasDeleted) {
-  struct Case {
-    std::vector<std::string> claims, renumbered;
-  };
-  const Case cases[] = {
+  const std::pair<std::vector<std::string>, std::vector<std::string>> cases[] = {
       // Claim 3 deleted: lists, ranges of every sign, references in the text and independent
       // claims that cite others.
       {{"1.一种装置，其特征在于，A。", "2.根据权利要求1所述的装置，B。",
@@ -87,8 +84,8 @@ TEST(Fixes, RenumberingAfterAClaimWasDeleted) {
        {"1.一种装置，其特征在于，A。", "2.根据权利要求3所述的装置，B。",
         "3.根据权利要求1所述的装置，C。"}},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(FixedOnce(c.claims), Utf8(GbkParagraphs(c.renumbered))) << c.claims[1];
+  for (const auto& [claims, renumbered] : cases) {
+    EXPECT_EQ(FixedOnce(claims), Utf8(GbkParagraphs(renumbered))) << claims[1];
   }
 }
 

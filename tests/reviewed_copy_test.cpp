@@ -99,10 +99,7 @@ TEST(ReviewedCopy, BadInputGetsOneLineStatusTwoAndNothingWritten) {
   ASSERT_TRUE(text.open(QIODevice::WriteOnly));
   text.write("1.一种杯子。\n");
   text.close();
-  const struct {
-    QStringList args;
-    const char* reason;
-  } kCases[] = {
+  const std::pair<QStringList, const char*> kCases[] = {
       {{"claims.txt"}, "claims.txt: not a Word document"},
       {{"word97.doc"}, "word97.doc: 是 Word 97-2003 文档"},
       {{"bad_encrypted.docx"}, "bad_encrypted.docx: 是受密码保护的文档"},
@@ -111,14 +108,14 @@ TEST(ReviewedCopy, BadInputGetsOneLineStatusTwoAndNothingWritten) {
       {{"-"}, "give --output for standard input"},
   };
   const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-  for (const auto& test : kCases) {
-    const ProcessResult run = Annotate(folder.path(), test.args);
-    EXPECT_EQ(run.exitCode, 2) << test.reason;
+  for (const auto& [args, reason] : kCases) {
+    const ProcessResult run = Annotate(folder.path(), args);
+    EXPECT_EQ(run.exitCode, 2) << reason;
     EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
     EXPECT_TRUE(run.err.startsWith("quillex-check: ")) << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains(test.reason)) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(reason)) << run.err.toStdString();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before)
-        << test.reason;
+        << reason;
   }
   EXPECT_EQ(Contents(folder.filePath("numbering.docx")), Contents(kDocxData + "numbering.docx"));
 }

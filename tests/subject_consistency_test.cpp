@@ -14,7 +14,7 @@ std::string C(int number, std::string_view refs, std::string_view subject = "装
 TEST(SubjectConsistency, TailOfEveryFoundParent) {
   const std::string one = C(1, "", "信道检测装置"), mismatch = "【主题与父权不一致】";
   // clang-format off
-  const MarksCase cases[] = {
+  ExpectMarks({
       {{one, C(2, "1")}, {"", ""}}, {{one, C(2, "1", "信道检测装置")}, {"", ""}},
       {{one, C(2, "1", "方法")}, {"", mismatch}}, {{one, C(2, "1", "信道检测")}, {"", mismatch}},
       {{C(1, "", "检测装置"), C(2, "1", "信道检测装置")}, {"", mismatch}},
@@ -32,9 +32,8 @@ TEST(SubjectConsistency, TailOfEveryFoundParent) {
       // bytes, not characters: the trail byte of 裝 is "b"
       {{one, "2.根据权利要求1所述的裝置置，其特征在于，包括A。", C(3, "2", "b置置")},
        {"", mismatch, ""}},
-  };
+  });
   // clang-format on
-  for (const MarksCase& c : cases) ExpectMarks(c);
 }
 
 }  // namespace

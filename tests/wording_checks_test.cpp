@@ -10,7 +10,7 @@ namespace {
 TEST(WordingChecks, PhraseFullStopAndPairs) {
   const std::string head = "1.一种装置，其特征在于，";
   // clang-format off
-  const MarksCase cases[] = {
+  ExpectMarks({
       {{"1、一种装置，包括A和B。"}, {"【缺“其特征在于”】"}},
       {{"1.一种装置，包括A，", "其特征在于，B。"}, {""}}, {{head + "包括A;;B。"}, {""}},
       {{head + "包括A。)"}, {"【句号未在结尾】"}}, {{head + "包括A。B。C"}, {"【句号未在结尾】"}},
@@ -21,9 +21,8 @@ TEST(WordingChecks, PhraseFullStopAndPairs) {
        {"【存在“；；”|存在“，，”|存在“、、”|存在“：：”|存在“；。”|存在“，；”|存在“；，”|"
         "存在“：，”|存在“，：”|存在“：；”|存在“；：”】"}},
       {{"1.一种装置。A；；B"}, {"【缺“其特征在于”|句号未在结尾|存在“；；”】"}},
-  };
+  });
   // clang-format on
-  for (const MarksCase& c : cases) ExpectMarks(c);
 }
 
 }  // namespace

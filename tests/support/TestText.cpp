@@ -75,11 +75,13 @@ std::string MarksOf(int pos) { return ShownOf(g_claims[pos].marks); }
 
 std::string TextOf(int pos) { return ShownOf(g_claims[pos].bracketedText); }
 
-void ExpectMarks(const MarksCase& c) {
-  SCOPED_TRACE(c.claims.back());
-  Check(GbkParagraphs(c.claims));
-  ASSERT_EQ(g_claims.Count(), static_cast<int>(c.marks.size()));
-  for (int i = 0; i < g_claims.Count(); ++i) EXPECT_EQ(MarksOf(i), c.marks[i]) << "record " << i;
+void ExpectMarks(const std::vector<MarksCase>& cases) {
+  for (const MarksCase& c : cases) {
+    SCOPED_TRACE(c.claims.back());
+    Check(GbkParagraphs(c.claims));
+    ASSERT_EQ(g_claims.Count(), static_cast<int>(c.marks.size()));
+    for (int i = 0; i < g_claims.Count(); ++i) EXPECT_EQ(MarksOf(i), c.marks[i]) << "record " << i;
+  }
 }
 
 std::string FurtherMarks(FurtherCheck check, const std::vector<std::string>& claims) {

@@ -39,11 +39,11 @@ std::string HeadOf(int pos);
 std::string MarksOf(int pos);
 std::string TextOf(int pos);
 
-// Checks the claims (UTF-8 paragraphs) and expects each record's merged marks.
+// Checks the claims (UTF-8 paragraphs) of each case and expects each record's merged marks.
 struct MarksCase {
   std::vector<std::string> claims, marks;
 };
-void ExpectMarks(const MarksCase& c);
+void ExpectMarks(const std::vector<MarksCase>& cases);
 
 // The marks (UTF-8, one after the other) that `check` finds in the last of `claims` (UTF-8, one
 // paragraph each), checked first so that every record is complete. Each finding must name the
