@@ -239,15 +239,7 @@ TEST(ReviewPlan, CommentsAndChangesInTheUsersText) {
        {"2:1+1 需修改：编号与前一条权利要求不连续", "2:22+4 请复核：“手柄”缺乏引用基础",
         "3:1+2 需修改：编号与前一条权利要求不连续"},
        {"2:1+1 2", "3:1+2 3", "3:10+1 2"}},
-      // A further check's slip: its change always, its comment with the further checks only.
-      {{"1.一种杯子，其特征在于，包括杯体。", "2.据权利要求1所述的杯子，其特征在于，杯体为圆形。"},
-       false,
-       {},
-       {"2:3+5 根据权利要求"}},
-      {{"1.一种杯子，其特征在于，包括杯体。", "2.据权利要求1所述的杯子，其特征在于，杯体为圆形。"},
-       true,
-       {"2:3+5 需修改：引用部分写法有误或未被识别：“据权利要求”"},
-       {"2:3+5 根据权利要求"}},
+      // (A further check's comment only with the further checks: the window's reviewed copies.)
       // Blanks, full-width digits and a character outside GBK count as the user wrote them; the
       // full stop in place of the final "；".
       {{"  1．一种杯子，其特征在于，包括杯体。", "２.根据权利要求１所述的𠀋杯子，其特征在于，杯体 为圆形；"},
