@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "CheckCommand.h"
 #include "checks/AntecedentBasis.h"
+#include "checks/further/AntecedentBasisReview.h"
 #include "claims/ClaimRecord.h"
 #include "support/TestText.h"
 
@@ -71,6 +73,140 @@ TEST(AntecedentBasis, WhereTermsAreLookedFor) {
     Check(GbkParagraphs(claims));
     EXPECT_EQ(TextOf(g_claims.Count() - 1), claims.back());
   }
+}
+
+// The review's antecedent basis: where a term's name ends, where its basis is sought, and the
+// severity it gives the report's own antecedent marks.
+
+// The antecedent-basis marks of the last claim, and the severities of its antecedent marks.
+std::string ReviewOfLast(const std::vector<std::string>& claims) {
+  const CheckOutcome outcome = RunCheck(GbkParagraphs(claims), {.review = true});
+  if (outcome.result.claims.empty()) return "no claim";
+  std::string shown;
+  for (const Finding& f : outcome.result.claims.back().findings) {
+    if (f.code == FindingCode::kAntecedentBasis) shown += Utf8(MarkOf(f));
+    if (f.code == FindingCode::kAntecedent) {
+      shown += Utf8(MarkOf(f)) + std::string(SeverityName(f.severity));
+    }
+  }
+  return shown;
+}
+
+TEST(AntecedentBasisReview, TermEndsAtPunctuationFunctionWordsVerbsAndSigns) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"所述液压孔通过导通孔(20)连通", "液压孔"},
+      {"所述梯带绳连接件与横杆", "梯带绳连接件"},
+      {"所述进料口(12)的一端", "进料口(12)"},
+      {"所述底座上设有", "底座"},
+      {"所述第一侧板为", "第一侧板"},
+      {"所述故障编号，", "故障编号"},
+      {"所述杆，", ""},
+      {"所述在内腔升温", ""},
+      // a coverb, a count before a word of place, "反应", "第二条件"
+      {"所述滑块适于滑动", "滑块"},
+      {"所述翅片沿周向", "翅片"},
+      {"所述基座一侧", "基座"},
+      {"所述脱水反应釜中", "脱水反应釜"},
+      {"所述第二条件时，", "第二条件"},
+      // what the thing has, or does "具体"
+      {"所述获取模块具体用于", "获取模块"},
+      {"所述壳体具有凹槽", "壳体"},
+      {"所述弹性体制品呈带条", "弹性体制品"},
+  };
+  for (const auto& [text, term] : cases) {
+    const std::string gbk = Gbk(text);
+    const TermSpan span = ReadReferredTerm(gbk, 4);
+    EXPECT_EQ(Utf8(gbk.substr(span.start, span.length)), term) << text;
+  }
+}
+
+TEST(AntecedentBasisReview, BasisOnEveryBranchToAnyDepth) {
+  const MarksCase cases[] = {
+      // the name matched whole, not on its first characters
+      {{"1.一种梯子，包括梯带绳和横杆。",
+        "2.根据权利要求1所述的梯子，其特征在于，所述梯带绳连接件固定在横杆上。"},
+       {"【缺乏引用基础：梯带绳连接件】"}},
+      {{"1.一种方法，包括步骤一：加热。", "2.根据权利要求1所述的方法，其特征在于，所述骤一为加热。"},
+       {"【缺乏引用基础：骤一】"}},
+      // a term given by claim 2 only lacks basis on the branches of claims 1 and 3
+      {{"1.一种系统，包括控制器。", "2.根据权利要求1所述的系统，其特征在于，还包括故障编号。",
+        "3.根据权利要求1所述的系统，其特征在于，还包括显示屏。",
+        "4.根据权利要求1-3任一项所述的系统，其特征在于，所述故障编号显示在显示屏上。"},
+       {"【缺乏引用基础：故障编号（权利要求1、3）】"}},
+      // the opening the report did not read, and a reference inside the text
+      {{"1.一种装置，包括壳体和风扇。", "2.按照权利要求1所述的装置，其特征在于，所述风扇为轴流风扇。"},
+       {"【所述】note"}},
+      {{"1.一种装置，包括参数监测装置，所述参数监测装置包括探头。",
+        "2.一种系统，包括主机，所述主机与权利要求1所述的参数监测装置连接，所述探头为光纤探头。"},
+       {""}},
+      // one reference sign with two names: the report's own mark, at fix
+      {{"1.一种设备，包括进料管(12)。", "2.根据权利要求1所述的设备，其特征在于，所述进料口(12)设有阀门。"},
+       {"【所述进料口(12)】fix"}},
+      {{"1.一种设备，包括进料管(12)。",
+        "2.根据权利要求1所述的设备，其特征在于，设有阀门，所述的进料口(12)为圆形。"},
+       {"【附图标记已另有名称：进料口(12)】"}},
+      // a name with its basis under a sign another name bore; the same thing named longer
+      {{"1.一种支架，包括触发管(15)和水球(17)，所述触发管(15)内设有所述水球(17)，"
+        "所述触发管(17)内部固定。"},
+       {"【附图标记已另有名称：触发管(17)】"}},
+      {{"1.一种机构，包括履带(15)，所述履带(15)为三角形履带，所述三角形履带(15)绕行。"}, {""}},
+      // a rest that names a part of its own needs its own basis; a place on a thing does not
+      {{"1.一种系统，包括加药系统。", "2.根据权利要求1所述的系统，其特征在于，所述加药管道上设有阀。"},
+       {"【缺乏引用基础：加药管道】"}},
+      {{"1.一种系统，包括清洗剂。", "2.根据权利要求1所述的系统，其特征在于，所述清洗剂储存罐为圆柱形。"},
+       {"【缺乏引用基础：清洗剂储存罐】"}},
+      {{"1.一种装置，包括壳体。", "2.根据权利要求1所述的装置，其特征在于，所述壳体端部设有阀。"},
+       {""}},
+      // one character left over, before a word only, and never when some branch holds the term
+      {{"1.一种介质，存储指令，所述指令促使处理器运行。"}, {""}},
+      {{"1.一种系统，包括清洗装置。", "2.根据权利要求1所述的系统，其特征在于，还包括清洗罐。",
+        "3.根据权利要求1或2所述的系统，其特征在于，所述清洗罐为圆柱形。"},
+       {"【缺乏引用基础：清洗罐（权利要求1）】"}},
+      // a name of one character, written as a word of its own before, not inside another name
+      {{"1.一种方法，识别视频中的人所对应的图像。",
+        "2.根据权利要求1所述的方法，其特征在于，从所述人中识别附着物。"},
+       {"【所述】note"}},
+      {{"1.一种笔，包括笔杆。", "2.根据权利要求1所述的笔，其特征在于，所述笔帽为金属。"},
+       {"【所述】review"}},
+      {{"1.一种工具，包括一个导流槽。", "2.根据权利要求1所述的工具，其特征在于，所述导向件固定。"},
+       {"【所述】review"}},
+      // a parent whose own parents are not known, a mistyped reference, a step by its label
+      {{"1.一种装置，包括壳体。", "2.根据前述权利要求中任一项所述的装置，还包括风扇。",
+        "3.根据权利要求2所述的装置，其特征在于，所述风扇和所述叶轮转动。"},
+       {"【所述】note"}},
+      {{"1.一种钻具，包括钻头。", "2.根据权利权利1所述的钻具，其特征在于，所述导流件固定。"},
+       {"【所述】note"}},
+      // a claim resting on one whose reference is mistyped lacks nothing on that branch, but
+      // lacks on the others what only that one gives
+      {{"1.一种钻具，包括壳体和钻头。", "2.根据权利权利1所述的钻具，其特征在于，还包括导流件。",
+        "3.根据权利要求1或2所述的钻具，其特征在于，所述钻头和所述导流件固定。"},
+       {"【缺乏引用基础：导流件（权利要求1）】"}},
+      {{"1.一种方法，包括：(1)加热；(2)冷却。",
+        "2.根据权利要求1所述的方法，其特征在于，所述步骤(2)在室温进行。"},
+       {"【所述步骤(2)】note"}},
+  };
+  for (const MarksCase& c : cases) {
+    EXPECT_EQ(ReviewOfLast(c.claims), c.marks[0]) << c.claims.back();
+  }
+}
+
+TEST(AntecedentBasisReview, SettlesTheReportsOwnMarks) {
+  // six generations up: the report's mark stays, the review finds the basis
+  std::vector<std::string> chain = {"1.一种装置，包括壳体。"};
+  for (int n = 2; n <= 6; ++n) {
+    chain.push_back(std::to_string(n) + ".根据权利要求" + std::to_string(n - 1) +
+                    "所述的装置，其特征在于，还包括部件" + std::to_string(n) + "。");
+  }
+  chain.push_back("7.根据权利要求6所述的装置，其特征在于，所述壳体为圆柱形。");
+  EXPECT_EQ(ReviewOfLast(chain), "【所述】note");
+  EXPECT_EQ(ReviewOfLast({"1.一种装置，包括壳体。",
+                          "2.根据权利要求1所述的装置，其特征在于，所述弹簧套设在壳体上。"}),
+            "【所述】review");
+  // a multiple dependent claim on a multiple dependent claim is checked too
+  EXPECT_EQ(ReviewOfLast({"1.一种装置，包括壳体。", "2.一种装置，包括底座。",
+                          "3.根据权利要求1或2所述的装置，其特征在于，还包括弹簧。",
+                          "4.根据权利要求2或3所述的装置，其特征在于，所述弹簧套设在壳体上。"}),
+            "【缺乏引用基础：弹簧（权利要求2）】");
 }
 
 }  // namespace

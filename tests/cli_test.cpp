@@ -1,36 +1,17 @@
 // quillex-check run as a real process: streams, encodings, line breaks and exit statuses.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <utility>
 
+#include "support/CheckProgram.h"
+
 namespace {
-
-struct ProcessResult {
-  int exitCode = -1;
-  QByteArray out;
-  QByteArray err;
-};
-
-ProcessResult RunQuillexCheck(const QStringList& args, const QByteArray& in = {},
-                              const QString& outFile = {}) {
-  QProcess process;
-  if (!outFile.isEmpty()) process.setStandardOutputFile(outFile);
-  process.start(QStringLiteral(QUILLEX_CHECK_PATH), args);
-  process.write(in);
-  process.closeWriteChannel();
-  EXPECT_TRUE(process.waitForFinished(120000));
-  EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << "crashed";
-  return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 QByteArray Gb18030(const QByteArray& utf8) {
   return QStringEncoder("GB18030").encode(QString::fromUtf8(utf8));
@@ -68,14 +49,14 @@ QString Write(const QString& name, const QByteArray& bytes) {
   return file.fileName();
 }
 
-QByteArray Contents(const QString& path) {
-  QFile file(path);
-  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(path);
-  return file.readAll();
-}
-
-TEST(QuillexCheck, OutcomesOfStandardInput) {
+// Standard input, and the worked example's saved report as a web page (its layout is the saved
+// report's own tests'): the file's name and the counts, in either input encoding, one file a page.
+TEST(QuillexCheck, Outcomes) {
   const QStringList gbk = {QStringLiteral("--encoding"), QStringLiteral("GBK")};
+  const QString utf8File = Write(QStringLiteral("杯子<1>.txt"), kWorkedExample);
+  const QString gbkFile = Write(QStringLiteral("gbk.txt"), Gb18030(kWorkedExample));
+  const QStringList html = {QStringLiteral("--format"), QStringLiteral("html")};
+  const QByteArray counts = "<p class=\"summary\">● 需修改 2 · ▲ 请复核 1 · ○ 提示 0</p>";
   const QByteArray crOnly = QByteArray(kWorkedExample).replace("\n", "\r");
   // Longer than one piece of reading; the blanks go when the text is normalised.
   const QByteArray longClaimOne =
@@ -87,7 +68,7 @@ TEST(QuillexCheck, OutcomesOfStandardInput) {
     QStringList args;
     QByteArray in;
     int exitCode;
-    QByteArray out;  // for exit status 0, a part of it
+    QByteArray out;  // for exit status 0 and for a page, a part of it
     QByteArray err;
   } const cases[] = {
       {{}, kClean, 0, "杯盖\xF0\xA0\x80\x80。", kCongratulation},
@@ -102,50 +83,20 @@ TEST(QuillexCheck, OutcomesOfStandardInput) {
       {{"--min-severity", "high"}, kClean, 2, "",
        "quillex-check: unknown min-severity 'high' (use fix, review, note)" + tryHelp},
       {{"--help"}, "", 0, "--encoding", ""},
+      {html + QStringList{utf8File}, {}, 1, "文件：杯子&lt;1&gt;.txt", ""},
+      {gbk + html + QStringList{gbkFile}, {}, 1, counts, ""},
+      {html, kWorkedExample, 1, counts, ""},
+      {html, "hello\n", 2, "", "未找到权1 ?\n\n 请检查\n"},
+      {html + QStringList{utf8File, gbkFile}, {}, 2, "",
+       "quillex-check: --format html writes one page: give one FILE" + tryHelp},
   };
   for (const Case& c : cases) {
     const ProcessResult run = RunQuillexCheck(c.args, c.in);
-    SCOPED_TRACE(c.in.left(200).toStdString());
+    SCOPED_TRACE((c.args.join(u' ') + u' ' + QString::fromUtf8(c.in.left(200))).toStdString());
     EXPECT_EQ(run.exitCode, c.exitCode);
     EXPECT_EQ(run.err, c.err);
-    EXPECT_TRUE(c.exitCode == 0 ? run.out.contains(c.out) : run.out == c.out) << run.out.data();
-  }
-}
-
-// The worked example's saved report as a web page: the title, the file's name, the counts by
-// severity and the table, the same in either input encoding; one page takes one file.
-TEST(QuillexCheck, HtmlIsTheSavedReportOfOneFile) {
-  const QString utf8 = Write(QStringLiteral("杯子<1>.txt"), kWorkedExample);
-  const QString gbk = Write(QStringLiteral("gbk.txt"), Gb18030(kWorkedExample));
-  const QByteArray kCounts = "<p class=\"summary\">● 需修改 2 · ▲ 请复核 1 · ○ 提示 0</p>";
-  struct Case {
-    QStringList args;
-    QByteArray in;
-    int exitCode;
-    QList<QByteArray> outParts;  // all of them in the page; none for no page
-    QByteArray err;
-  } const cases[] = {
-      {{"--format", "html", utf8}, {}, 1,
-       {"<title>权利要求书形式检查报告</title>", "文件：杯子&lt;1&gt;.txt", "程序：Quillex ", kCounts,
-        "<th>权利要求</th><th>严重程度</th><th>标记</th><th>说明</th>",
-        "<td><a href=\"#claim-2\">4</a></td><td>● 需修改</td><td>缺句号</td>"},
-       ""},
-      {{"--encoding", "gbk", "--format", "html", gbk}, {}, 1, {"文件：gbk.txt", kCounts}, ""},
-      {{"--format", "html"}, kWorkedExample, 1, {kCounts}, ""},
-      {{"--format", "html"}, "hello\n", 2, {}, "未找到权1 ?\n\n 请检查\n"},
-      {{"--format", "html", utf8, gbk}, {}, 2, {},
-       "quillex-check: --format html writes one page: give one FILE\n"
-       "Try 'quillex-check --help' for more information.\n"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.args.join(u' ').toStdString());
-    const ProcessResult run = RunQuillexCheck(c.args, c.in);
-    EXPECT_EQ(run.exitCode, c.exitCode);
-    EXPECT_EQ(run.err, c.err);
-    if (c.outParts.isEmpty()) {
-      EXPECT_EQ(run.out, "");
-    }
-    for (const QByteArray& part : c.outParts) EXPECT_TRUE(run.out.contains(part)) << part.data();
+    const bool part = c.exitCode == 0 || (c.exitCode == 1 && c.args.contains(u"html"));
+    EXPECT_TRUE(part ? run.out.contains(c.out) : run.out == c.out) << run.out.data();
   }
 }
 
@@ -248,7 +199,7 @@ TEST(QuillexCheck, ReviewAddsFurtherChecksAndItsOwnExitStatus) {
 
 // Real claims texts, each in its report and in its JSON: the JSON holds what the report shows,
 // and every finding points at its own character of the input (the claim's first digit, or the
-// "所" of "所述"); the lines format points at the same places.
+// "所" of "所述").
 TEST(QuillexCheck, CorpusJsonAgreesWithReportsAndPointsIntoTheInput) {
   const QDir corpus(QStringLiteral(QUILLEX_CORPUS_DIR));
   QStringList paths;
@@ -258,14 +209,11 @@ TEST(QuillexCheck, CorpusJsonAgreesWithReportsAndPointsIntoTheInput) {
   if (paths.isEmpty()) GTEST_SKIP() << "no claims texts in " << QUILLEX_CORPUS_DIR;
   const ProcessResult report = RunQuillexCheck(paths);
   const ProcessResult json = RunQuillexCheck(QStringList{"--format", "json"} + paths);
-  const ProcessResult lines = RunQuillexCheck(QStringList{"--format", "lines"} + paths);
   EXPECT_LE(report.exitCode, 1);
   EXPECT_EQ(json.exitCode, report.exitCode);
-  EXPECT_EQ(lines.exitCode, report.exitCode);
   const QJsonArray files = QJsonDocument::fromJson(json.out)["files"].toArray();
   ASSERT_EQ(files.size(), paths.size());
   const QStringList reports = QString::fromUtf8(report.out).split(QStringLiteral("==> "));
-  QStringList expectedLines;
   for (qsizetype f = 0; f < files.size(); ++f) {
     const QJsonObject file = files[f].toObject();
     const QString path = file["path"].toString();
@@ -293,18 +241,10 @@ TEST(QuillexCheck, CorpusJsonAgreesWithReportsAndPointsIntoTheInput) {
                   antecedent ? QStringLiteral("所") : number.left(1));
         const QString mark = finding["mark"].toString();
         EXPECT_TRUE(shown.contains(antecedent ? mark : mark.mid(1, mark.size() - 2)));
-        const QString severity = finding["severity"].toString();
-        const QString word = severity == u"fix" ? "error" : severity == u"review" ? "warning" : "note";
-        expectedLines << QStringLiteral("%1:%2:%3: %4: 权利要求%5：%6 [%7]")
-                             .arg(path, QString::number(line), QString::number(column), word, number,
-                                  finding["message"].toString(),
-                                  antecedent ? "所述" + finding["term"].toString()
-                                             : mark.mid(1, mark.size() - 2));
       }
     }
     EXPECT_EQ(findings, summary["problems"].toInt());
   }
-  EXPECT_EQ(QString::fromUtf8(lines.out).split(u'\n', Qt::SkipEmptyParts), expectedLines);
 }
 
 // Slips, and claim 3 after claim 1; lines end in "\r\n", "\n" and nothing.

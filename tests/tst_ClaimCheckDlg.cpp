@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardItemModel>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -36,18 +37,16 @@ const QString kWorkedExample =
 const QString kCleanClaims =
     u"1.一种杯子，其特征在于，包括杯体和杯盖。\n"
     "2.根据权利要求1所述的杯子，其特征在于，所述杯体为陶瓷。"_s;
-// The red runs of a document's text in order, each as "position:text" when `placed`. In the box
-// (`inBox`), a run in neither of its two formats (black, and red for the inside of a mark), as
-// pasted formatting would be, gives "?".
-QStringList RedRuns(const QTextDocument& document, bool inBox = true, bool placed = false) {
+// The red runs of a document's text in order. In the box (`inBox`), a run in neither of its two
+// formats (black, and red for the inside of a mark), as pasted formatting would be, gives "?".
+QStringList RedRuns(const QTextDocument& document, bool inBox = true) {
   QStringList runs;
   for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
     for (auto it = block.begin(); !it.atEnd(); ++it) {
       const QTextFragment run = it.fragment();
       const QTextCharFormat format = run.charFormat();
-      const QString place = placed ? QString::number(run.position()) + u':' : QString();
       if (format.foreground().color() == Qt::red && (!inBox || format == g_markFormat)) {
-        runs.append(place + run.text());
+        runs.append(run.text());
       } else if (inBox && format != g_normalFormat) {
         runs.append(u"?"_s);
       }
@@ -138,41 +137,11 @@ class TestClaimCheckDlg : public QObject {
     }
   }
 
-  // Texts as drafters paste them get the report of the same text typed with ASCII blanks, digits
-  // and "\n", coloured alike: the box hands every character over as pasted (a no-break space not
-  // made a blank, a paragraph separator made a block break) and the check reads them all.
-  void readsPastedTextsAsPlainOnes_data() {
-    QTest::addColumn<QString>("pasted");
-    QTest::addColumn<QString>("plain");
-    const QString one = u"一种杯子，其特征在于，包括杯体。"_s;
-    const QString two = u"根据权利要求1所述的杯子，其特征在于，所述手柄为陶瓷"_s;
-    QTest::newRow("ideographic and no-break spaces, full-width digits")
-        << u"　　1.　"_s + one + u"\n\u00A0２．"_s + QString(two).replace(u'1', u'１')
-        << u"  1. "_s + one + u"\n 2."_s + two;
-    QTest::newRow("Word's manual line break")
-        << u"1."_s + one + u"\v2."_s + two << u"1."_s + one + u"\n2."_s + two;
-    QTest::newRow("line and paragraph separators, next line")
-        << u"\u2029权利要求书\u20281."_s + one + u"\u20292."_s + two + u"\u0085"_s
-        << u"\n权利要求书\n1."_s + one + u"\n2."_s + two + u"\n"_s;
-  }
-  void readsPastedTextsAsPlainOnes() {
-    QFETCH(QString, pasted);
-    QFETCH(QString, plain);
-    const auto check = [this](const QString& text) {
-      m_messages.clear();
-      Open(text);
-      Do(u"开始检查"_s);
-      return QStringList{Box()->toPlainText(), RedRuns(*Box()->document()).join(u'/'),
-                         m_messages.join(u'/')};
-    };
-    const QStringList expected = check(plain);
-    QVERIFY(expected[0].startsWith(u"分析完毕"_s));
-    QCOMPARE(check(pasted), expected);
-  }
-
   // Each command on a pasted text, after the ones before it: what the box shows, what is red, what
   // messages came; then Ctrl+Z brings back the text and its colours wherever the focus went, and
-  // Ctrl+Shift+Z does the command again.
+  // Ctrl+Shift+Z does the command again. Texts pasted as drafters paste them get the engine's report
+  // of the same text: the box hands every character over as pasted (a no-break space not made a
+  // blank, a paragraph separator made a block break) and the check reads them all.
   void commands_data() {
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("commands");  // steps, as Do takes them
@@ -181,8 +150,27 @@ class TestClaimCheckDlg : public QObject {
     QTest::addColumn<QString>("messages");
     const QString noClaimOne = u"未找到权1 ?\n\n 请检查"_s;
     const QString congratulation = u"恭喜 :-)\n\n未发现常见形式错误"_s;
-    QTest::newRow("a report with marks") << kWorkedExample << u"开始检查"_s << u"*"_s
-                                         << u" /所述/本权编号与前不连续|缺句号"_s << QString();
+    // The box is red exactly where the result says the report's brackets hold something, the
+    // summary's "【 】" included, whatever the box counts in positions.
+    QTest::newRow("a report with marks, a character outside the BMP before them")
+        << kWorkedExample << u"开始检查"_s << u"*"_s << u" /所述/本权编号与前不连续|缺句号"_s << QString();
+    QTest::newRow("更多检查 ticked")
+        << kWorkedExample + u"\n5.根据权利要求1所述的杯子，其特征在于，优选杯盖。"_s << u"更多检查/开始检查"_s
+        << u"*"_s << u" /所述/本权编号与前不连续|缺句号/用语不确定：优选"_s << QString();
+    QTest::newRow("no summary: every claim dependent")
+        << u"1.根据权利要求1所述的杯子，其特征在于，所述手柄。"_s << u"开始检查"_s << u"*"_s
+        << u"有的父权编号过大"_s << QString();
+    QTest::newRow("a mark in a second paragraph; brackets the user typed are gone")
+        << u"1.一种杯子，【其】特征在于，\n所述手柄。\n2.根据权利要求1所述的杯子，其特征在于，A。"_s
+        << u"开始检查"_s << u"*"_s << u" /所述"_s << QString();
+    const QString one = u"一种杯子，其特征在于，包括杯体。"_s;
+    const QString two = u"根据权利要求1所述的杯子，其特征在于，所述手柄为陶瓷"_s;
+    QTest::newRow("ideographic and no-break spaces, full-width digits, Word's manual line break")
+        << u"　　1.　"_s + one + u"\v\u00A0２．"_s + QString(two).replace(u'1', u'１') << u"开始检查"_s
+        << u"*"_s << u" /缺句号/所述"_s << QString();
+    QTest::newRow("line and paragraph separators, next line")
+        << u"\u2029权利要求书\u20281."_s + one + u"\u20292."_s + two + u"\u0085"_s << u"开始检查"_s
+        << u"*"_s << u" /缺句号/所述"_s << QString();
     QTest::newRow("Ctrl+Return checks; clean claims are congratulated once")
         << kCleanClaims << u"Ctrl+Return"_s << u"*"_s << u" "_s << congratulation;
     QTest::newRow("no claim 1: the normalised text, uncoloured")
@@ -205,9 +193,12 @@ class TestClaimCheckDlg : public QObject {
     QFETCH(QString, shown);
     QFETCH(QString, red);
     QFETCH(QString, messages);
-    if (shown == u'*') shown = FromEngineText(RunCheck(ToEngineText(pasted)).shownText);
+    if (shown == u'*') {
+      const AnalysisOptions options{.review = commands.contains(u"更多检查")};
+      shown = FromEngineText(RunCheck(ToEngineText(pasted), options).shownText);
+    }
     Open(pasted);
-    QCOMPARE(Box()->toPlainText(), pasted);
+    QCOMPARE(Box()->toPlainText(), QTextDocument(pasted).toPlainText());
     QCOMPARE(RedRuns(*Box()->document()), QStringList());
     const QStringList steps = commands.split(u'/');
     Do(QStringList(steps.begin(), steps.end() - 1).join(u'/'), true);
@@ -229,41 +220,6 @@ class TestClaimCheckDlg : public QObject {
     QCOMPARE(Box()->toPlainText(), done);
   }
 
-  // The box is red exactly where the result says the report's brackets hold something, the
-  // summary's "【 】" included, whatever the box counts in positions.
-  void redRangesAreTheResults_data() {
-    QTest::addColumn<QString>("pasted");
-    QTest::addColumn<bool>("review");
-    QTest::addColumn<int>("ranges");
-    QTest::newRow("the cup example, a character outside the BMP before the marks")
-        << kWorkedExample << false << 3;
-    QTest::newRow("更多检查") << kWorkedExample + u"\n5.根据权利要求1所述的杯子，其特征在于，优选杯盖。"_s
-                          << true << 4;
-    QTest::newRow("no summary: every claim dependent")
-        << u"1.根据权利要求1所述的杯子，其特征在于，所述手柄。"_s << false << 1;
-    QTest::newRow("a mark in a second paragraph; brackets the user typed are gone")
-        << u"1.一种杯子，【其】特征在于，\n所述手柄。\n2.根据权利要求1所述的杯子，其特征在于，A。"_s
-        << false << 2;
-  }
-  void redRangesAreTheResults() {
-    QFETCH(QString, pasted);
-    QFETCH(bool, review);
-    QFETCH(int, ranges);
-    // Byte spans of the report, counted here in the box's positions by decoding what is before.
-    const CheckOutcome outcome = RunCheck(ToEngineText(pasted), {.review = review}, kPlacesNone);
-    const std::string_view report = outcome.shownText;
-    QStringList expected;
-    for (const TextSpan& inside : outcome.result.markInsides) {
-      const auto start = static_cast<size_t>(inside.start);
-      expected.append(QString::number(FromEngineText(report.substr(0, start)).size()) + u':' +
-                      FromEngineText(report.substr(start, static_cast<size_t>(inside.length))));
-    }
-    QCOMPARE(expected.size(), ranges);
-    Open(pasted, review);
-    Do(u"开始检查"_s);
-    QCOMPARE(RedRuns(*Box()->document(), true, true), expected);
-  }
-
   // After a check of the cup example, keys and clicks go from finding to finding: what the box
   // selects and which row of the list is current.
   void goesToFindings_data() {
@@ -273,7 +229,6 @@ class TestClaimCheckDlg : public QObject {
     const QString claim2 = u"所述"_s;
     const QString claim4 = u"本权编号与前不连续|缺句号"_s;
     QTest::newRow("F8 from the last range goes to the first") << u"F8"_s << claim2 << 0;
-    QTest::newRow("F8, F8") << u"F8/F8"_s << claim4 << 1;
     QTest::newRow("Shift+F8 wraps around") << u"Shift+F8/Shift+F8"_s << claim4 << 1;
     QTest::newRow("a click on a row of a merged bracket") << u"row 2"_s << claim4 << 2;
     QTest::newRow("F8 after a click") << u"row 0/F8"_s << claim4 << 1;
@@ -318,67 +273,57 @@ class TestClaimCheckDlg : public QObject {
     const auto shows = [&](bool report) {
       return List()->isVisible() == report && Status() == (report ? line : QString());
     };
-    Button(u"问题列表"_s)->click();
+    Do(u"问题列表"_s);
     QVERIFY(!List()->isVisible() && Status() == line);
-    Button(u"问题列表"_s)->click();
-    QVERIFY(shows(true));
-    QTest::keySequence(Box(), QKeySequence::Undo);
-    QVERIFY(shows(false));
-    QTest::keySequence(Box(), QKeySequence::Redo);
-    QVERIFY(shows(true));
-    QTest::keyClick(Box(), Qt::Key_X);
-    QVERIFY(shows(false));
-    // F8 goes to no mark of a report that was edited.
-    QTest::keySequence(Box(), QKeySequence(Qt::Key_F8));
-    QVERIFY(!Box()->textCursor().hasSelection());
-    QTest::keySequence(Box(), QKeySequence::Undo);
-    QVERIFY(shows(true));
-    // An edit in place of the report's step takes it away for good.
-    QTest::keySequence(Box(), QKeySequence::Undo);
-    QTest::keyClick(Box(), Qt::Key_X);
-    QTest::keySequence(Box(), QKeySequence::Undo);
-    QVERIFY(shows(false) && List()->model()->rowCount() == 0);
+    // Each step, and whether the list and the status line show the report after it: F8 goes to no
+    // mark of a report that was edited, and an edit in place of the report's step takes it away
+    // for good.
+    const std::pair<QString, bool> steps[] = {
+        {u"问题列表"_s, true}, {u"Ctrl+Z"_s, false}, {u"Ctrl+Shift+Z"_s, true}, {u"x"_s, false},
+        {u"F8"_s, false},     {u"Ctrl+Z"_s, true},  {u"Ctrl+Z/x/Ctrl+Z"_s, false},
+    };
+    for (const auto& [step, report] : steps) {
+      Do(step);
+      QVERIFY2(shows(report), qPrintable(step));
+      QVERIFY(step != u"F8" || !Box()->textCursor().hasSelection());
+    }
+    QCOMPARE(List()->model()->rowCount(), 0);
   }
 
-  // 修正 and 全部修正 put the corrected text into the box, then its report; the first Ctrl+Z
-  // gives the corrected text back, the second the report before the fix. While the box holds
-  // anything but the report (here after an undo), 修正 checks its text and corrects nothing.
+  // 修正 and 全部修正 (更多检查 ticked) put the corrected text into the box, then its report; the
+  // first Ctrl+Z gives the corrected text back, the second the report before the fix. While the box
+  // holds anything but the report (here after an undo), 修正 checks its text and corrects nothing.
   void fixes_data() {
     QTest::addColumn<QString>("pasted");
-    QTest::addColumn<bool>("review");
     QTest::addColumn<QString>("steps");      // after Ctrl+Return
     QTest::addColumn<QString>("corrected");  // "" when nothing is applied
     QTest::addColumn<QString>("status");
     const QString one = u"1.一种杯子，其特征在于，包括杯体。\n"_s;
     const QString clean = u"1套 · 2条权利要求 · 0条有问题 · 问题0处    需修改 0 · 请复核 0 · 提示 0"_s;
     QTest::newRow("Ctrl+. corrects the one slip")
-        << one + u"2.据权利要求1所述的杯子，其特征在于，杯体为陶瓷。"_s << true << u"Ctrl+."_s
+        << one + u"2.据权利要求1所述的杯子，其特征在于，杯体为陶瓷。"_s << u"Ctrl+."_s
         << one + u"2.根据权利要求1所述的杯子，其特征在于，杯体为陶瓷。"_s << u"已修正 1 处    "_s + clean;
-    QTest::newRow("全部修正: renumbering, doubled and missing full stops")
-        << one + u"3.根据权利要求1所述的杯子，其特征在于，，杯体为陶瓷；"_s << false << u"全部修正"_s
-        << one + u"2.根据权利要求1所述的杯子，其特征在于，杯体为陶瓷。"_s << u"已修正 3 处    "_s + clean;
     QTest::newRow("全部修正 keeps pasted spaces, full-width digits and line separators")
         << u"　　１．一种杯子，其特征在于，包括杯体。\u2028　　３．据权利要求１所述的杯子，\u2009其特征在于，杯体为陶瓷。"_s
-        << true << u"全部修正"_s
+        << u"全部修正"_s
         << u"　　１．一种杯子，其特征在于，包括杯体。\n　　２．根据权利要求１所述的杯子，\u2009其特征在于，杯体为陶瓷。"_s
         << u"已修正 2 处    "_s + clean;
     QTest::newRow("after an undo, Ctrl+. checks again")
-        << one + u"2.据权利要求1所述的杯子，其特征在于，杯体为陶瓷。"_s << true << u"Ctrl+Z/Ctrl+."_s
+        << one + u"2.据权利要求1所述的杯子，其特征在于，杯体为陶瓷。"_s << u"Ctrl+Z/Ctrl+."_s
         << QString() << u"2套 · 2条权利要求 · 1条有问题 · 问题1处    需修改 1 · 请复核 0 · 提示 0"_s;
   }
   void fixes() {
     QFETCH(QString, pasted);
-    QFETCH(bool, review);
     QFETCH(QString, steps);
     QFETCH(QString, corrected);
     QFETCH(QString, status);
-    Open(pasted, review);
+    Open(pasted, true);
     Do(u"Ctrl+Return"_s);
     const QString report = Box()->toPlainText();
     Do(steps);
     const QString checked = corrected.isEmpty() ? pasted : corrected;
     QCOMPARE(Box()->toPlainText(),
-             FromEngineText(RunCheck(ToEngineText(checked), {.review = review}).shownText));
+             FromEngineText(RunCheck(ToEngineText(checked), {.review = true}).shownText));
     QCOMPARE(Status(), status);
     if (corrected.isEmpty()) return;
     Do(u"Ctrl+Z"_s);
@@ -407,10 +352,8 @@ class TestClaimCheckDlg : public QObject {
     QTest::addColumn<bool>("edited");
     QTest::addColumn<QString>("written");  // the name of the file written, "" for none
     QTest::newRow("text") << u"r.txt"_s << u"文本文件 (*.txt)"_s << false << u"r.txt"_s;
-    QTest::newRow("page") << u"r.html"_s << u"文本文件 (*.txt)"_s << false << u"r.html"_s;
     QTest::newRow("a page named without its ending")
         << u"r"_s << u"网页 (*.html *.htm)"_s << false << u"r.html"_s;
-    QTest::newRow("edited text") << u"r.txt"_s << u"文本文件 (*.txt)"_s << true << u"r.txt"_s;
     QTest::newRow("edited page") << u"r.html"_s << u"文本文件 (*.txt)"_s << true << u"r.html"_s;
     QTest::newRow("no such folder")
         << u"none/r.txt"_s << u"文本文件 (*.txt)"_s << false << QString();
@@ -452,7 +395,6 @@ class TestClaimCheckDlg : public QObject {
     }
     QTextDocument page;
     page.setHtml(saved);
-    QVERIFY(page.toPlainText().startsWith(u"权利要求书形式检查报告"_s));
     QVERIFY(page.toPlainText().contains(Box()->toPlainText()));
     QCOMPARE(page.toPlainText().contains(u"需修改"_s), !edited);
     QCOMPARE(RedRuns(page, false), RedRuns(*Box()->document()));
@@ -465,7 +407,6 @@ class TestClaimCheckDlg : public QObject {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("text");  // the fixture's text, "" for a file refused
     QTest::newRow("word numbering") << u"numbering.docx"_s << u"numbering.txt"_s;
-    QTest::newRow("word revisions") << u"revisions.docx"_s << u"revisions.txt"_s;
     QTest::newRow("text") << u"table.txt"_s << u"table.txt"_s;
     QTest::newRow("word 97") << u"word97.doc"_s << QString();
   }
@@ -524,6 +465,38 @@ class TestClaimCheckDlg : public QObject {
     QCOMPARE(m_messages.size(), 1);
     QTest::keyClick(Box(), Qt::Key_A);
     QVERIFY(!save->isEnabled());
+  }
+
+  // Rows 0 to 3 over the ranges 0-2, 5-7 (a merged bracket of two findings) and 9-10: where F8
+  // and Shift+F8 go from each position.
+  void rowsAround_data() {
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("after");
+    QTest::addColumn<int>("before");
+    QTest::newRow("the start") << 0 << 0 << 3;
+    QTest::newRow("inside the first") << 1 << 1 << 3;
+    QTest::newRow("at the first's end") << 2 << 1 << 0;
+    QTest::newRow("at a merged bracket's start") << 5 << 1 << 0;
+    QTest::newRow("inside it") << 6 << 3 << 0;
+    QTest::newRow("at its end: its first row") << 7 << 3 << 1;
+    QTest::newRow("at the last's start") << 9 << 3 << 1;
+    QTest::newRow("at the end") << 10 << 0 << 3;
+  }
+  void rowsAround() {
+    QFETCH(int, position);
+    QFETCH(int, after);
+    QFETCH(int, before);
+    QStandardItemModel rows;
+    for (const BoxRange range : {BoxRange{0, 2}, {5, 7}, {5, 7}, {9, 10}}) {
+      auto* item = new QStandardItem;
+      item->setData(range.start, ProblemListModel::kRangeStartRole);
+      item->setData(range.end, ProblemListModel::kRangeEndRole);
+      rows.appendRow(item);
+    }
+    QCOMPARE(RowAfter(rows, position), after);
+    QCOMPARE(RowBefore(rows, position), before);
+    QStandardItemModel none;
+    QVERIFY(RowAfter(none, position) == -1 && RowBefore(none, position) == -1);
   }
 };
 

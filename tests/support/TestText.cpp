@@ -75,11 +75,13 @@ std::string MarksOf(int pos) { return ShownOf(g_claims[pos].marks); }
 
 std::string TextOf(int pos) { return ShownOf(g_claims[pos].bracketedText); }
 
-void ExpectMarks(const MarksCase& c) {
-  SCOPED_TRACE(c.claims.back());
-  Check(GbkParagraphs(c.claims));
-  ASSERT_EQ(g_claims.Count(), static_cast<int>(c.marks.size()));
-  for (int i = 0; i < g_claims.Count(); ++i) EXPECT_EQ(MarksOf(i), c.marks[i]) << "record " << i;
+void ExpectMarks(const std::vector<MarksCase>& cases) {
+  for (const MarksCase& c : cases) {
+    SCOPED_TRACE(c.claims.back());
+    Check(GbkParagraphs(c.claims));
+    ASSERT_EQ(g_claims.Count(), static_cast<int>(c.marks.size()));
+    for (int i = 0; i < g_claims.Count(); ++i) EXPECT_EQ(MarksOf(i), c.marks[i]) << "record " << i;
+  }
 }
 
 std::string FurtherMarks(FurtherCheck check, const std::vector<std::string>& claims) {
@@ -97,9 +99,20 @@ std::string FurtherMarks(FurtherCheck check, const std::vector<std::string>& cla
   return marks;
 }
 
-std::string FurtherMarks(void (*check)(std::string_view, std::vector<Finding>&),
-                         const std::string& claim) {
+std::string FurtherMarks(TextCheck check, const std::string& claim) {
   return FurtherMarks([check](const ClaimRecord&, std::string_view text,
                               std::vector<Finding>& findings) { check(text, findings); },
                       {claim});
+}
+
+void ExpectFurtherMarks(TextCheck check,
+                        const std::vector<std::pair<std::string, std::string>>& cases) {
+  for (const auto& [claim, marks] : cases) EXPECT_EQ(FurtherMarks(check, claim), marks) << claim;
+}
+
+void ExpectFurtherMarks(const FurtherCheck& check,
+                        const std::vector<std::pair<std::vector<std::string>, std::string>>& cases) {
+  for (const auto& [claims, marks] : cases) {
+    EXPECT_EQ(FurtherMarks(check, claims), marks) << claims.back();
+  }
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "claims/ClaimRecord.h"
@@ -38,11 +39,11 @@ std::string HeadOf(int pos);
 std::string MarksOf(int pos);
 std::string TextOf(int pos);
 
-// Checks the claims (UTF-8 paragraphs) and expects each record's merged marks.
+// Checks the claims (UTF-8 paragraphs) of each case and expects each record's merged marks.
 struct MarksCase {
   std::vector<std::string> claims, marks;
 };
-void ExpectMarks(const MarksCase& c);
+void ExpectMarks(const std::vector<MarksCase>& cases);
 
 // The marks (UTF-8, one after the other) that `check` finds in the last of `claims` (UTF-8, one
 // paragraph each), checked first so that every record is complete. Each finding must name the
@@ -52,5 +53,11 @@ using FurtherCheck =
 std::string FurtherMarks(FurtherCheck check, const std::vector<std::string>& claims);
 
 // FurtherMarks of a check that reads the text alone, on one claim.
-std::string FurtherMarks(void (*check)(std::string_view, std::vector<Finding>&),
-                         const std::string& claim);
+using TextCheck = void (*)(std::string_view, std::vector<Finding>&);
+std::string FurtherMarks(TextCheck check, const std::string& claim);
+
+// Expects the marks of each case: the claim (or the claims) and what `check` finds in it.
+void ExpectFurtherMarks(TextCheck check,
+                        const std::vector<std::pair<std::string, std::string>>& cases);
+void ExpectFurtherMarks(const FurtherCheck& check,
+                        const std::vector<std::pair<std::vector<std::string>, std::string>>& cases);

@@ -43,10 +43,6 @@ function GiveFile(tab, name, bytes, how) {
   }, { name, data: Buffer.from(bytes).toString('base64'), how });
 }
 
-// `text` as quillex-check prints a report: ending in a line break, one added when it has none;
-// CheckReport gives the output without its last one.
-const Printed = (text) => (text.endsWith('\n') ? text : `${text}\n`);
-const PrintedReport = (file, options) => `${CheckReport(file, options).report}\n`;
 
 // The box's text once the check of an opened file is done (its status line shown, or a message
 // box open), with the message boxes it opened closed.
@@ -164,7 +160,9 @@ test('the page reads changed documents as quillex-check reads them', async () =>
     writeFileSync(file, bytes);
     await Paste(page, 'before');
     await GiveFile(page, `${i}.docx`, bytes, 'drop');
-    assert.equal(Printed(await CheckedText(page)), PrintedReport(file), `${base} changed by ${changes}`);
+    // As quillex-check prints a report: ending in a line break, one added when it has none.
+    const shown = await CheckedText(page);
+    assert.equal(shown.endsWith('\n') ? shown : `${shown}\n`, `${CheckReport(file).report}\n`, `${base} changed by ${changes}`);
   }
   rmSync(dir, { recursive: true });
 });

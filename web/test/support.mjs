@@ -27,6 +27,24 @@ function Chord(keys) {
   return { modifiers: parts.slice(0, -1), key: parts.at(-1) };
 }
 
+// A tab over a page of playwright or of puppeteer, which offer the same calls; `press` and
+// `close` are the engine's own. Errors of the page's scripts are caught as they come.
+function PageTab(page, press, close) {
+  const tab = {
+    refused: [],
+    errors: [],
+    evaluate: (fn, arg) => page.evaluate(fn, arg),
+    click: (selector) => page.click(selector),
+    press,
+    type: (text) => page.keyboard.type(text),
+    reload: () => page.reload(),
+    screenshot: (path) => page.screenshot({ path }),
+    close,
+  };
+  page.on('pageerror', (error) => tab.errors.push(error.message));
+  return tab;
+}
+
 async function LaunchChromium() {
   const browser = await chromium.launch({
     executablePath: process.env.QUILLEX_CHROMIUM ?? '/usr/bin/chromium',
@@ -37,23 +55,12 @@ async function LaunchChromium() {
     const context = await browser.newContext({ viewport: kViewport });
     await context.setOffline(true);
     const page = await context.newPage();
-    const tab = {
-      refused: [],
-      errors: [],
-      evaluate: (fn, arg) => page.evaluate(fn, arg),
-      click: (selector) => page.click(selector),
-      press: (keys) => page.keyboard.press(keys),
-      type: (text) => page.keyboard.type(text),
-      reload: () => page.reload(),
-      screenshot: (path) => page.screenshot({ path }),
-      close: () => context.close(),
-    };
+    const tab = PageTab(page, (keys) => page.keyboard.press(keys), () => context.close());
     await context.route('**/*', (route) => {
       if (route.request().url() === kUrl) return route.continue();
       tab.refused.push(route.request().url());
       return route.abort();
     });
-    page.on('pageerror', (error) => tab.errors.push(error.message));
     await page.goto(kUrl);
     return tab;
   };
@@ -70,22 +77,12 @@ async function LaunchFirefox() {
     const context = await browser.createBrowserContext();
     const page = await context.newPage();
     await page.setViewport(kViewport);
-    const tab = {
-      refused: [],
-      errors: [],
-      evaluate: (fn, arg) => page.evaluate(fn, arg),
-      click: (selector) => page.click(selector),
-      press: async (keys) => {
-        const { modifiers, key } = Chord(keys);
-        for (const modifier of modifiers) await page.keyboard.down(modifier);
-        await page.keyboard.press(key);
-        for (const modifier of modifiers.reverse()) await page.keyboard.up(modifier);
-      },
-      type: (text) => page.keyboard.type(text),
-      reload: () => page.reload(),
-      screenshot: (path) => page.screenshot({ path }),
-      close: () => context.close(),
-    };
+    const tab = PageTab(page, async (keys) => {
+      const { modifiers, key } = Chord(keys);
+      for (const modifier of modifiers) await page.keyboard.down(modifier);
+      await page.keyboard.press(key);
+      for (const modifier of modifiers.reverse()) await page.keyboard.up(modifier);
+    }, () => context.close());
     await page.setRequestInterception(true);
     // Firefox shows a tab the data: URLs of the page itself too.
     page.on('request', (request) => {
@@ -93,20 +90,15 @@ async function LaunchFirefox() {
       tab.refused.push(request.url());
       return request.abort();
     });
-    page.on('pageerror', (error) => tab.errors.push(error.message));
     await page.goto(kUrl);
     return tab;
   };
   return { open, close: () => browser.close() };
 }
 
-// WebDriver's codes of the keys that are not characters.
+// WebDriver's codes of the keys the tests press that are not characters.
 const kWebDriverKeys = {
-  Backspace: '\uE003', Tab: '\uE004', Enter: '\uE007', Shift: '\uE008', Control: '\uE009',
-  Alt: '\uE00A', Escape: '\uE00C', PageUp: '\uE00E', PageDown: '\uE00F', End: '\uE010',
-  Home: '\uE011', ArrowLeft: '\uE012', ArrowUp: '\uE013', ArrowRight: '\uE014',
-  ArrowDown: '\uE015', Delete: '\uE017', Meta: '\uE03D',
-  ...Object.fromEntries(Array.from({ length: 12 }, (_, i) => [`F${i + 1}`, String.fromCharCode(0xE031 + i)])),
+  Enter: '\uE007', Shift: '\uE008', Control: '\uE009', End: '\uE010', Home: '\uE011', F8: '\uE038',
 };
 
 function FreePort() {
@@ -318,10 +310,12 @@ export async function Download(tab, selector, binary = false) {
   return binary ? { name, bytes: Buffer.from(contents, 'base64') } : { name, text: contents };
 }
 
-// quillex-check's report of `file` (UTF-8, "\n" line breaks) without the line break it ends its
-// output with, and what it wrote to standard error; `options` go before the file.
+// quillex-check's report of `file` (UTF-8, "\n" line breaks), or of `{ text }` on its standard
+// input, without the line break it ends its output with, and what it wrote to standard error;
+// `options` go before the file.
 export function CheckReport(file, options = []) {
-  const run = spawnSync(kCheck, [...options, file], { encoding: 'utf8' });
+  const input = file.text;
+  const run = spawnSync(kCheck, [...options, input === undefined ? file : '-'], { encoding: 'utf8', input });
   if (run.error) throw run.error;
   return { report: run.stdout.replace(/\n$/, ''), messages: run.stderr };
 }
