@@ -61,8 +61,11 @@ void FindWords(std::string_view text, const Heads& heads, FindingCode code,
       continue;
     }
     if (pos + 1 == size || !heads.Has(text[pos], text[pos + 1])) {
-      previous = pos;
-      pos += 2;
+      // The two-byte characters that follow and are no head either are passed over at once.
+      do {
+        pos += 2;
+      } while (pos + 1 < size && CharLength(text[pos]) == 2 && !heads.Has(text[pos], text[pos + 1]));
+      previous = pos - 2;
       continue;
     }
     const WordFound found = wordAt(pos, previous);
