@@ -114,6 +114,16 @@ int DoubledChars(std::string_view text, int pos) {
   const int most = std::min(kMaxWordChars, (Size(text) - pos) / 4);
   if (most < kMinWordChars) return 0;
   const uint32_t first = TwoCharBytes(at);
+  // Where every length fits, which is nearly everywhere, the first two characters are sought
+  // again at every distance at once, without a branch for each (written out: the compiler keeps
+  // a loop's branches).
+  static_assert(kMinWordChars == 2 && kMaxWordChars == 6);
+  if (most == kMaxWordChars && (TwoCharBytes(at + 4) != first) & (TwoCharBytes(at + 6) != first) &
+                                   (TwoCharBytes(at + 8) != first) &
+                                   (TwoCharBytes(at + 10) != first) &
+                                   (TwoCharBytes(at + 12) != first)) {
+    return 0;
+  }
   for (int chars = kMinWordChars; chars <= most; ++chars) {
     // The first two characters again at the right distance, before the whole comparison.
     if (TwoCharBytes(at + 2 * chars) != first || std::memcmp(at, at + 2 * chars, 2 * chars) != 0) {
