@@ -20,4 +20,19 @@ TEST(UnbalancedBrackets, StrayAndUnclosed) {
   }
 }
 
+// Runs of Chinese characters are passed over several characters at a time: a bracket after a run
+// of any length, and so at any place within those steps, is still seen.
+TEST(UnbalancedBrackets, AfterRunsOfEveryLength) {
+  for (int chars = 1; chars <= 12; ++chars) {
+    std::string run;
+    for (int i = 0; i < chars; ++i) run += "甲";
+    EXPECT_EQ(FurtherMarks(CheckUnbalancedBrackets, "1." + run + "(3连接A。"), "【括号不成对：(】")
+        << chars;
+    EXPECT_EQ(FurtherMarks(CheckUnbalancedBrackets, "1." + run + "5%)连接A。"), "【括号不成对：)】")
+        << chars;
+    EXPECT_EQ(FurtherMarks(CheckUnbalancedBrackets, "1.所述" + run + "(3)连接" + run + "A。"), "")
+        << chars;
+  }
+}
+
 }  // namespace
