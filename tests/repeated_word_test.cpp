@@ -34,6 +34,25 @@ TEST(RepeatedWord, DoublingsAndThePhrase) {
   }
 }
 
+// A word of every length from two to six characters, written twice with anything from nothing
+// to six characters behind it (the end of the claim's text comes at every distance from it), and
+// a word of seven characters, never sought, written twice.
+TEST(RepeatedWord, EveryLengthAtEveryDistanceFromTheEnd) {
+  const std::string chars[] = {"甲", "乙", "丙", "丁", "戊", "己", "庚"};
+  const std::string others[] = {"子", "丑", "寅", "卯", "辰", "巳"};
+  for (int length = 2; length <= 7; ++length) {
+    std::string word;
+    for (int i = 0; i < length; ++i) word += chars[i];
+    for (int after = 0; after <= 6; ++after) {
+      std::string tail;
+      for (int i = 0; i < after; ++i) tail += others[i];
+      const std::string marks = length <= 6 ? "【用词重复：" + word + word + "】" : "";
+      EXPECT_EQ(FurtherMarks(CheckRepeatedWord, "1.设有" + word + word + tail), marks)
+          << length << " " << after;
+    }
+  }
+}
+
 TEST(RepeatedWord, LeavesTheReferenceSlipToReferenceWording) {
   const auto both = [](const ClaimRecord& record, std::string_view text,
                        std::vector<Finding>& findings) {
