@@ -191,10 +191,9 @@ std::vector<StepLabel> ReadStepLabels(std::string_view text) {
       pos += CharLength(text[pos]);
       // Two-byte characters open a label only with "步" or "第": the others are passed over
       // at once.
-      while (pos + 1 < size && CharLength(text[pos]) == 2 && !OpensWideLabel(text, pos)) {
-        previous = pos;
-        pos += 2;
-      }
+      const int passedFrom = pos;
+      while (pos + 1 < size && CharLength(text[pos]) == 2 && !OpensWideLabel(text, pos)) pos += 2;
+      if (pos > passedFrom) previous = pos - 2;
       continue;
     }
     const int key = static_cast<int>(label->form) * kKeysPerForm + label->value;
