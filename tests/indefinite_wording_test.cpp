@@ -54,4 +54,22 @@ TEST(IndefiniteWording, SeverityByKindOfWord) {
   }
 }
 
+// The walk passes over runs of characters by their bytes: a text cut off after the first byte of
+// a head (as a fuzzer's bytes may be) or ending in a run of any length finds what it holds and
+// reads nothing beyond its end.
+TEST(IndefiniteWording, TextsEndingInARunOrAFirstByteAlone) {
+  const std::string heads = Gbk("优选");
+  for (int chars = 0; chars <= 5; ++chars) {
+    std::string run;
+    for (int i = 0; i < chars; ++i) run += Gbk("甲");
+    for (const std::string& end : {std::string(), heads.substr(0, 1), Gbk("优")}) {
+      const std::string text = Gbk("所述A") + heads + run + end;
+      std::vector<Finding> findings;
+      CheckIndefiniteWording(text, findings);
+      ASSERT_EQ(findings.size(), 1u) << chars;
+      EXPECT_EQ(findings[0].textStart, Size(Gbk("所述A"))) << chars;
+    }
+  }
+}
+
 }  // namespace
