@@ -65,6 +65,22 @@ TEST(IndefiniteWording, SeverityByKindOfWord) {
   }
 }
 
+// reads nothing beyond its end.
+TEST(IndefiniteWording, TextsEndingInARunOrAFirstByteAlone) {
+  const std::string heads = Gbk("优选");
+  for (int chars = 0; chars <= 5; ++chars) {
+    std::string run;
+    for (int i = 0; i < chars; ++i) run += Gbk("甲");
+    for (const std::string& end : {std::string(), heads.substr(0, 1), Gbk("优")}) {
+      const std::string text = Gbk("所述A") + heads + run + end;
+      std::vector<Finding> findings;
+      CheckIndefiniteWording(text, findings);
+      ASSERT_EQ(findings.size(), 1u) << chars;
+      EXPECT_EQ(findings[0].textStart, Size(Gbk("所述A"))) << chars;
+    }
+  }
+}
+
 // Words written twice, and the characterising phrase mistyped.
 
 TEST(RepeatedWord, DoublingsAndThePhrase) {
@@ -88,6 +104,23 @@ TEST(RepeatedWord, DoublingsAndThePhrase) {
       {"1.所述元件的温度的温度传感器。", ""},
       {"1.所述A，其特征在于B。", ""},
   });
+}
+
+// a word of seven characters, never sought, written twice.
+TEST(RepeatedWord, EveryLengthAtEveryDistanceFromTheEnd) {
+  const std::string chars[] = {"甲", "乙", "丙", "丁", "戊", "己", "庚"};
+  const std::string others[] = {"子", "丑", "寅", "卯", "辰", "巳"};
+  for (int length = 2; length <= 7; ++length) {
+    std::string word;
+    for (int i = 0; i < length; ++i) word += chars[i];
+    for (int after = 0; after <= 6; ++after) {
+      std::string tail;
+      for (int i = 0; i < after; ++i) tail += others[i];
+      const std::string marks = length <= 6 ? "【用词重复：" + word + word + "】" : "";
+      EXPECT_EQ(FurtherMarks(CheckRepeatedWord, "1.设有" + word + word + tail), marks)
+          << length << " " << after;
+    }
+  }
 }
 
 // Mistyped references, and correct ones the analysis does not read.
@@ -208,6 +241,20 @@ TEST(UnbalancedBrackets, StrayAndUnclosed) {
       // List labels close nothing.
       {"1.包括以下步骤：a)将A加入；b)加热；S1)冷却；步骤121)过滤。", ""},
   });
+}
+
+// of any length, and so at any place within those steps, is still seen.
+TEST(UnbalancedBrackets, AfterRunsOfEveryLength) {
+  for (int chars = 1; chars <= 12; ++chars) {
+    std::string run;
+    for (int i = 0; i < chars; ++i) run += "甲";
+    EXPECT_EQ(FurtherMarks(CheckUnbalancedBrackets, "1." + run + "(3连接A。"), "【括号不成对：(】")
+        << chars;
+    EXPECT_EQ(FurtherMarks(CheckUnbalancedBrackets, "1." + run + "5%)连接A。"), "【括号不成对：)】")
+        << chars;
+    EXPECT_EQ(FurtherMarks(CheckUnbalancedBrackets, "1.所述" + run + "(3)连接" + run + "A。"), "")
+        << chars;
+  }
 }
 
 // Step labels read from a claim's text: labels of steps, references to them, and what is neither.

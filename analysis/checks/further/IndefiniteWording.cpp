@@ -100,7 +100,7 @@ bool ClosesList(std::string_view text, int pos) {
 }  // namespace
 
 void CheckIndefiniteWording(std::string_view text, std::vector<Finding>& findings) {
-  static const CharSet kHeads(gbk::kIndefiniteHeads);
+  static const WordHeads kHeads(gbk::kIndefiniteHeads);
   FindWords(text, kHeads, FindingCode::kIndefiniteWording, findings,
             [&](int pos, int previous) -> WordFound {
               if (const int length = GuardedLength(gbk::kPreferenceWords, text, pos)) {

@@ -73,7 +73,7 @@ int TypoLength(std::string_view text, int pos, int previous) {
 }
 
 void FindTypos(std::string_view text, std::vector<Finding>& findings) {
-  static const CharSet kHeads(gbk::kTypoHeads);
+  static const WordHeads kHeads(gbk::kTypoHeads);
   const size_t before = findings.size();
   FindWords(text, kHeads, FindingCode::kReferenceWording, findings,
             [&](int pos, int previous) {

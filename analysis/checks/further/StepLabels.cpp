@@ -139,6 +139,15 @@ int BodyStart(std::string_view text) {
   return digits > 0 && digits < Size(text) && text[digits] == '.' ? digits + 1 : 0;
 }
 
+// True when the two-byte character at `pos` (not the last byte) is "步" or "第", the only two
+// that open a label.
+bool OpensWideLabel(std::string_view text, int pos) {
+  const char lead = text[pos];
+  const char trail = text[pos + 1];
+  return (lead == gbk::kStep[0] && trail == gbk::kStep[1]) ||
+         (lead == gbk::kOrdinalHead[0] && trail == gbk::kOrdinalHead[1]);
+}
+
 // True when a label may open at `pos`, after the character at `previous`: most characters are
 // passed over with a byte test or two.
 bool MayOpenLabel(std::string_view text, int pos, int previous) {
@@ -150,8 +159,7 @@ bool MayOpenLabel(std::string_view text, int pos, int previous) {
   }
   // Unnamed, a bracketed number inside a clause is a reference sign, and digits a quantity.
   if (c == '(' || IsAsciiDigit(c)) return ClauseEndsAt(text, previous);
-  return pos + 1 < Size(text) && ((c == gbk::kStep[0] && text[pos + 1] == gbk::kStep[1]) ||
-                                  (c == gbk::kOrdinalHead[0] && text[pos + 1] == gbk::kOrdinalHead[1]));
+  return pos + 1 < Size(text) && OpensWideLabel(text, pos);
 }
 
 // The label at `pos`, which may open one, or nothing; `end` is where it ends.
@@ -181,6 +189,11 @@ std::vector<StepLabel> ReadStepLabels(std::string_view text) {
     if (!label) {
       previous = pos;
       pos += CharLength(text[pos]);
+      // Two-byte characters open a label only with "步" or "第": the others are passed over
+      // at once.
+      const int passedFrom = pos;
+      while (pos + 1 < size && CharLength(text[pos]) == 2 && !OpensWideLabel(text, pos)) pos += 2;
+      if (pos > passedFrom) previous = pos - 2;
       continue;
     }
     const int key = static_cast<int>(label->form) * kKeysPerForm + label->value;

@@ -1,5 +1,8 @@
 #include "checks/further/UnbalancedBrackets.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "checks/further/WordFinding.h"
 #include "text/GbkText.h"
 #include "text/GbkTexts.h"
@@ -17,6 +20,15 @@ bool EndsListLabel(std::string_view text, int labelStart, int pos, int before) {
          text[before] == '\n';
 }
 
+// True when the eight bytes at `at` are all of 0x80 or more: four two-byte characters, passed
+// over at once.
+bool AllHighBytes(const char* at) {
+  constexpr uint64_t kTopBits = 0x8080808080808080;
+  uint64_t bytes;
+  std::memcpy(&bytes, at, sizeof bytes);
+  return (bytes & kTopBits) == kTopBits;
+}
+
 }  // namespace
 
 void CheckUnbalancedBrackets(std::string_view text, std::vector<Finding>& findings) {
@@ -29,6 +41,7 @@ void CheckUnbalancedBrackets(std::string_view text, std::vector<Finding>& findin
   for (int pos = 0; pos < size; ++pos) {
     if (CharLength(text[pos]) == 2) {
       // A run of two-byte characters holds no bracket and ends any run of letters and digits.
+      while (pos + 10 <= size && AllHighBytes(text.data() + pos + 2)) pos += 8;
       while (pos + 2 < size && CharLength(text[pos + 2]) == 2) pos += 2;
       beforeRun = pos;
       runStart = ++pos + 1;

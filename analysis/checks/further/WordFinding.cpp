@@ -57,6 +57,13 @@ void FixWordAgain(std::vector<Finding>& findings, FindingCode code, std::string_
   edits.push_back(std::move(edit));
 }
 
+WordHeads::WordHeads(std::string_view chars) {
+  for (size_t i = 0; i + 2 <= chars.size(); i += 2) {
+    const auto lead = static_cast<unsigned char>(chars[i]);
+    if (lead >= 0x80) has_[(lead - 0x80u) << 8 | static_cast<unsigned char>(chars[i + 1])] = true;
+  }
+}
+
 bool WithinReferenceSlip(const std::vector<Finding>& findings, int pos) {
   return std::any_of(findings.begin(), findings.end(), [&](const Finding& f) {
     return f.code == FindingCode::kReferenceWording && f.InText() && f.textStart <= pos &&
