@@ -65,19 +65,22 @@ TEST(IndefiniteWording, SeverityByKindOfWord) {
   }
 }
 
-// reads nothing beyond its end.
-TEST(IndefiniteWording, TextsEndingInARunOrAFirstByteAlone) {
-  const std::string heads = Gbk("优选");
-  for (int chars = 0; chars <= 5; ++chars) {
+// The walks pass over runs of characters that start no word by their bytes: a text cut off
+// after a word's first byte or ending in a run of any length finds what it holds and reads
+// nothing beyond its end; a bracket after a run of any length is seen.
+TEST(FurtherChecks, RunsOfEveryLength) {
+  for (int chars = 0; chars <= 12; ++chars) {
     std::string run;
-    for (int i = 0; i < chars; ++i) run += Gbk("甲");
-    for (const std::string& end : {std::string(), heads.substr(0, 1), Gbk("优")}) {
-      const std::string text = Gbk("所述A") + heads + run + end;
+    for (int i = 0; i < chars; ++i) run += "甲";
+    for (const std::string& end : {std::string(), Gbk("优").substr(0, 1), Gbk("优")}) {
       std::vector<Finding> findings;
-      CheckIndefiniteWording(text, findings);
+      CheckIndefiniteWording(Gbk("所述A优选" + run) + end, findings);
       ASSERT_EQ(findings.size(), 1u) << chars;
       EXPECT_EQ(findings[0].textStart, Size(Gbk("所述A"))) << chars;
     }
+    EXPECT_EQ(FurtherMarks(CheckUnbalancedBrackets, "1.甲" + run + "(3连接A。"), "【括号不成对：(】");
+    EXPECT_EQ(FurtherMarks(CheckUnbalancedBrackets, "1.甲" + run + "5%)连接A。"), "【括号不成对：)】");
+    EXPECT_EQ(FurtherMarks(CheckUnbalancedBrackets, "1.所述" + run + "(3)连接" + run + "A。"), "");
   }
 }
 
@@ -106,18 +109,16 @@ TEST(RepeatedWord, DoublingsAndThePhrase) {
   });
 }
 
-// a word of seven characters, never sought, written twice.
+// A word of every length from two to six characters written twice, the end of the text at every
+// distance from six characters to none behind it; a word of seven, never sought, is no doubling.
 TEST(RepeatedWord, EveryLengthAtEveryDistanceFromTheEnd) {
-  const std::string chars[] = {"甲", "乙", "丙", "丁", "戊", "己", "庚"};
-  const std::string others[] = {"子", "丑", "寅", "卯", "辰", "巳"};
-  for (int length = 2; length <= 7; ++length) {
-    std::string word;
-    for (int i = 0; i < length; ++i) word += chars[i];
-    for (int after = 0; after <= 6; ++after) {
-      std::string tail;
-      for (int i = 0; i < after; ++i) tail += others[i];
+  const std::string chars = "甲乙丙丁戊己庚", others = "子丑寅卯辰巳";  // three bytes each
+  for (size_t length = 2; length <= 7; ++length) {
+    const std::string word = chars.substr(0, 3 * length);
+    for (size_t after = 0; after <= 6; ++after) {
       const std::string marks = length <= 6 ? "【用词重复：" + word + word + "】" : "";
-      EXPECT_EQ(FurtherMarks(CheckRepeatedWord, "1.设有" + word + word + tail), marks)
+      EXPECT_EQ(FurtherMarks(CheckRepeatedWord, "1.设有" + word + word + others.substr(0, 3 * after)),
+                marks)
           << length << " " << after;
     }
   }
@@ -241,20 +242,6 @@ TEST(UnbalancedBrackets, StrayAndUnclosed) {
       // List labels close nothing.
       {"1.包括以下步骤：a)将A加入；b)加热；S1)冷却；步骤121)过滤。", ""},
   });
-}
-
-// of any length, and so at any place within those steps, is still seen.
-TEST(UnbalancedBrackets, AfterRunsOfEveryLength) {
-  for (int chars = 1; chars <= 12; ++chars) {
-    std::string run;
-    for (int i = 0; i < chars; ++i) run += "甲";
-    EXPECT_EQ(FurtherMarks(CheckUnbalancedBrackets, "1." + run + "(3连接A。"), "【括号不成对：(】")
-        << chars;
-    EXPECT_EQ(FurtherMarks(CheckUnbalancedBrackets, "1." + run + "5%)连接A。"), "【括号不成对：)】")
-        << chars;
-    EXPECT_EQ(FurtherMarks(CheckUnbalancedBrackets, "1.所述" + run + "(3)连接" + run + "A。"), "")
-        << chars;
-  }
 }
 
 // Step labels read from a claim's text: labels of steps, references to them, and what is neither.
