@@ -118,10 +118,9 @@ int DoubledChars(std::string_view text, int pos) {
   // again at every distance at once, without a branch for each (written out: the compiler keeps
   // a loop's branches).
   static_assert(kMinWordChars == 2 && kMaxWordChars == 6);
-  if (most == kMaxWordChars && (TwoCharBytes(at + 4) != first) & (TwoCharBytes(at + 6) != first) &
-                                   (TwoCharBytes(at + 8) != first) &
-                                   (TwoCharBytes(at + 10) != first) &
-                                   (TwoCharBytes(at + 12) != first)) {
+  const auto differs = [&](int offset) -> unsigned { return TwoCharBytes(at + offset) != first; };
+  if (most == kMaxWordChars &&
+      (differs(4) & differs(6) & differs(8) & differs(10) & differs(12)) != 0) {
     return 0;
   }
   for (int chars = kMinWordChars; chars <= most; ++chars) {
