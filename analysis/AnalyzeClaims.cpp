@@ -1,8 +1,12 @@
 #include "AnalyzeClaims.h"
 
 #include <algorithm>
+#include <atomic>
+#include <future>
 #include <iterator>
-#include <memory>
+#include <optional>
+#include <system_error>
+#include <vector>
 
 #include "report/AnnotatedReport.h"
 #include "checks/AntecedentBasis.h"
@@ -43,16 +47,8 @@ void CompleteRecord(int pos, int32_t& currentLeader) {
   AssignClaimSet(record, currentLeader);
 }
 
-// Runs every check on the record at `pos` in the fixed order and counts its problems: one for
-// each finding, as each finding is one mark of the report.
-// What the review reads of every claim before the checks run, and carries from claim to claim.
-struct Review {
-  AntecedentReview antecedents;
-  DependencyReview dependencies;
-};
-
-void CheckRecord(int pos, AntecedentChecker& antecedents, Review* review,
-                 const AnalysisOptions& options, ProblemTotals& totals) {
+// Runs the report's own checks on the record at `pos` in their fixed order.
+void CheckOwn(int pos, AntecedentChecker& antecedents) {
   ClaimRecord& record = g_claims[pos];
   record.findings.clear();
   CheckNumbering(pos);
@@ -60,20 +56,84 @@ void CheckRecord(int pos, AntecedentChecker& antecedents, Review* review,
   CheckReferenceFormat(pos);
   CheckParents(pos);
   CheckSubject(pos);
-  // Shown after the wording's marks.
-  std::vector<Finding> further;
-  if (options.review) RunFurtherChecks(record, record.text, further);
   if (!record.multiMulti) antecedents.Check(pos);
-  if (review) {
-    review->antecedents.Check(pos, record.findings, further);
-    review->dependencies.Check(pos, further);
-  }
   CheckWording(pos);
-  std::move(further.begin(), further.end(), std::back_inserter(record.findings));
+}
+
+// Counts the problems of the record at `pos`, whose findings are all in: one for each finding,
+// as each finding is one mark of the report.
+void CountProblems(int pos, ProblemTotals& totals) {
+  ClaimRecord& record = g_claims[pos];
   record.problemCount = static_cast<int32_t>(record.findings.size());
   if (record.problemCount > 0) {
     ++totals.claims;
     totals.problems += record.problemCount;
+  }
+}
+
+// A text of fewer bytes is checked on one thread: a second one would cost more than it saves.
+constexpr size_t kMinSideBySideBytes = size_t{1} << 16;
+
+// Runs `own` here and `other` beside it, on a thread of its own where one can be started, and
+// returns once both are done; an exception of either reaches the caller.
+template <typename Own, typename Other>
+void SideBySide(bool worthIt, Own own, Other other) {
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+  worthIt = false;  // a page built without threads
+#endif
+  std::future<void> beside;
+  if (worthIt) {
+    try {
+      beside = std::async(std::launch::async, other);
+    } catch (const std::system_error&) {
+      worthIt = false;
+    }
+  }
+  own();
+  if (worthIt) {
+    beside.get();
+  } else {
+    other();
+  }
+}
+
+// The report's own checks and the review's of every claim. The review's antecedent basis reads
+// every claim's text as it was read, and the further checks each claim's text and records, which
+// the report's checks leave as they are: they run beside the report's checks, the further checks
+// shared out a few claims at a time to whichever side is free. What the review then settles, claim
+// by claim in list order, needs the report's findings.
+void CheckWithReview(bool sideBySide, AntecedentChecker& antecedents, ProblemTotals& totals) {
+  const int count = g_claims.Count();
+  std::vector<std::vector<Finding>> further(count);
+  std::optional<AntecedentReview> basis;
+  constexpr int kClaimsPerTurn = 32;
+  std::atomic<int> next{0};
+  const auto runFurtherChecks = [&] {
+    for (int from; (from = next.fetch_add(kClaimsPerTurn)) < count;) {
+      for (int pos = from; pos < std::min(count, from + kClaimsPerTurn); ++pos) {
+        RunFurtherChecks(g_claims[pos], g_claims[pos].text, further[pos]);
+      }
+    }
+  };
+  SideBySide(
+      sideBySide && g_analysedText.size() >= kMinSideBySideBytes,
+      [&] {
+        for (int pos = 0; pos < count; ++pos) CheckOwn(pos, antecedents);
+        runFurtherChecks();
+      },
+      [&] {
+        basis.emplace();
+        runFurtherChecks();
+      });
+  DependencyReview dependencies;
+  for (int pos = 0; pos < count; ++pos) {
+    ClaimRecord& record = g_claims[pos];
+    basis->Check(pos, record.findings, further[pos]);
+    dependencies.Check(pos, further[pos]);
+    // Shown after the report's own marks.
+    std::move(further[pos].begin(), further[pos].end(), std::back_inserter(record.findings));
+    std::vector<Finding>().swap(further[pos]);
+    CountProblems(pos, totals);
   }
 }
 
@@ -145,11 +205,13 @@ AnalysisResult AnalyzeToResult(std::string text, const AnalysisOptions& options)
   for (int pos = 0; pos < g_claims.Count(); ++pos) CompleteRecord(pos, currentLeader);
   ProblemTotals totals;
   AntecedentChecker antecedents;
-  // The review reads every claim's text before the antecedent brackets go in.
-  std::unique_ptr<Review> review;
-  if (options.review) review = std::make_unique<Review>();
-  for (int pos = 0; pos < g_claims.Count(); ++pos) {
-    CheckRecord(pos, antecedents, review.get(), options, totals);
+  if (options.review) {
+    CheckWithReview(options.sideBySide, antecedents, totals);
+  } else {
+    for (int pos = 0; pos < g_claims.Count(); ++pos) {
+      CheckOwn(pos, antecedents);
+      CountProblems(pos, totals);
+    }
   }
   RenumberClaims();
   result.problemClaims = totals.claims;

@@ -12,6 +12,9 @@ struct AnalysisOptions {
   // False for a caller that reads only the result and the report: the records (g_claims) are
   // released once the result holds what the report needs, before the report is written.
   bool keepRecords = true;
+  // False to check on one thread only. A long text's review shares its work between two, which
+  // changes nothing of what it finds.
+  bool sideBySide = true;
 };
 
 // Empties g_claims, g_paragraphs and g_analysedText, as every analysis needs them to be first.

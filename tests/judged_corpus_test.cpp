@@ -51,7 +51,7 @@ struct Review {
   std::string box;
   CheckOutcome outcome;
 };
-Review ReviewOf(const std::string& file) {
+std::string BoxOf(const std::string& file) {
   std::ifstream in(std::string(QUILLEX_CORPUS_DIR) + "/" + file, std::ios::binary);
   std::stringstream bytes;
   bytes << in.rdbuf();
@@ -60,7 +60,10 @@ Review ReviewOf(const std::string& file) {
     if (c == '\n') text.push_back('\r');
     text.push_back(c);
   }
-  Review review{Gbk(text), {}};
+  return Gbk(text);
+}
+Review ReviewOf(const std::string& file) {
+  Review review{BoxOf(file), {}};
   // The records released before the report is written change nothing of it.
   const std::string released = RunCheck(review.box, {.review = true, .keepRecords = false}).shownText;
   review.outcome = RunCheck(review.box, {.review = true});
@@ -173,3 +176,25 @@ TEST(JudgedCorpus, AntecedentBasisAsJudged) {
 }
 
 }  // namespace
+
+// A long text's review shares its work between two threads; it finds what one thread finds.
+TEST(JudgedCorpus, ReviewOnTwoThreadsAsOnOne) {
+  std::string box;
+  for (int file = 1; box.size() < 4 * 65536; ++file) {
+    box += BoxOf((file < 10 ? "000" : file < 100 ? "00" : "0") + std::to_string(file) + ".txt");
+  }
+  const CheckOutcome two = RunCheck(box, {.review = true});
+  const CheckOutcome one = RunCheck(box, {.review = true, .sideBySide = false});
+  EXPECT_EQ(two.shownText, one.shownText);
+  const auto found = [](const CheckOutcome& outcome) {
+    std::vector<std::tuple<int32_t, FindingCode, Severity, int32_t, std::string>> all;
+    for (const ClaimResult& claim : outcome.result.claims) {
+      for (const Finding& f : claim.findings) {
+        all.emplace_back(claim.number, f.code, f.severity, f.textStart, f.term);
+      }
+    }
+    return all;
+  };
+  EXPECT_GT(found(one).size(), 1000u);
+  EXPECT_EQ(found(two), found(one));
+}
