@@ -74,44 +74,80 @@ void CountProblems(int pos, ProblemTotals& totals) {
 // A text of fewer bytes is checked on one thread: a second one would cost more than it saves.
 constexpr size_t kMinSideBySideBytes = size_t{1} << 16;
 
-// Runs `own` here and `other` beside it, on a thread of its own where one can be started, and
-// returns once both are done; an exception of either reaches the caller.
+// Runs `own` here and, when `worthIt`, `other` beside it on a thread of its own, and returns once
+// both are done; an exception of either reaches the caller. Where no thread can be had (a page
+// built without threads, or none left to start) the two run one after the other.
 template <typename Own, typename Other>
-void SideBySide(bool worthIt, Own own, Other other) {
-#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
-  worthIt = false;  // a page built without threads
-#endif
-  std::future<void> beside;
+void SideBySide([[maybe_unused]] bool worthIt, Own own, Other other) {
+#if !defined(__EMSCRIPTEN__) || defined(__EMSCRIPTEN_PTHREADS__)
   if (worthIt) {
+    std::future<void> beside;
     try {
       beside = std::async(std::launch::async, other);
     } catch (const std::system_error&) {
-      worthIt = false;
+    }
+    if (beside.valid()) {
+      own();
+      beside.get();
+      return;
     }
   }
+#endif
   own();
-  if (worthIt) {
-    beside.get();
-  } else {
-    other();
-  }
+  other();
 }
 
-// The report's own checks and the review's of every claim. The review's antecedent basis reads
-// every claim's text as it was read, and the further checks each claim's text and records, which
-// the report's checks leave as they are: they run beside the report's checks, the further checks
-// shared out a few claims at a time to whichever side is free. What the review then settles, claim
-// by claim in list order, needs the report's findings.
+// The parts in which the review reads the terms of a text's claims: two for a long text, so
+// that they can be read side by side, else one. Ends of the parts, about equal in bytes.
+std::vector<int> TermPartEnds() {
+  const int count = g_claims.Count();
+  if (g_analysedText.size() < kMinSideBySideBytes) return {count};
+  size_t bytes = 0;
+  int half = 0;
+  while (half < count && bytes < g_analysedText.size() / 2) bytes += g_claims[half++].text.size();
+  return {half, count};
+}
+
+// Tells whoever waits on `flag` when it goes out of scope.
+struct Begun {
+  std::atomic<bool>& flag;
+  ~Begun() {
+    flag = true;
+    flag.notify_all();
+  }
+};
+
+// The report's own checks and the review's of every claim. The review reads every claim's text
+// as it was read, and its records as the report's checks leave them: its work runs beside the
+// report's checks, in turns that either side takes when it is free, first what every claim rests
+// on, then the terms of each part of the claims, then the further checks a few claims at a time.
+// What the review then settles, claim by claim in list order, needs the report's findings.
 void CheckWithReview(bool sideBySide, AntecedentChecker& antecedents, ProblemTotals& totals) {
   const int count = g_claims.Count();
   std::vector<std::vector<Finding>> further(count);
   std::optional<AntecedentReview> basis;
+  std::atomic<bool> basisBegun{false};
+  const std::vector<int> partEnds = TermPartEnds();
   constexpr int kClaimsPerTurn = 32;
+  const int parts = static_cast<int>(partEnds.size());
+  const int turns = 1 + parts + (count + kClaimsPerTurn - 1) / kClaimsPerTurn;
   std::atomic<int> next{0};
-  const auto runFurtherChecks = [&] {
-    for (int from; (from = next.fetch_add(kClaimsPerTurn)) < count;) {
-      for (int pos = from; pos < std::min(count, from + kClaimsPerTurn); ++pos) {
-        RunFurtherChecks(g_claims[pos], g_claims[pos].text, further[pos]);
+  const auto takeTurns = [&] {
+    for (int turn; (turn = next.fetch_add(1)) < turns;) {
+      if (turn == 0) {
+        // Told even when it fails, so that the other side never waits for it.
+        const Begun begun{basisBegun};
+        basis.emplace();
+      } else if (turn <= parts) {
+        // Taken by one side while the other may still read what the claims rest on.
+        basisBegun.wait(false);
+        if (!basis) return;  // it failed on the other side, which reports it
+        basis->Read(turn == 1 ? 0 : partEnds[turn - 2], partEnds[turn - 1]);
+      } else {
+        const int from = (turn - 1 - parts) * kClaimsPerTurn;
+        for (int pos = from; pos < std::min(count, from + kClaimsPerTurn); ++pos) {
+          RunFurtherChecks(g_claims[pos], g_claims[pos].text, further[pos]);
+        }
       }
     }
   };
@@ -119,12 +155,9 @@ void CheckWithReview(bool sideBySide, AntecedentChecker& antecedents, ProblemTot
       sideBySide && g_analysedText.size() >= kMinSideBySideBytes,
       [&] {
         for (int pos = 0; pos < count; ++pos) CheckOwn(pos, antecedents);
-        runFurtherChecks();
+        takeTurns();
       },
-      [&] {
-        basis.emplace();
-        runFurtherChecks();
-      });
+      takeTurns);
   DependencyReview dependencies;
   for (int pos = 0; pos < count; ++pos) {
     ClaimRecord& record = g_claims[pos];

@@ -1,8 +1,11 @@
 #include "checks/further/AntecedentBasisReview.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <iterator>
+#include <numeric>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -315,10 +318,10 @@ class BasisSearch {
     const std::string_view text = g_claims[pos].text;
     const bool label = EndsInNumber(needle);
     ClaimText& claim = texts_[pos];
-    if (claim.index.empty() && claim.walked > kWalksBeforeIndex * Size(text) + kFreeWalkBytes) {
-      claim.index = IndexOf(text);
+    if (claim.index.Empty() && claim.walked > kWalksBeforeIndex * Size(text) + kFreeWalkBytes) {
+      claim.index = Index(text);
     }
-    if (claim.index.empty()) {
+    if (claim.index.Empty()) {
       // The walk is paid for as far as it would have gone character by character, so that when
       // a claim is indexed does not depend on how its text is searched.
       const std::string_view before = text.substr(0, limit);
@@ -336,11 +339,12 @@ class BasisSearch {
       return HasAt(text, at, needle) && (!label || StandsAlone(text, previous));
     };
     const uint32_t key = KeyOf(needle);
-    auto it = std::lower_bound(claim.index.begin(), claim.index.end(), key,
-                               [](const Entry& e, uint32_t k) { return e.key < k; });
-    for (; it != claim.index.end() && it->key == key && it->pos < limit; ++it) {
+    for (const uint32_t place : claim.index.PlacesOf(key)) {
+      const int at = static_cast<int>(place >> 1);
+      if (at >= limit) return false;
+      if (KeyOf(text.substr(at, kKeyBytes)) != key) continue;
       --budget_;
-      if (matches(it->pos, it->previous)) return true;
+      if (matches(at, at == 0 ? -1 : at - 1 - static_cast<int>(place & 1))) return true;
     }
     return false;
   }
@@ -352,32 +356,61 @@ class BasisSearch {
   static constexpr int64_t kWalksBeforeIndex = 4;
   static constexpr int64_t kFreeWalkBytes = 4096;
 
-  struct Entry {
-    uint32_t key;
-    int32_t pos;
-    int32_t previous;  // where the character before it begins, -1 at the start
+  // Where each character of a claim's text stands, by the key of the two characters it opens:
+  // in buckets by a hash of the key, each bucket in the order of the text, so that the places
+  // of a key are met in that order among the others of its bucket. A place is a position and
+  // whether the character before it is of two bytes (there is none at the start).
+  class Index {
+   public:
+    explicit Index(std::string_view text = {}) {
+      std::vector<uint32_t> keys;
+      std::vector<uint32_t> places;  // in text order
+      ForEachKey(text, [&](int pos, int previous, uint32_t key) {
+        keys.push_back(key);
+        places.push_back(static_cast<uint32_t>(pos) << 1 | (pos - previous == 2));
+      });
+      if (places.empty()) return;
+      bits_ = std::bit_width(static_cast<uint32_t>(places.size()));
+      ends_.assign(size_t{1} << bits_, 0);
+      for (const uint32_t key : keys) ++ends_[BucketOf(key)];
+      std::partial_sum(ends_.begin(), ends_.end(), ends_.begin());
+      places_.resize(places.size());
+      // From the last place back, each bucket filled from its end: it then runs in text order.
+      std::vector<uint32_t> fill = ends_;
+      for (size_t i = places.size(); i-- > 0;) places_[--fill[BucketOf(keys[i])]] = places[i];
+    }
+    bool Empty() const { return places_.empty(); }
+    // The places of `key`'s bucket, in text order.
+    std::span<const uint32_t> PlacesOf(uint32_t key) const {
+      const uint32_t bucket = BucketOf(key);
+      const uint32_t begin = bucket == 0 ? 0 : ends_[bucket - 1];
+      return std::span<const uint32_t>(places_).subspan(begin, ends_[bucket] - begin);
+    }
+
+   private:
+    template <typename Take>
+    static void ForEachKey(std::string_view text, Take take) {
+      int previous = -1;
+      for (int pos = 0; pos + kKeyBytes <= Size(text); pos += CharLength(text[pos])) {
+        take(pos, previous, KeyOf(text.substr(pos, kKeyBytes)));
+        previous = pos;
+      }
+    }
+    uint32_t BucketOf(uint32_t key) const {
+      return bits_ == 0 ? 0 : (key * 2654435761u) >> (32 - bits_);
+    }
+    int bits_ = 0;
+    std::vector<uint32_t> ends_;    // per bucket, where its places end
+    std::vector<uint32_t> places_;  // by bucket, then position
   };
   struct ClaimText {
     int64_t walked = 0;
-    std::vector<Entry> index;  // by key, then position
+    Index index;
   };
 
   void Spend(ClaimText& claim, int bytes) {
     claim.walked += bytes;
     budget_ -= bytes;
-  }
-
-  static std::vector<Entry> IndexOf(std::string_view text) {
-    std::vector<Entry> index;
-    int previous = -1;
-    for (int pos = 0; pos + kKeyBytes <= Size(text); pos += CharLength(text[pos])) {
-      index.push_back({KeyOf(text.substr(pos, kKeyBytes)), pos, previous});
-      previous = pos;
-    }
-    std::sort(index.begin(), index.end(), [](const Entry& a, const Entry& b) {
-      return a.key != b.key ? a.key < b.key : a.pos < b.pos;
-    });
-    return index;
   }
 
   // A name that ends in a number or an ordinal ("步骤一", "S1") labels one thing: its tail
@@ -609,11 +642,19 @@ class ReferralFinder {
 
 }  // namespace
 
-AntecedentReview::AntecedentReview() : verdicts_(g_claims.Count()) {
-  const Dependencies deps = ReadDependencies();
+struct AntecedentReview::Reading {
+  Dependencies deps;
+};
+
+AntecedentReview::AntecedentReview()
+    : reading_(std::make_unique<Reading>(Reading{ReadDependencies()})),
+      verdicts_(g_claims.Count()) {}
+
+void AntecedentReview::Read(int from, int to) {
+  const Dependencies& deps = reading_->deps;
   BasisSearch search(deps);
   std::unordered_set<std::string_view> seen;  // the names asked before in the claim
-  for (int pos = 0; pos < g_claims.Count(); ++pos) {
+  for (int pos = from; pos < to; ++pos) {
     const std::string_view text = g_claims[pos].text;
     // A claim that refers to claims none of which could be read has no known basis.
     if (deps.unknown[pos]) continue;

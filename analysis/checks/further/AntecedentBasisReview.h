@@ -67,9 +67,14 @@ TermSpan ReadReferredTerm(std::string_view text, int pos);
 // characters, so that the review stays linear and errs towards silence.
 class AntecedentReview {
  public:
-  // Reads every claim of g_claims, whose records must be complete and whose texts must not yet
-  // hold antecedent brackets.
+  // Reads what every claim of g_claims rests on; the records must be complete.
   AntecedentReview();
+
+  // Reads the terms of the claims from `from` to `to` (exclusive), whose texts must not yet hold
+  // antecedent brackets. The claims are read in parts, each claim once; parts may be read side
+  // by side. Each part has a search of its own, and its own budget of a few walks over the whole
+  // text.
+  void Read(int from, int to);
   ~AntecedentReview();
   AntecedentReview(const AntecedentReview&) = delete;
   AntecedentReview& operator=(const AntecedentReview&) = delete;
@@ -80,6 +85,8 @@ class AntecedentReview {
   void Check(int pos, std::vector<Finding>& own, std::vector<Finding>& further) const;
 
  private:
+  struct Reading;
   struct Verdict;
+  std::unique_ptr<const Reading> reading_;      // what each claim rests on
   std::vector<std::vector<Verdict>> verdicts_;  // per claim, in the order of their "所述"
 };
