@@ -24,8 +24,10 @@ void ResetAnalysis();
 // records and the report are made of until the next analysis, splits it into g_paragraphs, gathers the
 // claims from claim 1 on into g_claims, checks every claim and returns what it found; the
 // findings move from the records into the result. With `options.review` each claim's findings
-// of the further checks follow those of the report's own checks and count as its problems. The
-// caller calls ResetAnalysis first.
+// of the further checks follow those of the report's own checks and count as its problems; the
+// review of a text of 64 KB or more runs beside the report's own checks, on a second thread
+// (unless `options.sideBySide` is false), and finds the same. The caller calls ResetAnalysis
+// first.
 //
 // The outcome is kEmpty, with no claims, when the text holds no paragraph, and kNoClaimOne when
 // no paragraph opens claim 1; then the message "未找到权1 ?\n\n 请检查" goes to the message sink

@@ -75,16 +75,10 @@ bool MissingParentsAreUnread(const RatedClaim& claim, const Finding&) {
     const bool found = std::any_of(record.parentIndices.begin(), record.parentIndices.end(),
                                    [&](int parent) { return g_claims[parent].number == number; });
     if (found) return true;
-    int low = 0, high = claim.pos;
-    while (low < high) {
-      const int middle = low + (high - low) / 2;
-      if (g_claims[middle].number < number) {
-        low = middle + 1;
-      } else {
-        high = middle;
-      }
-    }
-    return StandsUnreadIn(low - 1, number);
+    const auto before = g_claims.begin() + claim.pos;
+    const auto above = std::partition_point(
+        g_claims.begin(), before, [&](const ClaimRecord& r) { return r.number < number; });
+    return StandsUnreadIn(static_cast<int>(above - g_claims.begin()) - 1, number);
   });
 }
 
