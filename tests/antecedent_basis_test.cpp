@@ -103,14 +103,10 @@ TEST(AntecedentBasisReview, TermEndsAtPunctuationFunctionWordsVerbsAndSigns) {
       {"所述MAF传感器测量的流量", "MAF传感器"}, {"所述AoA测量请求的", "AoA测量请求"},
       {"所述检测模块的", "检测模块"}, {"所述经预处理的材料", ""}, {"所述经编机的", "经编机"},
       // a coverb, a count before a word of place, "反应", "第二条件"
-      {"所述滑块适于滑动", "滑块"},
-      {"所述翅片沿周向", "翅片"},
-      {"所述基座一侧", "基座"},
-      {"所述脱水反应釜中", "脱水反应釜"},
-      {"所述第二条件时，", "第二条件"},
+      {"所述滑块适于滑动", "滑块"}, {"所述翅片沿周向", "翅片"}, {"所述基座一侧", "基座"},
+      {"所述脱水反应釜中", "脱水反应釜"}, {"所述第二条件时，", "第二条件"},
       // what the thing has, or does "具体"
-      {"所述获取模块具体用于", "获取模块"},
-      {"所述壳体具有凹槽", "壳体"},
+      {"所述获取模块具体用于", "获取模块"}, {"所述壳体具有凹槽", "壳体"},
       {"所述弹性体制品呈带条", "弹性体制品"},
   };
   for (const auto& [text, term] : cases) {
@@ -157,6 +153,10 @@ TEST(AntecedentBasisReview, BasisOnEveryBranchToAnyDepth) {
        {"【缺乏引用基础：清洗剂储存罐】"}},
       {{"1.一种装置，包括壳体和投衣口。", "2.根据权利要求1所述的装置，其特征在于，所述壳体端部设有阀，"
         "所述投衣口开口朝上。"}, {""}},
+      // an abbreviation is a name of its own before a verb, not where it was written with the rest
+      {{"1.一种装置，分析呼叫细节记录CDR，所述CDR揭示以下项，所述CD揭示所述项。"}, {"【缺乏引用基础：CD揭示】"}},
+      {{"1.一种方法，发送精细时间测量(FTM)请求，接收响应所述FTM请求返回的信息。"},
+       {"【缺乏引用基础：FTM请求返回】"}},
       // one character left over, before a word only, and never when some branch holds the term
       {{"1.一种介质，存储指令，所述指令促使处理器运行。"}, {""}},
       {{"1.一种系统，包括清洗装置。", "2.根据权利要求1所述的系统，其特征在于，还包括清洗罐。",

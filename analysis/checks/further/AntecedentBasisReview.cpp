@@ -112,6 +112,11 @@ bool ClauseVerbAt(std::string_view text, int pos) {
 
 bool IsNameByte(char c) { return IsAsciiLetter(c) || IsAsciiDigit(c); }
 
+// True when `name` is an abbreviation in Latin letters, two or more ("CDR", "GPU").
+bool IsAbbreviation(std::string_view name) {
+  return Size(name) >= 2 && std::all_of(name.begin(), name.end(), IsAsciiLetter);
+}
+
 // True when the character at `pos` (a boundary) cannot go on a name: the end of the text, a
 // one-byte character other than a letter or digit, punctuation, or a function word.
 bool EndsNameAt(std::string_view text, int pos) {
@@ -343,7 +348,7 @@ class BasisSearch {
   // True when `needle` (four bytes or more) stands in the claim's text before `limit`; a name
   // that ends in a number only where it does not follow a character that binds to it.
   bool Holds(int pos, std::string_view needle, int limit) {
-    if (Size(needle) < kKeyBytes) return false;
+    if (Size(needle) < kKeyBytes) return IsAbbreviation(needle) && HoldsWord(pos, needle, limit);
     const std::string_view text = g_claims[pos].text;
     const bool label = EndsInNumber(needle);
     ClaimText& claim = texts_[pos];
@@ -393,6 +398,25 @@ class BasisSearch {
     int64_t walked = 0;
     std::vector<Entry> index;  // by key, then position
   };
+
+  // True when the letters `word` stand in the claim's text before `limit` as a word of their
+  // own, not inside longer letters or a number ("CD" is not in "CDR"). Too short to be indexed,
+  // the text is walked, paid for as any walk.
+  bool HoldsWord(int pos, std::string_view word, int limit) {
+    const std::string_view text = g_claims[pos].text;
+    const std::string_view before = text.substr(0, limit);
+    ClaimText& claim = texts_[pos];
+    for (int at = FindFrom(before, word); at != kNotFound;
+         at = FindFrom(before, word, at + CharLength(text[at]))) {
+      const int end = at + Size(word);
+      if ((at == 0 || !IsNameByte(text[at - 1])) && (end >= Size(text) || !IsNameByte(text[end]))) {
+        Spend(claim, at);
+        return true;
+      }
+    }
+    Spend(claim, limit);
+    return false;
+  }
 
   void Spend(ClaimText& claim, int bytes) {
     claim.walked += bytes;
@@ -472,6 +496,28 @@ Basis BasisOf(BasisSearch& search, const Dependencies& deps, int pos, int said,
   return basis;
 }
 
+// True when the abbreviation that opens `name`, up to `cut`, is a name of its own before what
+// follows it ("所述CDR揭示", "所述GPU重新格式化"): what follows is two Chinese characters or more,
+// and nowhere the term rests on does the abbreviation stand with their first one after it, right,
+// behind its bracket or behind "的" ("精细时间测量(FTM)请求" makes "FTM请求" one name, and
+// "到达角(AoA)的测量请求" introduces "AoA测量请求" in other words).
+bool AbbreviationEndsName(BasisSearch& search, const Dependencies& deps, int pos, int said,
+                          std::string_view name, int cut) {
+  const std::string_view rest = name.substr(cut);
+  if (Size(rest) < 4 || !IsHanziAt(rest, 0) || !IsHanziAt(rest, 2)) return false;
+  for (std::string_view bracket : {std::string_view(), std::string_view(")"), gbk::kBranchesClose}) {
+    for (std::string_view of : {std::string_view(), gbk::kOf}) {
+      const std::string together = std::string(name.substr(0, cut))
+                                       .append(bracket)
+                                       .append(of)
+                                       .append(rest.substr(0, 2));
+      const Basis basis = BasisOf(search, deps, pos, said, together);
+      if (basis.found || basis.lacking.size() < deps.branches[pos].size()) return false;
+    }
+  }
+  return true;
+}
+
 // True when the characters of `name` from `cut` on are a verb and one part's word after it
 // ("连接件", "固定座"): they close one name with what stands before them.
 bool ClosesPartName(std::string_view name, int cut) {
@@ -548,6 +594,10 @@ Basis TermBasis(BasisSearch& search, const Dependencies& deps, int pos, int said
     const bool somewhere = shorter.lacking.size() < deps.branches[pos].size();
     if (!shorter.found && !(nowhere && somewhere)) continue;
     if (ClosesPartName(name, cut) || RestNamesPart(name, cut)) return basis;
+    if (IsAbbreviation(name.substr(0, cut)) &&
+        !AbbreviationEndsName(search, deps, pos, said, name, cut)) {
+      return basis;
+    }
     nameLength = cut;
     return shorter;
   }

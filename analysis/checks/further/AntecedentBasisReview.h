@@ -46,7 +46,11 @@ TermSpan ReadReferredTerm(std::string_view text, int pos);
 // rests on "电机"; "所述梯带绳连接件" does not rest on "梯带绳"); one character left over counts
 // only where a word follows the term and no branch holds the term whole ("所述指令促使" rests on
 // "指令"; "所述清洗罐，" never on "清洗"). A rest ending in the same part's word as the shorter
-// name names that part again, not a part of its own ("所述投衣口开口" rests on "投衣口").
+// name names that part again, not a part of its own ("所述投衣口开口" rests on "投衣口"). An
+// abbreviation in Latin letters that opens the term is a name of its own, standing whole (not
+// inside longer letters), before two Chinese characters or more ("所述CDR揭示" rests on "CDR"),
+// unless where the term rests on the abbreviation is written with the first of them after it,
+// right, behind its bracket or behind "的" ("精细时间测量(FTM)请求": "所述FTM请求" is judged whole).
 //
 // A claim depends on the claims its opening refers to as the report reads them or, where the
 // report read none, on the claims its opening's references name ("按照权利要求1所述的方法",
