@@ -460,4 +460,25 @@ inline constexpr std::string_view kTermBreakVerbs[] = {
     "\xCD\xAC\xCA\xB1",  // 同时
 };
 
+// Verbs of what a feature does that, right before "的", close a clause qualifying the noun after
+// it ("所述传感器测量的流量"): they end a term they follow there, though a name may hold them
+// elsewhere ("测量请求", "检测模块").
+inline constexpr std::string_view kClauseVerbs[] = {
+    "\xB2\xE2\xC1\xBF",  // 测量
+    "\xB2\xE2\xB5\xC3",  // 测得
+    "\xBC\xEC\xB2\xE2",  // 检测
+    "\xBC\xE0\xB2\xE2",  // 监测
+    "\xB8\xD0\xB2\xE2",  // 感测
+    "\xB2\xC9\xBC\xAF",  // 采集
+    "\xB7\xA2\xCB\xCD",  // 发送
+    "\xBD\xD3\xCA\xD5",  // 接收
+    "\xCA\xE4\xB3\xF6",  // 输出
+    "\xC9\xCF\xB4\xAB",  // 上传
+    "\xCF\xC2\xB7\xA2",  // 下发
+    "\xC9\xFA\xB3\xC9",  // 生成
+    "\xB2\xFA\xC9\xFA",  // 产生
+};
+// The coverb of a participle ("经预处理的", "经干燥的"): what it opens, up to "的", is no name.
+inline constexpr std::string_view kParticipleCoverb = "\xBE\xAD";  // 经
+
 }  // namespace gbk

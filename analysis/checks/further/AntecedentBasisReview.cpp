@@ -64,30 +64,61 @@ uint32_t KeyOf(std::string_view bytes) {
 }
 
 constexpr int kVerbBytes = 4;
-static_assert(std::all_of(std::begin(gbk::kTermBreakVerbs), std::end(gbk::kTermBreakVerbs),
-                          [](std::string_view verb) { return verb.size() == size_t{kVerbBytes}; }),
+template <size_t N>
+constexpr bool AllTwoCharacters(const std::string_view (&verbs)[N]) {
+  return std::all_of(std::begin(verbs), std::end(verbs),
+                     [](std::string_view verb) { return verb.size() == size_t{kVerbBytes}; });
+}
+static_assert(AllTwoCharacters(gbk::kTermBreakVerbs) && AllTwoCharacters(gbk::kClauseVerbs),
               "every verb that ends a term is two characters long");
 
-// The length of the verb at `pos` that ends a term, or 0: its first character looked up, then
-// its two characters among the verbs' in order.
-int VerbAt(std::string_view text, int pos) {
-  static const CharSet kHeads = [] {
+// A list of verbs of two characters, asked whether one stands at a place: its first character
+// looked up, then its two characters among the verbs' in order.
+class VerbTable {
+ public:
+  template <size_t N>
+  explicit VerbTable(const std::string_view (&verbs)[N]) {
     std::string heads;
-    for (std::string_view verb : gbk::kTermBreakVerbs) heads.append(verb.substr(0, 2));
-    return CharSet(heads);
-  }();
-  static const std::vector<uint32_t> kVerbs = [] {
-    std::vector<uint32_t> keys;
-    for (std::string_view verb : gbk::kTermBreakVerbs) keys.push_back(KeyOf(verb));
-    std::sort(keys.begin(), keys.end());
-    return keys;
-  }();
-  if (pos + kVerbBytes > Size(text) || !kHeads.HasAt(text, pos)) return 0;
-  const uint32_t key = KeyOf(text.substr(pos, kVerbBytes));
-  return std::binary_search(kVerbs.begin(), kVerbs.end(), key) ? kVerbBytes : 0;
+    for (std::string_view verb : verbs) {
+      heads.append(verb.substr(0, 2));
+      keys_.push_back(KeyOf(verb));
+    }
+    heads_ = CharSet(heads);
+    std::sort(keys_.begin(), keys_.end());
+  }
+
+  // The length of the verb at `pos`, or 0.
+  int At(std::string_view text, int pos) const {
+    if (pos + kVerbBytes > Size(text) || !heads_.HasAt(text, pos)) return 0;
+    const uint32_t key = KeyOf(text.substr(pos, kVerbBytes));
+    return std::binary_search(keys_.begin(), keys_.end(), key) ? kVerbBytes : 0;
+  }
+
+ private:
+  CharSet heads_{""};
+  std::vector<uint32_t> keys_;
+};
+
+// The length of the verb at `pos` that ends a term, or 0.
+int VerbAt(std::string_view text, int pos) {
+  static const VerbTable kVerbs(gbk::kTermBreakVerbs);
+  return kVerbs.At(text, pos);
+}
+
+// True when a verb of what a feature does stands at `pos` right before "的", closing a clause
+// that qualifies the noun after it ("所述MAF传感器测量的流量").
+bool ClauseVerbAt(std::string_view text, int pos) {
+  static const VerbTable kVerbs(gbk::kClauseVerbs);
+  const int verb = kVerbs.At(text, pos);
+  return verb > 0 && HasAt(text, pos + verb, gbk::kOf);
 }
 
 bool IsNameByte(char c) { return IsAsciiLetter(c) || IsAsciiDigit(c); }
+
+// True when `name` is an abbreviation in Latin letters, two or more ("CDR", "GPU").
+bool IsAbbreviation(std::string_view name) {
+  return Size(name) >= 2 && std::all_of(name.begin(), name.end(), IsAsciiLetter);
+}
 
 // True when the character at `pos` (a boundary) cannot go on a name: the end of the text, a
 // one-byte character other than a letter or digit, punctuation, or a function word.
@@ -191,7 +222,7 @@ TermSpan ReadReferredTerm(std::string_view text, int pos) {
     }
     if (chars == 0 && (BreaksNameAt(text, i) || VerbAt(text, i) > 0)) return term;
     if (CharLength(text[i]) == 1 ? !IsNameByte(text[i]) : !IsHanziAt(text, i)) break;
-    if (chars > 0 && (BreaksNameAt(text, i) || PhraseOpensAt(text, i)) &&
+    if (chars > 0 && (BreaksNameAt(text, i) || PhraseOpensAt(text, i) || ClauseVerbAt(text, i)) &&
         !IsOnlyCount(text, pos, i - pos) && !EndsWordWithPrevious(text, i)) {
       break;
     }
@@ -201,7 +232,13 @@ TermSpan ReadReferredTerm(std::string_view text, int pos) {
   }
   if (term.length == 0) term.nameLength = term.length = i - pos;
   const int nameChars = chars;
-  if (!hanzi || nameChars < kMinNameChars || IsOnlyCount(text, pos, term.nameLength)) {
+  // "该经预处理的纺织品材料": the participle qualifies the name after it and is none itself; it
+  // ends in what was done, not in a part's word ("所述经编机的").
+  const bool participle = HasAt(text, pos, gbk::kParticipleCoverb) &&
+                          term.length == term.nameLength && HasAt(text, i, gbk::kOf) &&
+                          !PartSuffixChars().HasAt(text, PreviousChar(text, i));
+  if (!hanzi || nameChars < kMinNameChars || IsOnlyCount(text, pos, term.nameLength) ||
+      participle) {
     term.nameLength = term.length = 0;
   }
   return term;
@@ -314,7 +351,7 @@ class BasisSearch {
   // True when `needle` (four bytes or more) stands in the claim's text before `limit`; a name
   // that ends in a number only where it does not follow a character that binds to it.
   bool Holds(int pos, std::string_view needle, int limit) {
-    if (Size(needle) < kKeyBytes) return false;
+    if (Size(needle) < kKeyBytes) return IsAbbreviation(needle) && HoldsWord(pos, needle, limit);
     const std::string_view text = g_claims[pos].text;
     const bool label = EndsInNumber(needle);
     ClaimText& claim = texts_[pos];
@@ -408,6 +445,25 @@ class BasisSearch {
     Index index;
   };
 
+  // True when the letters `word` stand in the claim's text before `limit` as a word of their
+  // own, not inside longer letters or a number ("CD" is not in "CDR"). Too short to be indexed,
+  // the text is walked, paid for as any walk.
+  bool HoldsWord(int pos, std::string_view word, int limit) {
+    const std::string_view text = g_claims[pos].text;
+    const std::string_view before = text.substr(0, limit);
+    ClaimText& claim = texts_[pos];
+    for (int at = FindFrom(before, word); at != kNotFound;
+         at = FindFrom(before, word, at + CharLength(text[at]))) {
+      const int end = at + Size(word);
+      if ((at == 0 || !IsNameByte(text[at - 1])) && (end >= Size(text) || !IsNameByte(text[end]))) {
+        Spend(claim, at);
+        return true;
+      }
+    }
+    Spend(claim, limit);
+    return false;
+  }
+
   void Spend(ClaimText& claim, int bytes) {
     claim.walked += bytes;
     budget_ -= bytes;
@@ -473,6 +529,28 @@ Basis BasisOf(BasisSearch& search, const Dependencies& deps, int pos, int said,
   return basis;
 }
 
+// True when the abbreviation that opens `name`, up to `cut`, is a name of its own before what
+// follows it ("所述CDR揭示", "所述GPU重新格式化"): what follows is two Chinese characters or more,
+// and nowhere the term rests on does the abbreviation stand with their first one after it, right,
+// behind its bracket or behind "的" ("精细时间测量(FTM)请求" makes "FTM请求" one name, and
+// "到达角(AoA)的测量请求" introduces "AoA测量请求" in other words).
+bool AbbreviationEndsName(BasisSearch& search, const Dependencies& deps, int pos, int said,
+                          std::string_view name, int cut) {
+  const std::string_view rest = name.substr(cut);
+  if (Size(rest) < 4 || !IsHanziAt(rest, 0) || !IsHanziAt(rest, 2)) return false;
+  for (std::string_view bracket : {std::string_view(), std::string_view(")"), gbk::kBranchesClose}) {
+    for (std::string_view of : {std::string_view(), gbk::kOf}) {
+      const std::string together = std::string(name.substr(0, cut))
+                                       .append(bracket)
+                                       .append(of)
+                                       .append(rest.substr(0, 2));
+      const Basis basis = BasisOf(search, deps, pos, said, together);
+      if (basis.found || basis.lacking.size() < deps.branches[pos].size()) return false;
+    }
+  }
+  return true;
+}
+
 // True when the characters of `name` from `cut` on are a verb and one part's word after it
 // ("连接件", "固定座"): they close one name with what stands before them.
 bool ClosesPartName(std::string_view name, int cut) {
@@ -482,11 +560,15 @@ bool ClosesPartName(std::string_view name, int cut) {
 
 // True when the characters of `name` from `cut` on, two or three, end in a part's word that names
 // a thing of its own ("加药" + "管道", "清洗剂" + "储存罐"): the term names that part, which the
-// shorter name does not introduce. A place on a thing ("壳体" + "端部") is no such part.
+// shorter name does not introduce. A place on a thing ("壳体" + "端部") is no such part, nor is a
+// part's word that repeats the shorter name's own ("投衣口" + "开口"): it names that part again.
 bool RestNamesPart(std::string_view name, int cut) {
   static const CharSet kPlaceOnThing(gbk::kPlaceOnThingChars);
   const int last = Size(name) - 2;
-  return last - cut >= 2 && last - cut <= 4 && PartSuffixChars().HasAt(name, last) && !kPlaceOnThing.HasAt(name, last);
+  const int before = PreviousChar(name, cut);
+  const bool samePart = before == cut - 2 && name.substr(before, 2) == name.substr(last, 2);
+  return last - cut >= 2 && last - cut <= 4 && PartSuffixChars().HasAt(name, last) &&
+         !kPlaceOnThing.HasAt(name, last) && !samePart;
 }
 
 // True when a name of one character opens at `pos`: a Chinese character that is no function
@@ -545,6 +627,10 @@ Basis TermBasis(BasisSearch& search, const Dependencies& deps, int pos, int said
     const bool somewhere = shorter.lacking.size() < deps.branches[pos].size();
     if (!shorter.found && !(nowhere && somewhere)) continue;
     if (ClosesPartName(name, cut) || RestNamesPart(name, cut)) return basis;
+    if (IsAbbreviation(name.substr(0, cut)) &&
+        !AbbreviationEndsName(search, deps, pos, said, name, cut)) {
+      return basis;
+    }
     nameLength = cut;
     return shorter;
   }

@@ -21,7 +21,13 @@
 //   …), each only after two characters, so that a name may open with one of them; at a coverb
 //   or adverb ("沿", "朝", "适", "含", "先", "相", "彼", "受") or a count before a word of place,
 //   a measure or a part ("基座一侧") behind its first character ("应" ends no "反应", "响应", …);
-// and never after a fixed number of characters. A name that is only an ordinal or a count
+// - at a verb of what the feature does ("测量", "检测", "发送", …) right before "的", which
+//   closes a clause that qualifies the noun after it ("所述MAF传感器测量的流量" refers to
+//   "MAF传感器"), behind its first character; elsewhere such a verb may be part of a name
+//   ("测量请求", "检测模块");
+// and never after a fixed number of characters. A participle, "经" and what was done up to
+// "的" ("该经预处理的纺织品材料"), is no name: it qualifies the one after it, and no term is read;
+// a name ending in a part's word stays one ("所述经编机的"). A name that is only an ordinal or a count
 // ("第一", "两个") goes on to the next end. `length` is 0 when no term is read.
 struct TermSpan {
   int32_t start = 0;
@@ -39,7 +45,12 @@ TermSpan ReadReferredTerm(std::string_view text, int pos);
 // still gives the basis when what follows it is not the end of one part's name ("所述电机转动"
 // rests on "电机"; "所述梯带绳连接件" does not rest on "梯带绳"); one character left over counts
 // only where a word follows the term and no branch holds the term whole ("所述指令促使" rests on
-// "指令"; "所述清洗罐，" never on "清洗").
+// "指令"; "所述清洗罐，" never on "清洗"). A rest ending in the same part's word as the shorter
+// name names that part again, not a part of its own ("所述投衣口开口" rests on "投衣口"). An
+// abbreviation in Latin letters that opens the term is a name of its own, standing whole (not
+// inside longer letters), before two Chinese characters or more ("所述CDR揭示" rests on "CDR"),
+// unless where the term rests on the abbreviation is written with the first of them after it,
+// right, behind its bracket or behind "的" ("精细时间测量(FTM)请求": "所述FTM请求" is judged whole).
 //
 // A claim depends on the claims its opening refers to as the report reads them or, where the
 // report read none, on the claims its opening's references name ("按照权利要求1所述的方法",
