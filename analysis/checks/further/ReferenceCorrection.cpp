@@ -31,7 +31,8 @@ std::string_view NumberInsideClaimWord(std::string_view typo) {
 
 }  // namespace
 
-std::string CorrectedReference(std::string_view typo, std::string_view after) {
+// The right form of `typo` as it stands, whatever follows it.
+std::string RightForm(std::string_view typo, std::string_view after) {
   const size_t half = typo.size() / 2;
   if (half > 0 && typo.size() % 2 == 0 && typo.substr(0, half) == typo.substr(half)) {
     // "权利权利1": whether "要求" or a second word was lost is a guess.
@@ -50,7 +51,7 @@ std::string CorrectedReference(std::string_view typo, std::string_view after) {
             ? Joined(gbk::kRightHead, typo)
             : Joined(gbk::kClaimWord, typo.substr(gbk::kClaimWordShort.size()));
     // "利要求1述": the word whole, then "所述" whole as well.
-    return EndsWith(word, gbk::kSaidTail) ? CorrectedReference(word, after) : word;
+    return EndsWith(word, gbk::kSaidTail) ? RightForm(word, after) : word;
   }
   const std::string_view digits = NumberInsideClaimWord(typo);
   if (digits.empty()) return {};
@@ -58,4 +59,12 @@ std::string CorrectedReference(std::string_view typo, std::string_view after) {
   const std::string_view behind = after.substr(0, DigitRunEnd(after, 0));
   if (behind.empty()) return Joined(gbk::kClaimWord, digits);
   return behind == digits ? std::string(gbk::kClaimWord) : std::string();
+}
+
+std::string CorrectedReference(std::string_view typo, std::string_view after) {
+  std::string right = RightForm(typo, after);
+  // Written again right behind, the right form would make the words twice ("据权利要求根据权利
+  // 要求"): the slip is a broken copy, and which copy to keep is the drafter's choice.
+  if (!right.empty() && StartsWith(after, right)) return {};
+  return right;
 }

@@ -10,5 +10,6 @@
 // "权利2要求" → "权利要求2" ("权利2要求2" → "权利要求2"), "权利要求1述" → "权利要求1所述".
 // `after` is the text behind the typo: "权利权利" is written once only before "要求", and the
 // number inside "权利2要求" moves out only when no other number follows. "" when the right form
-// is not certain, and for any other text.
+// is not certain (also when `after` opens with it: the words would stand twice), and for any
+// other text.
 std::string CorrectedReference(std::string_view typo, std::string_view after);
