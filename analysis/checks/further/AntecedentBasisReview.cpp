@@ -359,18 +359,9 @@ class BasisSearch {
       claim.index = Index(text);
     }
     if (claim.index.Empty()) {
-      // The walk is paid for as far as it would have gone character by character, so that when
-      // a claim is indexed does not depend on how its text is searched.
-      const std::string_view before = text.substr(0, limit);
-      for (int at = FindFrom(before, needle); at != kNotFound;
-           at = FindFrom(before, needle, at + CharLength(text[at]))) {
-        if (!label || StandsAlone(text, PreviousChar(text, at))) {
-          Spend(claim, at);
-          return true;
-        }
-      }
-      Spend(claim, limit);
-      return false;
+      return Walk(pos, needle, limit, [&](int at) {
+        return !label || StandsAlone(text, PreviousChar(text, at));
+      });
     }
     const auto matches = [&](int at, int previous) {
       return HasAt(text, at, needle) && (!label || StandsAlone(text, previous));
@@ -450,12 +441,23 @@ class BasisSearch {
   // the text is walked, paid for as any walk.
   bool HoldsWord(int pos, std::string_view word, int limit) {
     const std::string_view text = g_claims[pos].text;
+    return Walk(pos, word, limit, [&](int at) {
+      const int end = at + Size(word);
+      return (at == 0 || !IsNameByte(text[at - 1])) && (end >= Size(text) || !IsNameByte(text[end]));
+    });
+  }
+
+  // True when `needle` stands in the claim's text before `limit` at a place `accepts`. The walk
+  // is paid for as far as it would have gone character by character, so that when a claim is
+  // indexed does not depend on how its text is searched.
+  template <typename Accepts>
+  bool Walk(int pos, std::string_view needle, int limit, Accepts accepts) {
+    const std::string_view text = g_claims[pos].text;
     const std::string_view before = text.substr(0, limit);
     ClaimText& claim = texts_[pos];
-    for (int at = FindFrom(before, word); at != kNotFound;
-         at = FindFrom(before, word, at + CharLength(text[at]))) {
-      const int end = at + Size(word);
-      if ((at == 0 || !IsNameByte(text[at - 1])) && (end >= Size(text) || !IsNameByte(text[end]))) {
+    for (int at = FindFrom(before, needle); at != kNotFound;
+         at = FindFrom(before, needle, at + CharLength(text[at]))) {
+      if (accepts(at)) {
         Spend(claim, at);
         return true;
       }
