@@ -123,12 +123,14 @@ bool SubjectIsThere(const RatedClaim& claim, const Finding&) {
 bool CitesAClaim(const RatedClaim& claim, const Finding&) { return claim.citesAClaim; }
 
 // True when an antecedent finding comes from a reading of the claim rather than from its words:
-// an independent claim that cites another claim, a dependent claim whose parents were not read, a
-// step named by its label ("所述步骤(1)"), or the claim's own subject with its reference sign.
+// an independent claim that cites another claim, a dependent claim whose parents were not read or
+// name no claim that stands in the text (the basis may lie in the claim that cannot be found, and
+// the missing parent is the finding), a step named by its label ("所述步骤(1)"), or the claim's
+// own subject with its reference sign.
 bool AntecedentIsReading(const RatedClaim& claim, const Finding& finding) {
   const ClaimRecord& record = claim.record;
   if (claim.citesAClaim || claim.holdsMistypedReference) return true;
-  if (!record.isIndependent && record.parentNumbers.empty()) return true;
+  if (!record.isIndependent && record.parentIndices.empty()) return true;
   if (HasAt(finding.term, 0, gbk::kStep)) return true;
   return !record.subject.empty() && HasAt(finding.term, 0, record.subject);
 }

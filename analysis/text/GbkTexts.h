@@ -436,6 +436,7 @@ inline constexpr std::string_view kTermBreakVerbs[] = {
     "\xBC\xD3\xC8\xEB",  // 加入
     "\xBB\xEC\xBA\xCF",  // 混合
     "\xD1\xA1\xD7\xD4",  // 选自
+    "\xC0\xB4\xD7\xD4",  // 来自
     "\xD1\xA1\xCE\xAA",  // 选为
     "\xB9\xB2\xCD\xAC",  // 共同
     "\xC2\xFA\xD7\xE3",  // 满足
@@ -471,6 +472,7 @@ inline constexpr std::string_view kClauseVerbs[] = {
     "\xB8\xD0\xB2\xE2",  // 感测
     "\xB2\xC9\xBC\xAF",  // 采集
     "\xB7\xA2\xCB\xCD",  // 发送
+    "\xB7\xB5\xBB\xD8",  // 返回
     "\xBD\xD3\xCA\xD5",  // 接收
     "\xCA\xE4\xB3\xF6",  // 输出
     "\xC9\xCF\xB4\xAB",  // 上传

@@ -29,12 +29,16 @@
 // "的" ("该经预处理的纺织品材料"), is no name: it qualifies the one after it, and no term is read;
 // a name ending in a part's word stays one ("所述经编机的"). A name that is only an ordinal or a count
 // ("第一", "两个") goes on to the next end. `length` is 0 when no term is read.
+//
+// With `joinSecond`, a function word other than "的" right behind the first character is read as
+// part of the name, as in the many names whose second character is one ("导向部", "功能模块",
+// "实时数据", "自由端"); the review reads a name so only where its basis then stands whole.
 struct TermSpan {
   int32_t start = 0;
   int32_t nameLength = 0;  // the name, without the reference sign
   int32_t length = 0;      // the whole term
 };
-TermSpan ReadReferredTerm(std::string_view text, int pos);
+TermSpan ReadReferredTerm(std::string_view text, int pos, bool joinSecond = false);
 
 // The review's antecedent basis over every claim of g_claims. A term referred back to has its
 // basis when its name stands, whole, earlier in the claim's own text, or in the claims a
