@@ -111,6 +111,10 @@ TEST(AntecedentBasisReview, TermEndsAtPunctuationFunctionWordsVerbsAndSigns) {
       {"所述弹性体制品呈带条", "弹性体制品"},
       // a verb of origin; what the thing returns closes a clause before "的"
       {"所述磷源来自磷酸盐", "磷源"}, {"所述AoA测量请求返回的信号", "AoA测量请求"},
+      // a word of place may open a name, with a count behind it; "之" opens none; "数" ends one
+      {"所述上盖与", "上盖"}, {"所述侧板上设有", "侧板"}, {"所述内筒，", "内筒"},
+      {"所述下一个待调节参数对应的", "下一个待调节参数"}, {"所述之装置", ""},
+      {"所述参数对应的", "参数"},
   };
   for (const auto& [text, term] : cases) {
     const std::string gbk = Gbk(text);

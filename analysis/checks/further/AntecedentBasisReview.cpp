@@ -166,14 +166,20 @@ bool EndsWordWithPrevious(std::string_view text, int pos) {
 
 // True when, behind a term's first character, a new phrase opens at `pos`: a coverb or adverb
 // ("滑块适于", "翅片沿", "熔体先") or a count before a word of place, a measure or a part
-// ("基座一侧", "壳体两端").
+// ("基座一侧", "壳体两端"); "数" there ends a word ("参数对应" is no "数对").
 bool PhraseOpensAt(std::string_view text, int pos) {
   static const CharSet kCoverbs(gbk::kTermCoverbChars);
   if (kCoverbs.HasAt(text, pos)) return true;
-  if (!OrdinalChars().HasAt(text, pos)) return false;
+  if (!OrdinalChars().HasAt(text, pos) || HasAt(text, pos, gbk::kNumberNoun)) return false;
   const int next = pos + 2;
   return LocativeChars().HasAt(text, next) || MeasureChars().HasAt(text, next) ||
          PartSuffixChars().HasAt(text, next);
+}
+
+// True when a word of place at `pos` opens a name ("所述上盖", "所述内筒", "所述侧板", "所述下一个
+//参数"); "之" opens none ("所述之装置" is "所述的装置").
+bool OpensNameAt(std::string_view text, int pos) {
+  return LocativeChars().HasAt(text, pos) && !HasAt(text, pos, gbk::kOneOf.substr(0, 2));
 }
 
 // The length of a reference sign "(12)", "(A-1)" at `pos`, or 0.
@@ -220,12 +226,15 @@ TermSpan ReadReferredTerm(std::string_view text, int pos, bool joinSecond) {
       term.length = term.nameLength + sign;
       break;
     }
-    if (chars == 0 && (BreaksNameAt(text, i) || VerbAt(text, i) > 0)) return term;
+    if (chars == 0 && !OpensNameAt(text, i) && (BreaksNameAt(text, i) || VerbAt(text, i) > 0)) {
+      return term;
+    }
     if (CharLength(text[i]) == 1 ? !IsNameByte(text[i]) : !IsHanziAt(text, i)) break;
     const bool joined = joinSecond && chars == 1 && BreakChars().HasAt(text, i) &&
                         !HasAt(text, i, gbk::kOf);
-    if (chars > 0 && !joined &&
-        (BreaksNameAt(text, i) || PhraseOpensAt(text, i) || ClauseVerbAt(text, i)) &&
+    // A count right behind a word of place that opens the name is part of it ("下一个", "前两级").
+    const bool phrase = PhraseOpensAt(text, i) && !(chars == 1 && OpensNameAt(text, pos));
+    if (chars > 0 && !joined && (BreaksNameAt(text, i) || phrase || ClauseVerbAt(text, i)) &&
         !IsOnlyCount(text, pos, i - pos) && !EndsWordWithPrevious(text, i)) {
       break;
     }
