@@ -162,6 +162,9 @@ TEST(AntecedentBasisReview, BasisOnEveryBranchToAnyDepth) {
         "所述投衣口开口朝上。"}, {""}},
       // an abbreviation is a name of its own before a verb, not where it was written with the rest
       {{"1.一种装置，分析呼叫细节记录CDR，所述CDR揭示以下项，所述CD揭示所述项。"}, {"【缺乏引用基础：CD揭示】"}},
+      {{"1.一种装置，分析呼叫细节记录CDR来确定审查。", "2.根据权利要求1所述的装置，其中分析所述CDR揭示以下项。",
+        "3.根据权利要求1或2所述的装置，其中分析所述CDR揭示所述项。"},
+       {""}},
       {{"1.一种方法，发送精细时间测量(FTM)请求，接收响应所述FTM请求返回的信息。"},
        {"【缺乏引用基础：FTM请求】"}},
       // one character left over, before a word only, and never when some branch holds the term

@@ -326,6 +326,10 @@ class BasisSearch {
     budget_ = 16 * bytes + (1 << 20);
   }
 
+  // While set, a name counts only where it is introduced, not where a referring word ("所述",
+  // "该") stands right before it.
+  void CountIntroductionsOnly(bool only) { introductionsOnly_ = only; }
+
   // True when `name` stands whole in the claim's text before `limit`.
   bool Before(int pos, std::string_view name, int limit) {
     if (OverBudget()) return HeldAnywhere(name);
@@ -370,13 +374,14 @@ class BasisSearch {
     if (claim.index.Empty() && claim.walked > kWalksBeforeIndex * Size(text) + kFreeWalkBytes) {
       claim.index = Index(text);
     }
+    const auto introduced = [&](int at) { return !introductionsOnly_ || !AfterReferral(text, at); };
     if (claim.index.Empty()) {
       return Walk(pos, needle, limit, [&](int at) {
-        return !label || StandsAlone(text, PreviousChar(text, at));
+        return (!label || StandsAlone(text, PreviousChar(text, at))) && introduced(at);
       });
     }
     const auto matches = [&](int at, int previous) {
-      return HasAt(text, at, needle) && (!label || StandsAlone(text, previous));
+      return HasAt(text, at, needle) && (!label || StandsAlone(text, previous)) && introduced(at);
     };
     const uint32_t key = KeyOf(needle);
     for (const uint32_t place : claim.index.PlacesOf(key)) {
@@ -497,6 +502,12 @@ class BasisSearch {
 
   bool OverBudget() const { return budget_ < 0; }
 
+  static bool AfterReferral(std::string_view text, int at) {
+    const std::string_view before = text.substr(0, at);
+    return before.ends_with(gbk::kSaid) || before.ends_with(gbk::kThat) ||
+           (before.ends_with(gbk::kOf) && before.substr(0, at - Size(gbk::kOf)).ends_with(gbk::kSaid));
+  }
+
   bool HeldAnywhere(std::string_view name) {
     if (Size(name) < kKeyBytes) return true;
     if (firstKeys_.empty()) {
@@ -516,6 +527,7 @@ class BasisSearch {
   std::vector<int> pending_;
   uint32_t epoch_ = 0;
   int64_t budget_ = 0;
+  bool introductionsOnly_ = false;
   std::vector<ClaimText> texts_;
   std::unordered_set<uint32_t> firstKeys_;
 };
@@ -552,6 +564,10 @@ bool AbbreviationEndsName(BasisSearch& search, const Dependencies& deps, int pos
                           std::string_view name, int cut) {
   const std::string_view rest = name.substr(cut);
   if (Size(rest) < 4 || !IsHanziAt(rest, 0) || !IsHanziAt(rest, 2)) return false;
+  // Only an introduction tells how the claims name the thing: "所述CDR揭示" in another claim is
+  // the same referral again.
+  search.CountIntroductionsOnly(true);
+  bool ends = true;
   for (std::string_view bracket : {std::string_view(), std::string_view(")"), gbk::kBranchesClose}) {
     for (std::string_view of : {std::string_view(), gbk::kOf}) {
       const std::string together = std::string(name.substr(0, cut))
@@ -559,10 +575,11 @@ bool AbbreviationEndsName(BasisSearch& search, const Dependencies& deps, int pos
                                        .append(of)
                                        .append(rest.substr(0, 2));
       const Basis basis = BasisOf(search, deps, pos, said, together);
-      if (basis.found || basis.lacking.size() < deps.branches[pos].size()) return false;
+      if (basis.found || basis.lacking.size() < deps.branches[pos].size()) ends = false;
     }
   }
-  return true;
+  search.CountIntroductionsOnly(false);
+  return ends;
 }
 
 // True when the characters of `name` from `cut` on are a verb and one part's word after it

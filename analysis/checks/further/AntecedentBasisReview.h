@@ -53,8 +53,12 @@ TermSpan ReadReferredTerm(std::string_view text, int pos, bool joinSecond = fals
 // name names that part again, not a part of its own ("所述投衣口开口" rests on "投衣口"). An
 // abbreviation in Latin letters that opens the term is a name of its own, standing whole (not
 // inside longer letters), before two Chinese characters or more ("所述CDR揭示" rests on "CDR"),
-// unless where the term rests on the abbreviation is written with the first of them after it,
-// right, behind its bracket or behind "的" ("精细时间测量(FTM)请求": "所述FTM请求" is judged whole).
+// unless where the term rests on the abbreviation is introduced with the first of them after it,
+// right, behind its bracket or behind "的" ("精细时间测量(FTM)请求": "所述FTM请求" is judged whole;
+// "所述CDR揭示" in another claim refers to the abbreviation again and introduces nothing).
+//
+// A claim none of whose parents stands in the text is not judged: the missing parent is its
+// finding, and the basis may lie in that claim.
 //
 // A claim depends on the claims its opening refers to as the report reads them or, where the
 // report read none, on the claims its opening's references name ("按照权利要求1所述的方法",
