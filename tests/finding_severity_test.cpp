@@ -41,8 +41,9 @@ TEST(FindingSeverity, GravityLoweredWhereTheReadingIsUnsure) {
       {{one, "2.根据权利要求1，其特征在于，B。"}, {"reference-format:fix", "no-subject:review"}},
       {{one, "2.根据权利要求1所述的装置其特征在于，B。"}, {"no-subject:note"}},
       // A missing "其特征在于": worth a look on an independent claim, a note where it cites a
-      // claim, is dependent, or says "其特征是".
+      // claim, is dependent, or says it in other words ("其特征是", "该装置的特征在于").
       {{"1.一种装置，包括A。"}, {"no-characterising-phrase:review"}},
+      {{"1.一种装置，该装置的特征在于，包括A。"}, {"no-characterising-phrase:note"}},
       {{"1.一种装置，包括权利要求书中的A。"},
        {"suspected-independent:note", "no-characterising-phrase:note"}},
       {{"1.一种装置，其特征是，包括A。"}, {"no-characterising-phrase:note"}},

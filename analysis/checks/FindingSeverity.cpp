@@ -157,13 +157,14 @@ Severity NoFullStopGravity(const RatedClaim& claim, const Finding&) {
   return roman || afterFormula ? Severity::kReview : Severity::kFix;
 }
 
-// A missing "其特征在于" is a matter of wording on a dependent claim and where "其特征是" or
-// "其特征为" stands. On an independent claim it is worth a look: the one-part form ("一种装置，
-// 包括：…") is accepted where the two-part form does not suit.
+// A missing "其特征在于" is a matter of wording on a dependent claim and where the phrase stands in
+// other words ("其特征是", "其特征为", "该组合物的特征在于"). On an independent claim it is worth a
+// look: the one-part form ("一种装置，包括：…") is accepted where the two-part form does not suit.
 Severity CharacterisingGravity(const RatedClaim& claim, const Finding&) {
   const ClaimRecord& record = claim.record;
+  constexpr std::string_view kFeatureLiesIn = gbk::kCharacterisedBy.substr(2);  // 特征在于
   if (!record.isIndependent || Contains(record.text, gbk::kCharacterisedIs) ||
-      Contains(record.text, gbk::kCharacterisedAs)) {
+      Contains(record.text, gbk::kCharacterisedAs) || Contains(record.text, kFeatureLiesIn)) {
     return Severity::kNote;
   }
   return Severity::kReview;
