@@ -384,6 +384,7 @@ inline constexpr std::string_view kLocativeChars =
     "\xC9\xCF\xCF\xC2\xC4\xDA\xCD\xE2\xD6\xD0\xC0\xEF\xB2\xE0\xC5\xD4\xD6\xDC\xC7\xB0\xBA\xF3\xD6\xAE";  // 上下内外中里侧旁周前后之
 inline constexpr std::string_view kOrdinalChars =
     "\xB5\xDA\xD2\xBB\xB6\xFE\xC8\xFD\xCB\xC4\xCE\xE5\xC1\xF9\xC6\xDF\xB0\xCB\xBE\xC5\xCA\xAE\xC1\xBD\xB6\xE0\xC8\xF4\xB8\xC9\xCA\xFD";  // 第一二三四五六七八九十两多若干数
+inline constexpr std::string_view kZhi = "\xD6\xAE";  // 之, the literary "的" of "所述之"
 // "数" ends a name behind another character (参数, 系数, 函数) more often than it opens a count.
 inline constexpr std::string_view kNumberNoun = "\xCA\xFD";  // 数
 inline constexpr std::string_view kMeasureChars =

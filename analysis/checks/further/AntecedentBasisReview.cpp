@@ -179,7 +179,7 @@ bool PhraseOpensAt(std::string_view text, int pos) {
 // True when a word of place at `pos` opens a name ("所述上盖", "所述内筒", "所述侧板", "所述下一个
 //参数"); "之" opens none ("所述之装置" is "所述的装置").
 bool OpensNameAt(std::string_view text, int pos) {
-  return LocativeChars().HasAt(text, pos) && !HasAt(text, pos, gbk::kOneOf.substr(0, 2));
+  return LocativeChars().HasAt(text, pos) && !HasAt(text, pos, gbk::kZhi);
 }
 
 // The length of a reference sign "(12)", "(A-1)" at `pos`, or 0.
@@ -230,8 +230,8 @@ TermSpan ReadReferredTerm(std::string_view text, int pos, bool joinSecond) {
       return term;
     }
     if (CharLength(text[i]) == 1 ? !IsNameByte(text[i]) : !IsHanziAt(text, i)) break;
-    const bool joined = joinSecond && chars == 1 && BreakChars().HasAt(text, i) &&
-                        !HasAt(text, i, gbk::kOf);
+    const bool joined =
+        joinSecond && chars == 1 && BreakChars().HasAt(text, i) && !HasAt(text, i, gbk::kOf);
     // A count right behind a word of place that opens the name is part of it ("下一个", "前两级").
     const bool phrase = PhraseOpensAt(text, i) && !(chars == 1 && OpensNameAt(text, pos));
     if (chars > 0 && !joined && (BreaksNameAt(text, i) || phrase || ClauseVerbAt(text, i)) &&
@@ -502,10 +502,12 @@ class BasisSearch {
 
   bool OverBudget() const { return budget_ < 0; }
 
+  // True when "所述", "所述的" or "该" stands right before `at`.
   static bool AfterReferral(std::string_view text, int at) {
-    const std::string_view before = text.substr(0, at);
-    return before.ends_with(gbk::kSaid) || before.ends_with(gbk::kThat) ||
-           (before.ends_with(gbk::kOf) && before.substr(0, at - Size(gbk::kOf)).ends_with(gbk::kSaid));
+    std::string_view before = text.substr(0, at);
+    if (before.ends_with(gbk::kThat)) return true;
+    if (before.ends_with(gbk::kOf)) before.remove_suffix(gbk::kOf.size());
+    return before.ends_with(gbk::kSaid);
   }
 
   bool HeldAnywhere(std::string_view name) {
