@@ -135,6 +135,14 @@ int DoubledChars(std::string_view text, int pos) {
   return 0;
 }
 
+// True when `word` (Chinese characters) is one character written again and again.
+bool IsRunOfOneChar(std::string_view word) {
+  for (size_t i = 2; i < word.size(); i += 2) {
+    if (word.compare(i, 2, word, 0, 2) != 0) return false;
+  }
+  return true;
+}
+
 // The one right form of what was found: the word once, the characterising phrase whole and
 // once, whatever stood between its two copies or however its first copy was cut. A
 // phrase with "的" written twice ("激活剂的筛选激活剂的筛选") is more often a heading and the text
@@ -166,11 +174,15 @@ void CheckRepeatedWord(std::string_view text, std::vector<Finding>& findings) {
     WordFound found = code == kItsBytes  ? PhraseAt(text, pos)
                       : code == kOfBytes ? OfOfAt(text, pos)
                                          : WordFound{};
+    bool certain = true;
     if (found.length == 0) {
       const int chars = DoubledChars(text, pos);
       if (chars > 0 && !IsLegitimateDoubling(text, pos, chars) &&
           !OpensInChemicalName(text, runStart) && !WithinReferenceSlip(findings, pos)) {
         found = {4 * chars, gbk::kLabelRepeated};
+        // A run of one character ("忖忖忖忖忖") splits into copies of a word in more ways than
+        // one: which characters are the slip is not known.
+        certain = !IsRunOfOneChar(text.substr(pos, 2 * chars));
       }
     }
     if (found.length == 0) {
@@ -180,6 +192,10 @@ void CheckRepeatedWord(std::string_view text, std::vector<Finding>& findings) {
     const size_t before = findings.size();
     AddWordFinding(findings, FindingCode::kRepeatedWord, found.label, text, pos,
                    found.length);
+    if (!certain) {
+      pos += found.length;
+      continue;
+    }
     if (findings.size() > before) {
       FixWord(findings.back(), Corrected(found, text.substr(pos, found.length)), text);
     } else {

@@ -15,5 +15,6 @@
 // finding already in `findings`; "其特征在于" written twice, with or without one punctuation mark
 // between ("【用词重复：其特征在于：其特征在于】") or its first copy cut short
 // ("【用词重复：其特其特性在于】"), one slip corrected to the phrase once; "的的" not before "确"; "其特征在" not followed
-// by "于" ("【疑似漏字：其特征在】"); and "其特性在于" ("【疑似笔误：其特性在于】").
+// by "于" ("【疑似漏字：其特征在】"); and "其特性在于" ("【疑似笔误：其特性在于】"). A run of one
+// character ("忖忖忖忖") is found with no correction: which characters are the slip is not known.
 void CheckRepeatedWord(std::string_view text, std::vector<Finding>& findings);
