@@ -245,6 +245,9 @@ inline constexpr std::string_view kLabelTypo =
     "\xD2\xC9\xCB\xC6\xB1\xCA\xCE\xF3\xA3\xBA";                                // 疑似笔误：
 inline constexpr std::string_view kItsHead = "\xC6\xE4";                       // 其
 inline constexpr std::string_view kConjunctions = "\xBC\xB0\xBA\xCD\xD3\xEB";  // 及和与
+// Words that join two things or set one against another: what stands on either side of them is
+// not one name.
+inline constexpr std::string_view kJoiningChars = "\xBC\xB0\xBA\xCD\xD3\xEB\xBB\xF2\xB2\xA2";  // 及和与或并
 inline constexpr std::string_view kBackReferences = "\xC6\xE4\xB8\xC3\xB4\xCB";  // 其该此
 inline constexpr std::string_view kLabelTwoCategories =
     "\xD6\xF7\xCC\xE2\xBA\xAC\xC1\xBD\xC0\xE0\xA3\xBA";  // 主题含两类：

@@ -340,25 +340,50 @@ class BasisSearch {
   // nearest claims first; also when the walk meets a claim whose parents are not known, which
   // may rest on any claim.
   bool Reaches(int from, std::string_view name) {
-    if (OverBudget()) return HeldAnywhere(name);
-    if (++epoch_ == 0) {
-      std::fill(reached_.begin(), reached_.end(), 0);
-      epoch_ = 1;
+    return ReachesWhere(
+        from, [&] { return HeldAnywhere(name); },
+        [&](int pos) { return Holds(pos, name, Size(g_claims[pos].text)); });
+  }
+
+  // True when `head` and `tail` stand in the claim's text before `limit` as one name written
+  // with a qualifier between them (QualifiedTailAt).
+  bool BeforeInOtherWords(int pos, std::string_view head, std::string_view tail, int limit) {
+    if (OverBudget()) return false;
+    const std::string_view text = g_claims[pos].text;
+    return Walk(pos, head, limit, [&](int at) {
+      return QualifiedTailAt(text, at + Size(head), tail, limit);
+    });
+  }
+
+  // As Reaches, for `head` and `tail` written with a qualifier between them. Past the budget
+  // nothing is found: the term keeps the verdict its exact search gave it.
+  bool ReachesInOtherWords(int from, std::string_view head, std::string_view tail) {
+    return ReachesWhere(
+        from, [] { return false; },
+        [&](int pos) { return BeforeInOtherWords(pos, head, tail, Size(g_claims[pos].text)); });
+  }
+
+  // True when `tail` stands in `text` at `from` behind a qualifier, all before `limit`: two to
+  // six Chinese characters that hold no count or ordinal, no verb and no word that joins two
+  // things ("和", "或", …: "进水口和排水管道" is no "进水管道"), as in "第二对" + "横向间隔开的" +
+  // "粘合剂条" and "第二" + "用户" + "终端"; or the bracket that closes
+  // an abbreviation, with or without "的" ("精细时间测量(FTM)请求", "到达角(AoA)的测量请求").
+  // One character between makes another word ("掺杂金属" + "盐" + "溶液" is no "掺杂金属溶液").
+  static bool QualifiedTailAt(std::string_view text, int from, std::string_view tail, int limit) {
+    static const CharSet kJoining(gbk::kJoiningChars);
+    const auto tailAt = [&](int at) { return at + Size(tail) <= limit && HasAt(text, at, tail); };
+    for (std::string_view bracket : {std::string_view(")"), gbk::kBranchesClose}) {
+      if (!HasAt(text, from, bracket)) continue;
+      const int after = from + Size(bracket);
+      return tailAt(after) || (HasAt(text, after, gbk::kOf) && tailAt(after + Size(gbk::kOf)));
     }
-    pending_.assign(1, from);
-    reached_[from] = epoch_;
-    for (size_t next = 0; next < pending_.size(); ++next) {
-      const int pos = pending_[next];
-      budget_ -= kClaimVisitCost;
-      if (deps_.unknown[pos] || Holds(pos, name, Size(g_claims[pos].text))) return true;
-      if (OverBudget()) return HeldAnywhere(name);
-      for (const auto* list : {&deps_.branches[pos], &deps_.named[pos]}) {
-        budget_ -= static_cast<int64_t>(list->size());
-        for (int claim : *list) {
-          if (reached_[claim] == epoch_) continue;
-          reached_[claim] = epoch_;
-          pending_.push_back(claim);
-        }
+    constexpr int kMinQualifierChars = 2;
+    constexpr int kMaxQualifierChars = 6;
+    for (int at = from, chars = 0; at < limit && chars <= kMaxQualifierChars; at += 2, ++chars) {
+      if (chars >= kMinQualifierChars && tailAt(at)) return true;
+      if (!IsHanziAt(text, at) || OrdinalChars().HasAt(text, at) || VerbAt(text, at) > 0 ||
+          kJoining.HasAt(text, at)) {
+        return false;
       }
     }
     return false;
@@ -400,6 +425,34 @@ class BasisSearch {
   static constexpr int64_t kClaimVisitCost = 64;
   static constexpr int64_t kWalksBeforeIndex = 4;
   static constexpr int64_t kFreeWalkBytes = 4096;
+
+  // The walk of Reaches, with `holds` asked of each claim met and `overBudget` answering once
+  // the budget is spent.
+  template <typename OverBudgetAnswer, typename HoldsIn>
+  bool ReachesWhere(int from, OverBudgetAnswer overBudget, HoldsIn holds) {
+    if (OverBudget()) return overBudget();
+    if (++epoch_ == 0) {
+      std::fill(reached_.begin(), reached_.end(), 0);
+      epoch_ = 1;
+    }
+    pending_.assign(1, from);
+    reached_[from] = epoch_;
+    for (size_t next = 0; next < pending_.size(); ++next) {
+      const int pos = pending_[next];
+      budget_ -= kClaimVisitCost;
+      if (deps_.unknown[pos] || holds(pos)) return true;
+      if (OverBudget()) return overBudget();
+      for (const auto* list : {&deps_.branches[pos], &deps_.named[pos]}) {
+        budget_ -= static_cast<int64_t>(list->size());
+        for (int claim : *list) {
+          if (reached_[claim] == epoch_) continue;
+          reached_[claim] = epoch_;
+          pending_.push_back(claim);
+        }
+      }
+    }
+    return false;
+  }
 
   // Where each character of a claim's text stands, by the key of the two characters it opens:
   // in buckets by a hash of the key, each bucket in the order of the text, so that the places
@@ -670,6 +723,33 @@ Basis TermBasis(BasisSearch& search, const Dependencies& deps, int pos, int said
   return basis;
 }
 
+// True when `name`, which has no basis as written (`basis`), is introduced in other words: its
+// start and its rest, two characters or more each, stand with a qualifier between them
+// (BasisSearch::QualifiedTailAt) in the claim's earlier text, in a claim a reference inside its
+// text names, or on every branch that lacks the name. A practitioner reads "所述第二终端" after
+// "第二用户终端" as the same terminal, at most worth a word to the drafter, not an objection.
+bool IntroducedInOtherWords(BasisSearch& search, const Dependencies& deps, int pos, int said,
+                            std::string_view name, const Basis& basis) {
+  int chars = 0;
+  for (int i = 0; i < Size(name); i += CharLength(name[i])) ++chars;
+  for (int cut = 0, before = 0; cut < Size(name); cut += CharLength(name[cut]), ++before) {
+    if (before < kMinNameChars || chars - before < kMinNameChars) continue;
+    const std::string_view head = name.substr(0, cut);
+    const std::string_view tail = name.substr(cut);
+    if (search.BeforeInOtherWords(pos, head, tail, said)) return true;
+    for (int named : deps.named[pos]) {
+      if (search.ReachesInOtherWords(named, head, tail)) return true;
+    }
+    if (!basis.lacking.empty() &&
+        std::all_of(basis.lacking.begin(), basis.lacking.end(), [&](int branch) {
+          return search.ReachesInOtherWords(branch, head, tail);
+        })) {
+      return true;
+    }
+  }
+  return false;
+}
+
 // True when the reference sign of the term stands in the claim's earlier text or on every
 // branch without it, after another name.
 bool SignNamedOtherwise(BasisSearch& search, int pos, int said,
@@ -833,6 +913,8 @@ void AntecedentReview::Read(int from, int to) {
         verdict.kind = Verdict::Kind::kNoBasis;
         if (!sign.empty() && SignNamedOtherwise(search, pos, said, sign, basis.lacking)) {
           verdict.kind = Verdict::Kind::kSignTwoNames;
+        } else if (IntroducedInOtherWords(search, deps, pos, said, name, basis)) {
+          verdict.kind = Verdict::Kind::kBasis;
         } else if (basis.lacking.size() < deps.branches[pos].size()) {
           for (int branch : basis.lacking) verdict.without.push_back(g_claims[branch].number);
         }

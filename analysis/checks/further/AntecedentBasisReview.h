@@ -56,6 +56,11 @@ TermSpan ReadReferredTerm(std::string_view text, int pos, bool joinSecond = fals
 // unless where the term rests on the abbreviation is introduced with the first of them after it,
 // right, behind its bracket or behind "的" ("精细时间测量(FTM)请求": "所述FTM请求" is judged whole;
 // "所述CDR揭示" in another claim refers to the abbreviation again and introduces nothing).
+// A term none of whose shorter names has a basis is still introduced in other words where its
+// start and its rest stand in one phrase with a qualifier between them, two to six characters
+// with no count, verb or joining word ("第二用户终端" for "所述第二终端", "精细时间测量(FTM)请求"
+// for "所述FTM请求"): a practitioner reads the same thing, and the review does not object. One
+// character between makes another thing ("掺杂金属盐溶液" is no basis for "所述掺杂金属溶液").
 //
 // A claim none of whose parents stands in the text is not judged: the missing parent is its
 // finding, and the basis may lie in that claim.
