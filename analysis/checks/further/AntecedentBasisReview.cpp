@@ -366,9 +366,11 @@ class BasisSearch {
   // True when `tail` stands in `text` at `from` behind a qualifier, all before `limit`: two to
   // six Chinese characters that hold no count or ordinal, no verb and no word that joins two
   // things ("和", "或", …: "进水口和排水管道" is no "进水管道"), as in "第二对" + "横向间隔开的" +
-  // "粘合剂条" and "第二" + "用户" + "终端"; or the bracket that closes
-  // an abbreviation, with or without "的" ("精细时间测量(FTM)请求", "到达角(AoA)的测量请求").
-  // One character between makes another word ("掺杂金属" + "盐" + "溶液" is no "掺杂金属溶液").
+  // "粘合剂条" and "第二" + "用户" + "终端"; a second modifier of the same noun behind a joining
+  // word or "、", which may be an ordinal ("表面活性剂型" + "和聚合物型" + "降凝剂", "第一" + "、第二"
+  // + "电极"); or the bracket that closes an abbreviation, with or without "的" ("精细时间测量(FTM)
+  // 请求", "到达角(AoA)的测量请求"). One character between makes another word ("掺杂金属" + "盐" +
+  // "溶液" is no "掺杂金属溶液").
   static bool QualifiedTailAt(std::string_view text, int from, std::string_view tail, int limit) {
     static const CharSet kJoining(gbk::kJoiningChars);
     const auto tailAt = [&](int at) { return at + Size(tail) <= limit && HasAt(text, at, tail); };
@@ -379,10 +381,12 @@ class BasisSearch {
     }
     constexpr int kMinQualifierChars = 2;
     constexpr int kMaxQualifierChars = 6;
-    for (int at = from, chars = 0; at < limit && chars <= kMaxQualifierChars; at += 2, ++chars) {
+    const bool coordinated = kJoining.HasAt(text, from) || HasAt(text, from, gbk::kEnumComma);
+    for (int at = from + (coordinated ? 2 : 0), chars = coordinated ? 1 : 0;
+         at < limit && chars <= kMaxQualifierChars; at += 2, ++chars) {
       if (chars >= kMinQualifierChars && tailAt(at)) return true;
-      if (!IsHanziAt(text, at) || OrdinalChars().HasAt(text, at) || VerbAt(text, at) > 0 ||
-          kJoining.HasAt(text, at)) {
+      if (!IsHanziAt(text, at) || VerbAt(text, at) > 0 || kJoining.HasAt(text, at) ||
+          (!coordinated && OrdinalChars().HasAt(text, at))) {
         return false;
       }
     }
