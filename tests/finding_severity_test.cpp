@@ -12,9 +12,11 @@
 
 namespace {
 
-// "code:severity" of each finding of the last claim of `claims` (UTF-8), checked with review.
-std::vector<std::string> SeveritiesOfLast(const std::vector<std::string>& claims) {
-  const CheckOutcome outcome = RunCheck(GbkParagraphs(claims), {.review = true});
+// "code:severity" of each finding of the last claim of `claims` (UTF-8), checked with review
+// unless told otherwise.
+std::vector<std::string> SeveritiesOfLast(const std::vector<std::string>& claims,
+                                          bool review = true) {
+  const CheckOutcome outcome = RunCheck(GbkParagraphs(claims), {.review = review});
   std::vector<std::string> found;
   if (outcome.result.claims.empty()) return found;
   for (const Finding& f : outcome.result.claims.back().findings) {
@@ -29,9 +31,12 @@ TEST(FindingSeverity, GravityLoweredWhereTheReadingIsUnsure) {
   // clang-format off
   const std::pair<std::vector<std::string>, std::vector<std::string>> cases[] = {
       // A reference the report cannot read is a defect, unless it is a correct form it does not
-      // know; "之一" makes one finding, with or without the review.
+      // know; "之一" makes one finding, with or without the review; a slip the review names in
+      // the opening is the one finding, the report's mark its consequence.
       {{one, "2.根据权利要求1述的装置，其特征在于，B。"},
-       {"reference-format:fix", "no-subject:note", "reference-wording:fix"}},
+       {"reference-format:note", "no-subject:note", "reference-wording:fix"}},
+      {{one, "2.根据权利要求所述的装置，其特征在于，B。"},
+       {"reference-format:note", "reference-unnumbered:fix"}},
       {{one, "2.根据权利要求1所述的装置，其特征在于，B。", "3.如权利要求1～2之一所述的装置，其特征在于，C。"},
        {"reference-format:note"}},
       {{one, "2.根据权利要求1或权利要求2所述的装置，其特征在于，B。"},
@@ -75,6 +80,14 @@ TEST(FindingSeverity, GravityLoweredWhereTheReadingIsUnsure) {
   for (const auto& [claims, severities] : cases) {
     EXPECT_EQ(SeveritiesOfLast(claims), severities) << claims.back();
   }
+}
+
+// Without the review no slip is named, and the report's mark is the one finding of a mistyped
+// reference.
+TEST(FindingSeverity, MistypedReferenceWithoutReview) {
+  EXPECT_EQ(SeveritiesOfLast({"1.一种装置，其特征在于，包括A。", "2.根据权利要求1述的装置，其特征在于，B。"},
+                             false),
+            (std::vector<std::string>{"reference-format:fix", "no-subject:note"}));
 }
 
 // The review's reading of references the report leaves unread, and the multiple dependency and

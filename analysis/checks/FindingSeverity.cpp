@@ -110,6 +110,18 @@ bool ReferenceIsCorrectForm(const RatedClaim& claim, const Finding&) {
   return false;
 }
 
+// True when the reference the report cannot read is a correct form (ReferenceIsCorrectForm) or
+// one the review finds mistyped or unnumbered in the claim's opening ("根据权利要求1述的",
+// "根据权利要求所述的"): that slip is the one finding, the report's mark its consequence.
+bool ReferenceIsReadOtherwise(const RatedClaim& claim, const Finding& finding) {
+  if (ReferenceIsCorrectForm(claim, finding)) return true;
+  const std::vector<Finding>& findings = claim.record.findings;
+  const int opening = OpeningEnd(claim.record.text);
+  return std::any_of(findings.begin(), findings.end(), [&](const Finding& slip) {
+    return slip.textStart < opening && HoldsMistypedReference({slip});
+  });
+}
+
 // True when a claim without a read subject still has one: it is not a dependent claim that names
 // nothing at all after its reference ("根据权利要求1，…").
 bool SubjectIsThere(const RatedClaim& claim, const Finding&) {
@@ -204,7 +216,7 @@ SeverityRule SeverityRuleOf(FindingCode code) {
     case FindingCode::kNoFullStop:
       return {kFix, NoFullStopGravity};
     case FindingCode::kReferenceFormat:
-      return {kFix, nullptr, ReferenceIsCorrectForm};
+      return {kFix, nullptr, ReferenceIsReadOtherwise};
     case FindingCode::kNoSubject:
       return {kReview, nullptr, SubjectIsThere};
     case FindingCode::kSubjectMismatch:
