@@ -345,6 +345,22 @@ class BasisSearch {
         [&](int pos) { return Holds(pos, name, Size(g_claims[pos].text)); });
   }
 
+  // True when the reference sign `sign` stands in the claim's text before `limit`: a short one
+  // ("(2)") too, walked as no index holds it.
+  bool HoldsSign(int pos, std::string_view sign, int limit) {
+    if (OverBudget()) return false;
+    if (Size(sign) >= kKeyBytes) return Holds(pos, sign, limit);
+    return Walk(pos, sign, limit, [](int) { return true; });
+  }
+
+  // As Reaches, for a reference sign. Past the budget nothing is found: a sign named otherwise
+  // is a defect, and the review errs towards silence.
+  bool ReachesSign(int from, std::string_view sign) {
+    return ReachesWhere(
+        from, [] { return false; },
+        [&](int pos) { return HoldsSign(pos, sign, Size(g_claims[pos].text)); });
+  }
+
   // True when `head` and `tail` stand in the claim's text before `limit` as one name written
   // with a qualifier between them (QualifiedTailAt).
   bool BeforeInOtherWords(int pos, std::string_view head, std::string_view tail, int limit) {
@@ -758,9 +774,9 @@ bool IntroducedInOtherWords(BasisSearch& search, const Dependencies& deps, int p
 // branch without it, after another name.
 bool SignNamedOtherwise(BasisSearch& search, int pos, int said,
                         std::string_view sign, const std::vector<int>& lacking) {
-  if (search.Holds(pos, sign, said)) return true;
+  if (search.HoldsSign(pos, sign, said)) return true;
   return !lacking.empty() && std::all_of(lacking.begin(), lacking.end(), [&](int branch) {
-    return search.Reaches(branch, sign);
+    return search.ReachesSign(branch, sign);
   });
 }
 
@@ -843,14 +859,105 @@ class ReferralFinder {
   int that_;  // the next "该" that is no "应该", likewise
 };
 
+// A name that bears a reference sign where it is introduced, not referred back to.
+struct SignedName {
+  TermSpan term;  // in the claim's text as read
+  std::string_view name;
+  std::string_view sign;
+  bool referral = false;  // right behind "所述", "所述的" or "该"
+};
+
+// A name introduced with a sign that another name bore before: its span and its bytes, kept as
+// the claim's text will hold brackets once the report is written.
+struct SignSlip {
+  TermSpan term;
+  std::string bytes;
+};
+
+// Calls `take` with each name that bears a drawing's reference sign (a number, perhaps with
+// letters after it: "(21)", "(12a)") in the claim's text, where it is introduced: the characters
+// before the sign back to what cannot be part of a name, a function word, a word of place or a
+// verb, and without a count that opens them ("设置有送标传动丝杆(21)" gives "送标传动丝杆", "两个
+// 支腿(162)" gives "支腿"), and whether it is referred back to. Not taken: a name behind "或",
+// "和", …, where the sign may label what the words before it name ("加热或辐照装置(9)"); a
+// step's label ("步骤(1)").
+template <typename Take>
+void ForEachSignedName(int pos, Take take) {
+  static const CharSet kJoining(gbk::kJoiningChars);
+  const std::string_view text = g_claims[pos].text;
+  int start = 0;
+  bool referral = false;
+  bool joined = false;
+  for (int i = 0; i < Size(text);) {
+    const int sign = SignLength(text, i);
+    if (sign > 0) {
+      int from = start;
+      while (from < i && OrdinalChars().HasAt(text, from)) from += 2;
+      if (from > start && MeasureChars().HasAt(text, from)) from += 2;
+      const std::string_view name = text.substr(from, i - from);
+      if (!joined && IsAsciiDigit(text[i + 1]) && IsHanziAt(text, start) && !name.empty() &&
+          !IsStepLabel(name, true)) {
+        take(SignedName{{from, i - from, i - from + sign}, name, text.substr(i, sign), referral});
+      }
+      i += sign;
+      start = i;
+      referral = joined = false;
+      continue;
+    }
+    const int verb = VerbAt(text, i);
+    const bool said = HasAt(text, i, gbk::kSaid);
+    const int next = i + (said ? Size(gbk::kSaid) : verb > 0 ? verb : CharLength(text[i]));
+    if (said || verb > 0 || BreakChars().HasAt(text, i) || LocativeChars().HasAt(text, i) ||
+        (CharLength(text[i]) == 1 ? !IsNameByte(text[i]) : !IsHanziAt(text, i))) {
+      // "所述的": the referral goes on behind its "的".
+      const bool of = referral && start == i && HasAt(text, i, gbk::kOf);
+      referral = said || HasAt(text, i, gbk::kThat) || of;
+      joined = kJoining.HasAt(text, i);
+      start = next;
+    }
+    i = next;
+  }
+}
+
+// True when `a` and `b` name one thing: the same name, or one the start or the end of the other
+// ("履带" and "三角形履带").
+bool NameOneThing(std::string_view a, std::string_view b) {
+  if (a.size() > b.size()) std::swap(a, b);
+  return b.starts_with(a) || b.ends_with(a);
+}
+
+// Per claim, the names introduced with a reference sign that another name bore before them in
+// the claims' text, each name once for its sign ("贴标传动丝杆(21)" in claim 2, then
+// "送标传动丝杆(21)" in claim 4): one sign labels one part of the drawings in every claim. A name
+// referred back to with the sign is judged with its term; it names the sign's part from then on.
+std::vector<std::vector<SignSlip>> SignsOfTwoNames() {
+  std::vector<std::vector<SignSlip>> slips(g_claims.Count());
+  std::unordered_map<std::string_view, std::vector<std::string_view>> namesOfSign;
+  for (int pos = 0; pos < g_claims.Count(); ++pos) {
+    ForEachSignedName(pos, [&](const SignedName& signed_) {
+      std::vector<std::string_view>& names = namesOfSign[signed_.sign];
+      const auto same = [&](std::string_view name) { return NameOneThing(name, signed_.name); };
+      if (std::any_of(names.begin(), names.end(), same)) return;
+      if (!names.empty() && !signed_.referral) {
+        const std::string_view text = g_claims[pos].text;
+        slips[pos].push_back(
+            {signed_.term, std::string(text.substr(signed_.term.start, signed_.term.length))});
+      }
+      names.push_back(signed_.name);
+    });
+  }
+  return slips;
+}
+
 }  // namespace
 
 struct AntecedentReview::Reading {
   Dependencies deps;
+  std::vector<std::vector<SignSlip>> signsOfTwoNames;  // per claim
 };
 
 AntecedentReview::AntecedentReview()
-    : reading_(std::make_unique<Reading>(Reading{ReadDependencies()})),
+    : reading_(std::make_unique<Reading>(Reading{ReadDependencies(), SignsOfTwoNames()})),
       verdicts_(g_claims.Count()) {}
 
 void AntecedentReview::Read(int from, int to) {
@@ -932,6 +1039,19 @@ AntecedentReview::~AntecedentReview() = default;
 
 void AntecedentReview::Check(int pos, std::vector<Finding>& own,
                              std::vector<Finding>& further) const {
+  // A sign labels a part of the drawings whatever the claim rests on. Where the name is
+  // introduced, what ends it is less sure than behind "所述": worth a look.
+  for (const SignSlip& slip : reading_->signsOfTwoNames[pos]) {
+    Finding finding;
+    finding.code = FindingCode::kAntecedentBasis;
+    finding.severity = Severity::kReview;
+    finding.label = gbk::kLabelSignTwoNames;
+    finding.textStart = slip.term.start;
+    finding.textLength = slip.term.length;
+    finding.term = slip.bytes;
+    finding.reviewed = true;
+    further.push_back(std::move(finding));
+  }
   // Where the claim's reference is mistyped, the claims it rests on are not known: the typo is
   // the one finding, and the report's own marks keep their rule.
   if (HoldsMistypedReference(further)) return;

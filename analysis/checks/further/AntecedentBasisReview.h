@@ -81,7 +81,14 @@ TermSpan ReadReferredTerm(std::string_view text, int pos, bool joinSecond = fals
 // - a term without basis, "【缺乏引用基础：故障编号】", severity review; where only some
 //   branches lack it, those branches are named, "【缺乏引用基础：故障编号（权利要求1、3）】";
 // - a term whose reference sign another name bears on every branch where its name lacks basis,
-//   "【附图标记已另有名称：进料口(12)】", severity fix.
+//   "【附图标记已另有名称：进料口(12)】", severity fix;
+// - a name introduced with a drawing's reference sign that another name bore before it anywhere
+//   in the claims, neither name the start or the end of the other ("贴标传动丝杆(21)" in one
+//   claim, "送标传动丝杆(21)" in another; not "履带(15)" and "三角形履带(15)", not a count before
+//   the name, "两个支腿(162)", nor a name behind "或" or "和", "加热或辐照装置(9)"),
+//   "【附图标记已另有名称：送标传动丝杆(21)】", severity review: where nothing like "所述" opens
+//   the name, where it starts is less sure. Each name once for its sign; a name referred back to
+//   with the sign names the sign's part from then on.
 // Every finding names the term's bytes. The report's own antecedent marks take the review's
 // verdict on their "所述" as their severity: note where the review finds the basis, else as
 // above.
