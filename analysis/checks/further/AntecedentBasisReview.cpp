@@ -881,34 +881,26 @@ struct SignSlip {
 // 支腿(162)" gives "支腿"), and whether it is referred back to. Not taken: a name behind "或",
 // "和", …, where the sign may label what the words before it name ("加热或辐照装置(9)"); a
 // step's label ("步骤(1)").
+// True when the character at `pos` can be no part of a name nor of a word that shapes one (a
+// punctuation mark, a bracket, a space): the reading of what comes before it ends there.
+bool EndsReadingAt(std::string_view text, int pos) {
+  return CharLength(text[pos]) == 1 ? !IsNameByte(text[pos]) : !IsHanziAt(text, pos);
+}
+
+// Reads the characters from `fresh`, where nothing read before matters, to the sign at `at`, and
+// calls `take` with the name the sign labels, if any.
 template <typename Take>
-void ForEachSignedName(int pos, Take take) {
+void TakeSignedName(std::string_view text, int fresh, int at, int sign, Take take) {
   static const CharSet kJoining(gbk::kJoiningChars);
-  const std::string_view text = g_claims[pos].text;
-  int start = 0;
+  int start = fresh;
   bool referral = false;
   bool joined = false;
-  for (int i = 0; i < Size(text);) {
-    const int sign = SignLength(text, i);
-    if (sign > 0) {
-      int from = start;
-      while (from < i && OrdinalChars().HasAt(text, from)) from += 2;
-      if (from > start && MeasureChars().HasAt(text, from)) from += 2;
-      const std::string_view name = text.substr(from, i - from);
-      if (!joined && IsAsciiDigit(text[i + 1]) && IsHanziAt(text, start) && !name.empty() &&
-          !IsStepLabel(name, true)) {
-        take(SignedName{{from, i - from, i - from + sign}, name, text.substr(i, sign), referral});
-      }
-      i += sign;
-      start = i;
-      referral = joined = false;
-      continue;
-    }
+  for (int i = fresh; i < at;) {
     const int verb = VerbAt(text, i);
     const bool said = HasAt(text, i, gbk::kSaid);
     const int next = i + (said ? Size(gbk::kSaid) : verb > 0 ? verb : CharLength(text[i]));
     if (said || verb > 0 || BreakChars().HasAt(text, i) || LocativeChars().HasAt(text, i) ||
-        (CharLength(text[i]) == 1 ? !IsNameByte(text[i]) : !IsHanziAt(text, i))) {
+        EndsReadingAt(text, i)) {
       // "所述的": the referral goes on behind its "的".
       const bool of = referral && start == i && HasAt(text, i, gbk::kOf);
       referral = said || HasAt(text, i, gbk::kThat) || of;
@@ -916,6 +908,41 @@ void ForEachSignedName(int pos, Take take) {
       start = next;
     }
     i = next;
+  }
+  int from = start;
+  while (from < at && OrdinalChars().HasAt(text, from)) from += 2;
+  if (from > start && MeasureChars().HasAt(text, from)) from += 2;
+  const std::string_view name = text.substr(from, at - from);
+  if (joined || !IsHanziAt(text, start) || name.empty() || IsStepLabel(name, true)) return;
+  take(SignedName{{from, at - from, at - from + sign}, name, text.substr(at, sign), referral});
+}
+
+// Calls `take` with each name that bears a drawing's reference sign (a number, perhaps with
+// letters after it: "(21)", "(12a)") in the claim's text, where it is introduced: the characters
+// before the sign back to what cannot be part of a name, a function word, a word of place or a
+// verb, and without a count that opens them ("设置有送标传动丝杆(21)" gives "送标传动丝杆", "两个
+// 支腿(162)" gives "支腿"), and whether it is referred back to. Not taken: a name behind "或",
+// "和", …, where the sign may label what the words before it name ("加热或辐照装置(9)"); a
+// step's label ("步骤(1)"). Only the claims' brackets are sought, and only the words since the
+// last punctuation mark or bracket before a sign are read closely: signs are few and far between.
+template <typename Take>
+void ForEachSignedName(int pos, Take take) {
+  const std::string_view text = g_claims[pos].text;
+  // A byte below 0x30 is never part of a character of two or four bytes: each "(" found is where
+  // a character begins.
+  int walked = 0;  // where a character begins, after the last bracket
+  for (size_t open = text.find('('); open != std::string_view::npos;
+       open = text.find('(', open + 1)) {
+    const int at = static_cast<int>(open);
+    const int sign = SignLength(text, at);
+    if (sign > 0 && IsAsciiDigit(text[at + 1])) {
+      int fresh = walked;
+      for (int i = walked; i < at; i += CharLength(text[i])) {
+        if (EndsReadingAt(text, i)) fresh = i + CharLength(text[i]);
+      }
+      TakeSignedName(text, fresh, at, sign, take);
+    }
+    walked = at + std::max(sign, 1);
   }
 }
 
