@@ -165,6 +165,11 @@ TEST(AntecedentBasisReview, BasisOnEveryBranchToAnyDepth) {
        {""}},
       {{"1.一种组合物，包括橡胶(A)。", "2.根据权利要求1所述的组合物，其特征在于，成分(A)为乙丙橡胶。"},
        {""}},
+      // the name before a sign read back to the last punctuation mark or bracket, whatever
+      // the brackets before it hold
+      {{"1.一种设备，包括进料管(12)。",
+        "2.根据权利要求1所述的设备，其特征在于，支架(A)出料管(12)，另设(见图2)送料管(12)。"},
+       {"【附图标记已另有名称：出料管(12)】【附图标记已另有名称：送料管(12)】"}},
       // a name with its basis under a sign another name bore; the same thing named longer
       {{"1.一种支架，包括触发管(15)和水球(17)，所述触发管(15)内设有所述水球(17)，"
         "所述触发管(17)内部固定。"},
