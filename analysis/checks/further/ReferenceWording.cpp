@@ -39,11 +39,15 @@ int TypoOfClaimWord(std::string_view text, int pos) {
 // "权利要求书" cut short is no reference.
 int CutBeforeDigits(std::string_view text, int pos, std::string_view cut) {
   if (!WordAt(text, pos, cut)) return 0;
-  int end = DigitRunEnd(text, pos + Size(cut));
-  if (end == pos + Size(cut)) return 0;
-  // "利要求1述": the "所" of "所述" lost too, one slip with the word's, corrected with it.
-  if (WordAt(text, end, gbk::kSaidTail)) end += Size(gbk::kSaidTail);
-  return end - pos;
+  const int listStart = pos + Size(cut);
+  if (DigitRunEnd(text, listStart) == listStart) return 0;
+  // "利要求1述", "利要求2至7述": the "所" of "所述" lost too, one slip with the word's,
+  // corrected with it.
+  const int listEnd = ReadNumberList(text, listStart).end;
+  if (listEnd > listStart && WordAt(text, listEnd, gbk::kSaidTail)) {
+    return listEnd + Size(gbk::kSaidTail) - pos;
+  }
+  return DigitRunEnd(text, listStart) - pos;
 }
 
 // The length of `phrase` written twice at `pos`, or 0.
