@@ -874,13 +874,6 @@ struct SignSlip {
   std::string bytes;
 };
 
-// Calls `take` with each name that bears a drawing's reference sign (a number, perhaps with
-// letters after it: "(21)", "(12a)") in the claim's text, where it is introduced: the characters
-// before the sign back to what cannot be part of a name, a function word, a word of place or a
-// verb, and without a count that opens them ("设置有送标传动丝杆(21)" gives "送标传动丝杆", "两个
-// 支腿(162)" gives "支腿"), and whether it is referred back to. Not taken: a name behind "或",
-// "和", …, where the sign may label what the words before it name ("加热或辐照装置(9)"); a
-// step's label ("步骤(1)").
 // True when the character at `pos` can be no part of a name nor of a word that shapes one (a
 // punctuation mark, a bracket, a space): the reading of what comes before it ends there.
 bool EndsReadingAt(std::string_view text, int pos) {

@@ -12,6 +12,13 @@
 
 namespace {
 
+// Where the "述" right behind the number list at `listStart` ends, the "所" of "所述" left out
+// ("权利要求1述", "利要求2至7述"), or 0.
+int SaidTailAfterList(std::string_view text, int listStart) {
+  const int end = ReadNumberList(text, listStart).end;
+  return end > listStart && WordAt(text, end, gbk::kSaidTail) ? end + Size(gbk::kSaidTail) : 0;
+}
+
 // The length of a mistyped form that opens with "权" at `pos`, or 0.
 int TypoOfClaimWord(std::string_view text, int pos) {
   for (std::string_view typo : {gbk::kClaimWordPower, gbk::kClaimWordTwice, gbk::kClaimWordQu}) {
@@ -20,10 +27,8 @@ int TypoOfClaimWord(std::string_view text, int pos) {
   if (WordAt(text, pos, gbk::kClaimWord)) {
     const int listStart = pos + Size(gbk::kClaimWord);
     if (WordAt(text, listStart, gbk::kClaimWord)) return 2 * Size(gbk::kClaimWord);
-    // "权利要求1述": the "所" of "所述" left out.
-    const int end = ReadNumberList(text, listStart).end;
-    return end > listStart && WordAt(text, end, gbk::kSaidTail) ? end + Size(gbk::kSaidTail) - pos
-                                                                : 0;
+    const int end = SaidTailAfterList(text, listStart);
+    return end > 0 ? end - pos : 0;
   }
   // "权利2要求": the number written inside the word.
   if (WordAt(text, pos, gbk::kRightWord)) {
@@ -40,14 +45,11 @@ int TypoOfClaimWord(std::string_view text, int pos) {
 int CutBeforeDigits(std::string_view text, int pos, std::string_view cut) {
   if (!WordAt(text, pos, cut)) return 0;
   const int listStart = pos + Size(cut);
-  if (DigitRunEnd(text, listStart) == listStart) return 0;
-  // "利要求1述", "利要求2至7述": the "所" of "所述" lost too, one slip with the word's,
-  // corrected with it.
-  const int listEnd = ReadNumberList(text, listStart).end;
-  if (listEnd > listStart && WordAt(text, listEnd, gbk::kSaidTail)) {
-    return listEnd + Size(gbk::kSaidTail) - pos;
-  }
-  return DigitRunEnd(text, listStart) - pos;
+  const int digitsEnd = DigitRunEnd(text, listStart);
+  if (digitsEnd == listStart) return 0;
+  // The "所" of "所述" lost too: one slip with the word's, corrected with it.
+  const int end = SaidTailAfterList(text, listStart);
+  return (end > 0 ? end : digitsEnd) - pos;
 }
 
 // The length of `phrase` written twice at `pos`, or 0.
