@@ -7,7 +7,10 @@
 #include <iterator>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
+
+#include "Gb18030Cache.h"
 
 namespace {
 
@@ -33,9 +36,10 @@ QStringDecoder MakeDecoder(FileEncoding encoding) {
 // The line breaks beside "\r" and "\n" that a text box may hold.
 constexpr QChar kSeparators[] = {QChar::LineSeparator, QChar::ParagraphSeparator};
 
-bool IsBreak(QChar c) {
-  return c == u'\n' ||
-         std::find(std::begin(kSeparators), std::end(kSeparators), c) != std::end(kSeparators);
+// Asked of every character, so most are passed over by one comparison.
+inline bool IsBreak(QChar c) {
+  if (c.unicode() > kSeparators[1].unicode()) return false;
+  return c == u'\n' || c == kSeparators[0] || c == kSeparators[1];
 }
 
 // The first line break at or after `from`, or -1. A text box holds paragraph separators where a
@@ -106,30 +110,52 @@ void ConvertSideBySide(View text, const std::vector<qsizetype>& ends, Convert co
   for (std::future<void>& other : others) other.get();
 }
 
-// Appends `text` to `out` with every line break as "\r\n"; "\r\n" itself counts as one break. The
-// runs between breaks are copied whole.
-void AppendWithCrLfBreaks(QStringView text, QString& out) {
-  qsizetype copied = 0;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const QChar c = text[i];
-    if (c != u'\r' && !IsBreak(c)) continue;
-    out.append(text.sliced(copied, i - copied)).append(u"\r\n");
-    if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-    copied = i + 1;
-  }
-  out.append(text.sliced(copied));
-}
+inline bool IsLineEnd(QChar c) { return c == u'\r' || IsBreak(c); }
 
-// Appends the engine's bytes for one piece of Unicode text to `out`; `scratch` is room the
-// caller keeps from piece to piece.
+// Appends the engine's bytes for one piece of Unicode text to `out`, every line break as "\r\n"
+// ("\r\n" itself counts as one break). Each character is taken from the cache where it answers;
+// from the first it does not, the rest of the line goes to the library with the break that ends
+// it, as the library would see them within the whole text. `scratch` is room the caller keeps
+// from piece to piece.
 void AppendEngineBytes(QStringEncoder& encoder, QStringView text, QString& scratch,
                        std::string& out) {
-  scratch.resize(0);
-  AppendWithCrLfBreaks(text, scratch);
-  const size_t used = out.size();
-  out.resize(used + static_cast<size_t>(encoder.requiredSpace(scratch.size())));
-  const char* end = encoder.appendToBuffer(out.data() + used, scratch);
-  out.resize(static_cast<size_t>(end - out.data()));
+  // A character the cache answers is at most two bytes, and so is a break.
+  size_t written = out.size();
+  out.resize(written + 2 * static_cast<size_t>(text.size()));
+  char* at = out.data() + written;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (IsLineEnd(c)) {
+      *at++ = '\r';
+      *at++ = '\n';
+      if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+      continue;
+    }
+    const uint16_t bytes = Gb18030BytesOf(c.unicode());
+    if (bytes < 0x80) {
+      *at++ = static_cast<char>(bytes);
+      continue;
+    }
+    if (bytes != kAskLibrary) {
+      *at++ = static_cast<char>(bytes >> 8);
+      *at++ = static_cast<char>(bytes & 0xFF);
+      continue;
+    }
+    qsizetype end = std::find_if(text.begin() + i, text.end(), IsLineEnd) - text.begin();
+    scratch.resize(0);
+    scratch.append(text.sliced(i, end - i));
+    if (end < text.size()) {
+      scratch.append(u"\r\n");
+      if (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n') ++end;
+      ++end;
+    }
+    written = static_cast<size_t>(at - out.data());
+    out.resize(written + static_cast<size_t>(encoder.requiredSpace(scratch.size())) +
+               2 * static_cast<size_t>(text.size() - end));
+    at = encoder.appendToBuffer(out.data() + written, scratch);
+    i = end - 1;
+  }
+  out.resize(static_cast<size_t>(at - out.data()));
 }
 
 // Room for the engine's bytes of `units` bytes or characters: about what they take in GBK, so
@@ -144,24 +170,53 @@ void DecodeInto(QStringDecoder& decoder, QByteArrayView bytes, QString& out) {
   out.truncate(decoder.appendToBuffer(out.data(), bytes) - out.constData());
 }
 
+// The character of the engine's bytes at `pos` of `piece` and its length, from the cache; a
+// length of 0 where the cache does not answer.
+inline std::pair<char16_t, qsizetype> CachedCharAt(QByteArrayView piece, qsizetype pos) {
+  const auto first = static_cast<unsigned char>(piece[pos]);
+  if (first < 0x80) return {Gb18030CharOfByte(first), 1};
+  if (pos + 1 == piece.size()) return {0, 0};
+  const char16_t c = Gb18030CharOf(first, static_cast<unsigned char>(piece[pos + 1]));
+  return {c, c == 0 ? 0 : 2};
+}
+
 // Calls `take` with the Unicode text of each piece of `part` of the engine's bytes in turn, every
-// "\r\n" as "\n". Neither byte is ever part of a GB18030 character, so they can go before
-// decoding.
+// "\r\n" as "\n" (neither byte is ever part of a GB18030 character). Each character is taken
+// from the cache where it answers; from the first it does not, the rest of the line goes to the
+// library with its "\n", as the library would see them within the whole text.
 template <typename Take>
 void DecodeEnginePart(QByteArrayView part, qsizetype pieceSize, Take take) {
   QStringDecoder decoder(kGb18030, kFlags);
-  QByteArray lf;
+  QByteArray line;
   QString text;
   ForEachPiece(part, pieceSize, [&](QByteArrayView piece, qsizetype) {
-    lf.resize(0);
-    qsizetype copied = 0;
-    for (qsizetype pos = piece.indexOf('\n'); pos >= 0; pos = piece.indexOf('\n', pos + 1)) {
-      if (pos == 0 || piece[pos - 1] != '\r') continue;
-      lf.append(piece.sliced(copied, pos - 1 - copied));
-      copied = pos;  // the "\n" starts the next run
+    // A character the cache answers is one unit of at least one byte.
+    text.resize(piece.size());
+    QChar* at = text.data();
+    for (qsizetype pos = 0; pos < piece.size();) {
+      if (piece[pos] == '\r' && pos + 1 < piece.size() && piece[pos + 1] == '\n') {
+        ++pos;
+        continue;
+      }
+      const auto [c, length] = CachedCharAt(piece, pos);
+      if (c != 0) {
+        *at++ = QChar(c);
+        pos += length;
+        continue;
+      }
+      const qsizetype newline = piece.indexOf('\n', pos);
+      const qsizetype end = newline < 0 ? piece.size() : newline + 1;
+      line = piece.sliced(pos, (newline < 0 ? end : newline) - pos).toByteArray();
+      if (newline >= 0) {
+        if (line.endsWith('\r')) line.chop(1);
+        line.append('\n');
+      }
+      const qsizetype written = at - text.constData();
+      text.resize(written + decoder.requiredSpace(line.size()) + piece.size() - end);
+      at = decoder.appendToBuffer(text.data() + written, line);
+      pos = end;
     }
-    lf.append(piece.sliced(copied));
-    DecodeInto(decoder, lf, text);
+    text.truncate(at - text.constData());
     take(QStringView(text));
     return true;
   });

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringDecoder>
+#include <QStringEncoder>
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -28,8 +29,19 @@ QString WithLfBreaks(QString text) {
   return text;
 }
 
+constexpr QStringConverter::Flags kLibraryFlags =
+    QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+
+// The engine's bytes are the library's GB18030 of the text with every line break "\r\n", and
+// come back as the text.
 void CheckRoundTrip(const QString& text) {
-  if (FromEngineText(ToEngineText(text)) != WithLfBreaks(text)) {
+  const std::string engine = ToEngineText(text);
+  const QString crLf = WithLfBreaks(text).replace(u'\n', QStringLiteral("\r\n"));
+  if (QByteArrayView(engine.data(), qsizetype(engine.size())) !=
+      QStringEncoder("GB18030", kLibraryFlags).encode(crLf)) {
+    Fail("a Unicode text's engine bytes are not the library's");
+  }
+  if (FromEngineText(engine) != WithLfBreaks(text)) {
     Fail("a Unicode text changed on its way through the engine's bytes");
   }
 }
@@ -42,9 +54,7 @@ QByteArray WithoutByteOrderMark(const QByteArray& bytes, FileEncoding encoding) 
 
 // The whole text decoded at once, as the reference for the conversion in pieces.
 QString DecodedWhole(const QByteArray& bytes, FileEncoding encoding) {
-  QStringDecoder decoder(encoding == FileEncoding::Utf8 ? "UTF-8" : "GB18030",
-                         QStringConverter::Flag::Stateless |
-                             QStringConverter::Flag::ConvertInitialBom);
+  QStringDecoder decoder(encoding == FileEncoding::Utf8 ? "UTF-8" : "GB18030", kLibraryFlags);
   return decoder.decode(WithoutByteOrderMark(bytes, encoding));
 }
 
@@ -106,9 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // Small pieces, so that short inputs are cut in many places.
   const qsizetype pieceSize = size == 0 ? 1 : data[0] % 8 + 1;
   const std::string_view engineBytes(bytes.constData(), size);
-  QString fromEngine = QStringDecoder("GB18030", QStringConverter::Flag::Stateless |
-                                                     QStringConverter::Flag::ConvertInitialBom)
-                           .decode(bytes);
+  QString fromEngine = QStringDecoder("GB18030", kLibraryFlags).decode(bytes);
   fromEngine.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   if (FromEngineText(engineBytes) != fromEngine) Fail("any engine bytes decode as a whole");
   if (Written(engineBytes, FileEncoding::Utf8, pieceSize) != fromEngine.toUtf8()) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QStringDecoder>
+#include <QStringEncoder>
 #include <QStringList>
 #include <string>
 
@@ -27,6 +28,45 @@ TEST(EngineText, LineBreaksAndGbkBytesBothWays) {
   const std::string engine = ToEngineText(text);
   EXPECT_EQ(engine.find('?'), std::string::npos);
   EXPECT_EQ(FromEngineText(engine), text);
+}
+
+// The library's own conversion of a text whose line breaks are already "\r\n", and of engine
+// bytes whose "\r\n" are already "\n": what the cached conversion must give.
+QByteArray LibraryEncoded(const QString& text) {
+  return QStringEncoder("GB18030", QStringConverter::Flag::Stateless).encode(text);
+}
+QString LibraryDecoded(const QByteArray& bytes) {
+  return QStringDecoder("GB18030", QStringConverter::Flag::Stateless).decode(bytes);
+}
+
+// Every character of the Basic Multilingual Plane, and every sequence of one or two bytes, is
+// converted as the library converts it, beside what may follow it on its line: a character the
+// cache answers, a four-byte character, a lone surrogate, a byte cut off before a line break.
+TEST(EngineText, EveryCharacterAndTwoByteSequenceAsTheLibraryConvertsThem) {
+  const QString neighbours[] = {U("杯"), U("\xF0\xA0\x80\x80"), QString(QChar(0xD800)), U("\r\n")};
+  for (const QString& after : neighbours) {
+    QString text;
+    for (char32_t c = 0; c <= 0xFFFF; ++c) {
+      if (c == u'\r' || c == u'\n' || c == 0x2028 || c == 0x2029) continue;
+      text.append(QChar(static_cast<char16_t>(c))).append(after).append(u"\r\n");
+    }
+    const std::string engine = ToEngineText(text);
+    EXPECT_TRUE(QByteArray::fromStdString(engine) == LibraryEncoded(text)) << after.toStdString();
+  }
+  const QByteArray byteNeighbours[] = {"\xB1\xAD", "\x95\x32\x82\x36", "\x81", "\rx"};
+  for (const QByteArray& after : byteNeighbours) {
+    QByteArray bytes;
+    for (int first = 0; first < 0x100; ++first) {
+      for (int second = first < 0x80 ? 0x100 : 0; second <= 0x100; ++second) {
+        if (first == '\r' || first == '\n' || second == '\r' || second == '\n') continue;
+        bytes.append(static_cast<char>(first));
+        if (second < 0x100) bytes.append(static_cast<char>(second));
+        bytes.append(after).append('\n');
+      }
+    }
+    EXPECT_TRUE(FromEngineText(bytes.toStdString()) == LibraryDecoded(bytes))
+        << after.toHex().toStdString();
+  }
 }
 
 // Pieces as small as one byte, and the whole text at once, give the same result.
@@ -69,7 +109,8 @@ TEST(FileText, WrittenAsTheUnicodeTextOfTheEngineBytes) {
   // Breaks of every kind, a lone "\r", a character outside GBK, a byte that is not GB18030.
   const std::string engine = "\xB1\xAD\r\n\r\nx\ry\r\n\x95\x32\x82\x36\n\xFFz\r\n";
   QByteArray written;
-  WriteEngineText(engine, kGb, [&](QByteArrayView piece) { written.append(piece); }, 1);
+  WriteEngineText(
+      engine, kGb, [&](QByteArrayView piece) { written.append(piece); }, 1);
   EXPECT_EQ(written, EncodeFileText(FromEngineText(engine), kGb));
   EXPECT_EQ(FromEngineText(engine), U("杯\n\nx\ry\n\xF0\xA0\x80\x80\n\xEF\xBF\xBDz\n"));
   // Written without a byte-order mark.
