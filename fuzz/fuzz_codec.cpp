@@ -37,8 +37,8 @@ constexpr QStringConverter::Flags kLibraryFlags =
 void CheckRoundTrip(const QString& text) {
   const std::string engine = ToEngineText(text);
   const QString crLf = WithLfBreaks(text).replace(u'\n', QStringLiteral("\r\n"));
-  if (QByteArrayView(engine.data(), qsizetype(engine.size())) !=
-      QStringEncoder("GB18030", kLibraryFlags).encode(crLf)) {
+  const QByteArray library = QStringEncoder("GB18030", kLibraryFlags).encode(crLf);
+  if (QByteArrayView(engine.data(), qsizetype(engine.size())) != library) {
     Fail("a Unicode text's engine bytes are not the library's");
   }
   if (FromEngineText(engine) != WithLfBreaks(text)) {

@@ -164,15 +164,25 @@ bool EndsWordWithPrevious(std::string_view text, int pos) {
   return HasAt(text, pos, gbk::kShould) && kBeforeShould.HasAt(text, pos - 2);
 }
 
+// True when a word of place at `pos`, behind a count, makes with it the name of a place: a side
+// ("一侧", "两旁", "四周"), or a word of place that opens a place's name ("两内侧", "两上端").
+// Any other word of place there follows the name the count ends ("步骤一中", "方案二后").
+bool PlaceWithCountAt(std::string_view text, int pos) {
+  static const CharSet kSides(gbk::kSideChars);
+  if (kSides.HasAt(text, pos)) return true;
+  return LocativeChars().HasAt(text, pos) &&
+         (PartSuffixChars().HasAt(text, pos + 2) || LocativeChars().HasAt(text, pos + 2));
+}
+
 // True when, behind a term's first character, a new phrase opens at `pos`: a coverb or adverb
-// ("滑块适于", "翅片沿", "熔体先") or a count before a word of place, a measure or a part
-// ("基座一侧", "壳体两端"); "数" there ends a word ("参数对应" is no "数对").
+// ("滑块适于", "翅片沿", "熔体先") or a count before a place, a measure or a part ("基座一侧",
+// "壳体两端"); "数" there ends a word ("参数对应" is no "数对").
 bool PhraseOpensAt(std::string_view text, int pos) {
   static const CharSet kCoverbs(gbk::kTermCoverbChars);
   if (kCoverbs.HasAt(text, pos)) return true;
   if (!OrdinalChars().HasAt(text, pos) || HasAt(text, pos, gbk::kNumberNoun)) return false;
   const int next = pos + 2;
-  return LocativeChars().HasAt(text, next) || MeasureChars().HasAt(text, next) ||
+  return PlaceWithCountAt(text, next) || MeasureChars().HasAt(text, next) ||
          PartSuffixChars().HasAt(text, next);
 }
 
