@@ -14,23 +14,17 @@
 
 namespace {
 
-constexpr char kGb18030[] = "GB18030";
 constexpr QChar kByteOrderMark(0xFEFF);
 constexpr QChar kReplacement(QChar::ReplacementCharacter);
 
-// Stateless: bytes cut off in the middle of a character are an error, not a wait for more.
-// ConvertInitialBom: a leading byte-order mark stays a character, so the caller decides.
-constexpr QStringConverter::Flags kFlags =
-    QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
-
 QStringEncoder MakeEncoder(FileEncoding encoding) {
-  return encoding == FileEncoding::Utf8 ? QStringEncoder(QStringConverter::Utf8, kFlags)
-                                        : QStringEncoder(kGb18030, kFlags);
+  return encoding == FileEncoding::Utf8 ? QStringEncoder(QStringConverter::Utf8, kConverterFlags)
+                                        : QStringEncoder(kGb18030, kConverterFlags);
 }
 
 QStringDecoder MakeDecoder(FileEncoding encoding) {
-  return encoding == FileEncoding::Utf8 ? QStringDecoder(QStringConverter::Utf8, kFlags)
-                                        : QStringDecoder(kGb18030, kFlags);
+  return encoding == FileEncoding::Utf8 ? QStringDecoder(QStringConverter::Utf8, kConverterFlags)
+                                        : QStringDecoder(kGb18030, kConverterFlags);
 }
 
 // The line breaks beside "\r" and "\n" that a text box may hold.
@@ -186,7 +180,7 @@ inline std::pair<char16_t, qsizetype> CachedCharAt(QByteArrayView piece, qsizety
 // library with its "\n", as the library would see them within the whole text.
 template <typename Take>
 void DecodeEnginePart(QByteArrayView part, qsizetype pieceSize, Take take) {
-  QStringDecoder decoder(kGb18030, kFlags);
+  QStringDecoder decoder(kGb18030, kConverterFlags);
   QByteArray line;
   QString text;
   ForEachPiece(part, pieceSize, [&](QByteArrayView piece, qsizetype) {
@@ -260,7 +254,7 @@ qsizetype FirstInvalidOffset(QByteArrayView bytes, QStringView decoded, FileEnco
 EngineTextResult ConvertFilePart(QByteArrayView part, qsizetype offset, qsizetype room,
                                  FileEncoding encoding, qsizetype pieceSize) {
   QStringDecoder decoder = MakeDecoder(encoding);
-  QStringEncoder encoder(kGb18030, kFlags);
+  QStringEncoder encoder(kGb18030, kConverterFlags);
   EngineTextResult result;
   result.bytes.reserve(EngineRoom(room, pieceSize));
   QString decoded;
@@ -326,7 +320,7 @@ std::string ToEngineText(const QString& text) {
   const std::vector<qsizetype> ends = PartEnds(QStringView(text));
   std::vector<std::string> parts(ends.size());
   ConvertSideBySide(QStringView(text), ends, [&](QStringView part, qsizetype, size_t i) {
-    QStringEncoder encoder(kGb18030, kFlags);
+    QStringEncoder encoder(kGb18030, kConverterFlags);
     // The first part holds room for them all, so that the others join it without a move.
     parts[i].reserve(EngineRoom(2 * (i == 0 ? text.size() : part.size()), kPieceSize));
     QString scratch;

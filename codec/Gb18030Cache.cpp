@@ -11,10 +11,6 @@
 
 namespace {
 
-constexpr char kGb18030[] = "GB18030";
-constexpr QStringConverter::Flags kFlags =
-    QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
-
 using gb18030_cache::kBlockSize;
 using gb18030_cache::kSingleBytes;
 
@@ -38,7 +34,7 @@ void FillBytes(size_t block, std::array<uint16_t, kBlockSize>& entries) {
   for (size_t low = 0; low < kBlockSize; ++low) {
     chars.append(QChar(static_cast<char16_t>(block << 8 | low))).append(u'\n');
   }
-  QStringEncoder encoder(kGb18030, kFlags);
+  QStringEncoder encoder(kGb18030, kConverterFlags);
   const QByteArray bytes = encoder.encode(chars);
   std::array<uint16_t, kBlockSize> found{};
   qsizetype from = 0;
@@ -64,7 +60,7 @@ void FillChars(size_t block, std::array<char16_t, kBlockSize>& entries) {
         .append(static_cast<char>(second))
         .append('\n');
   }
-  const QString chars = QStringDecoder(kGb18030, kFlags).decode(bytes);
+  const QString chars = QStringDecoder(kGb18030, kConverterFlags).decode(bytes);
   std::array<char16_t, kBlockSize> found{};
   qsizetype from = 0;
   for (size_t second = 0; second < kBlockSize; ++second) {
@@ -84,7 +80,7 @@ void FillSingleBytes(std::array<char16_t, kBlockSize>& entries) {
   entries.fill(0);
   QByteArray bytes;
   for (int single = 0; single < 0x80; ++single) bytes.append(static_cast<char>(single));
-  const QString chars = QStringDecoder(kGb18030, kFlags).decode(bytes);
+  const QString chars = QStringDecoder(kGb18030, kConverterFlags).decode(bytes);
   if (chars.size() != bytes.size()) return;
   for (int single = 0; single < 0x80; ++single) entries[single] = chars[single].unicode();
 }

@@ -6,9 +6,17 @@
 // from several threads at once.
 #pragma once
 
+#include <QStringConverter>
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+
+// How the codec asks the library for GB18030, and the flags of every conversion it makes.
+// Stateless: bytes cut off in the middle of a character are an error, not a wait for more.
+// ConvertInitialBom: a leading byte-order mark stays a character, so the caller decides.
+inline constexpr char kGb18030[] = "GB18030";
+inline constexpr QStringConverter::Flags kConverterFlags =
+    QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
 
 // The GB18030 bytes of the character `c` packed as (first << 8 | second), or its one byte below
 // 0x80; kAskLibrary where the library gives anything else for it.
